@@ -1,0 +1,11 @@
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "calculator.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    return lirvo::cli::runCommand(args, std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,126 @@
+#include "column_semi_design.h"
+
+#include <cmath>
+
+#include "bisection.h"
+#include "column_common.h"
+#include "numbers.h"
+
+namespace lirvo {
+namespace {
+
+enum Field : int {
+    kB = 2, kC1, kC2, kH, kSigmaC, kSigmaF, kN, kM, kNormal,
+    kX, kSigmaCOut, kAf, kAfc, kJ, kHTotal
+};
+
+constexpr InputField kInputs[] = {
+    {kB, "B", "30", "MANCA LA BASE DEL PILASTRO"},
+    {kC1, "C1", "3", "MANCA IL COPRIFERRO C1"},
+    {kC2, "C2", "3", "MANCA IL COPRIFERRO C2"},
+    {kH, "h", "47", "MANCA L'ALTEZZA UTILE"},
+    {kSigmaC, "σc", "75", "MANCA LA TENSIONE AMMESSA PER IL CLS"},
+    {kSigmaF, "σf", "2000", "MANCA LA TENSIONE AMMESSA PER IL FERRO"},
+    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
+    {kM, "M", "150000", "MANCA IL MOMENTO FLETTENTE"},
+    {kNormal, "N", "-25000", "MANCA LO SFORZO NORMALE", Precision::kSingle},
+};
+
+constexpr ResultField kResults[] = {
+    {kX, "X"},          {kSigmaCOut, "σc"}, {kAf, "Af", true},
+    {kAfc, "Af'", true}, {kJ, "J"},          {kHTotal, "H"},
+};
+
+// Residual |G| at which the neutral axis counts as found.
+constexpr double kTolerance = 0.001;
+
+struct Steel {
+    double x = 0;       // depth of the neutral axis
+    double sigmaC = 0;  // concrete stress: the allowable one unless a case works it out
+    double Af = 0, Afc = 0;
+};
+
+void compute(const Inputs& in, Outcome& out) {
+    const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], sigmaCAllowed = in[kSigmaC],
+                 sigmaF = in[kSigmaF], n = in[kN], M = in[kM], N = in[kNormal];
+    if (M < 0) return out.refuse(kNegativeMomentMessage);
+    Steel r{0, sigmaCAllowed};
+
+    // Balanced singly reinforced section (N ignored): both materials at their allowable
+    // stress, and the moment Mr it resists.
+    const double xb = ((n * sigmaCAllowed) * h) / (sigmaF + n * sigmaCAllowed);
+    const double A1 = (B * std::pow(xb, 2)) / ((2 * n) * (h - xb));
+    const double Jb = (B * std::pow(xb, 3)) / 3 + (n * A1) * std::pow(h - xb, 2);
+    const double Mr = (sigmaCAllowed * Jb) / xb;
+
+    // Moment about the tension steel.
+    const double Ms = M + (N * (h - C1)) / 2;
+
+    bool needsNoTensionSteel = false;
+    if (Ms <= 0) {
+        // Whole section in tension: each steel takes half the pull and the moment is a
+        // couple over the lever arm h - C2.
+        const double halfPull = toSingle(-N / 2);
+        r.Af = (halfPull + M / (h - C2)) / sigmaF;
+        r.Afc = (halfPull - M / (h - C2)) / sigmaF;
+        out.notice("SEZIONE TUTTA TESA X=INFINITO");
+    } else if (Ms < Mr) {
+        // Tension steel only, at its allowable stress: the compressed concrete balances Ms
+        // about the steel.
+        auto G = [&](double x) {
+            return (((sigmaF * B) * std::pow(x, 2)) * (3 * h - x)) / 6 - (n * Ms) * (h - x);
+        };
+        const double x = bisect(0, h, G(0), G, kTolerance);
+        const double Af = (B * std::pow(x, 2)) / ((2 * n) * (h - x)) - N / sigmaF;
+        if (Af <= 0) {
+            needsNoTensionSteel = true;
+        } else {
+            r.x = x;
+            r.Af = Af;
+            r.sigmaC = (sigmaF * x) / (n * (h - x));
+        }
+    } else {
+        // Compression steel for the moment beyond Mr, over the lever arm h - C2.
+        const double A2 = (Ms - Mr) / (sigmaF * (h - C2));
+        const double Af = (A1 + A2) - N / sigmaF;
+        if (Af <= 0) {
+            needsNoTensionSteel = true;
+        } else {
+            r.x = xb;
+            r.Af = Af;
+            r.Afc = (A2 * (h - xb)) / (xb - C2);
+        }
+    }
+
+    if (needsNoTensionSteel) {
+        // The plain concrete section carries N and M. Its height is h + C1.
+        const double H = h + C1;
+        const double e = M / N;
+        if (e - H / 6 >= 0) {
+            // Force outside the core: partly compressed, triangular stress block.
+            r.x = 3 * (H / 2 - e);
+            if (r.x <= 0) return out.refuseImpossible();
+            r.sigmaC = toSingle(2 * N) / (B * r.x);
+        } else {
+            // Whole section compressed; x is where the linear stress would vanish.
+            r.sigmaC = N / (B * (h + C1)) + (6 * M) / (B * std::pow(h + C1, 2));
+            r.x = ((r.sigmaC * B) * std::pow(h + C1, 3)) / (12 * M);
+            out.notice("SEZIONE TUTTA COMPRESSA");
+        }
+    }
+
+    out.set(kX, roundToHundredths(r.x));
+    out.set(kSigmaCOut, roundToWhole(r.sigmaC));
+    out.set(kAf, roundToHundredths(r.Af));
+    out.set(kAfc, roundToHundredths(r.Afc));
+    out.set(kJ, integerPart(Jb));
+    out.set(kHTotal, h + C1);
+}
+
+}  // namespace
+
+constinit const CalcCase kColumnSemiDesign{
+    9, "pil-semiprogetto", kInputs, kResults, compute, true,
+};
+
+}  // namespace lirvo

@@ -1,0 +1,77 @@
+#include "frame.h"
+
+#include <cmath>
+#include <limits>
+
+#include "numbers.h"
+
+namespace lirvo {
+
+Outcome::Outcome() { values_.fill(std::numeric_limits<double>::quiet_NaN()); }
+
+void Outcome::refuse(std::string prompt, int style, std::string title) {
+    refusal_ = Message{std::move(prompt), style, std::move(title)};
+}
+
+namespace {
+
+// A result that cannot be shown as a number, or a steel area below zero, refuses the run.
+bool resultsShowable(const CalcCase& calc, const Outcome& out) {
+    for (const ResultField& field : calc.results) {
+        if (out.isBlank(field.index)) continue;
+        double v = out.value(field.index);
+        if (!std::isfinite(v)) return false;
+        if (field.steelArea && v < 0) return false;
+    }
+    return true;
+}
+
+void show(CalcWindow& window, const Message& m) { window.messageBox(m.prompt, m.style, m.title); }
+
+}  // namespace
+
+void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
+    code_ = calc.code;
+    if (calc.drawsNotices) window.clearNotice();
+
+    if (window.exampleRequested())
+        for (const InputField& field : calc.inputs)
+            window.setFieldText(field.index, std::string(field.example));
+
+    Inputs in{};
+    for (const InputField& field : calc.inputs) {
+        double v = readNumber(window.fieldText(field.index));
+        in[field.index] = field.precision == Precision::kSingle ? toSingle(v) : v;
+    }
+
+    for (const InputField& field : calc.inputs) {
+        if (!field.missingMessage.empty() && in[field.index] == 0) {
+            window.messageBox(std::string(field.missingMessage), kPlainStyle, {});
+            return;
+        }
+    }
+    for (const InputField& field : calc.inputs) {
+        if (!std::isfinite(in[field.index])) {
+            window.messageBox(kImpossibleCalculation, kPlainStyle, {});
+            return;
+        }
+    }
+
+    Outcome out;
+    calc.compute(in, out);
+    if (out.refused()) {
+        show(window, *out.refusal());
+        return;
+    }
+    if (!resultsShowable(calc, out)) {
+        window.messageBox(kImpossibleCalculation, kPlainStyle, {});
+        return;
+    }
+
+    if (!out.noticeText().empty()) window.drawNotice(out.noticeText());
+    for (const ResultField& field : calc.results)
+        window.setFieldText(field.index,
+                            out.isBlank(field.index) ? std::string() : writeNumber(out.value(field.index)));
+}
+
+}  // namespace lirvo

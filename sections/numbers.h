@@ -1,0 +1,42 @@
+// Number rules shared by every calculation: how a field text is read as a number, how a
+// result is written back as text, and the roundings the results go through.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lirvo {
+
+// Leading number of a field text. Blanks, tabs and line feeds are ignored wherever they
+// stand; then sign, digits, point, fraction and an exponent (E or D) are taken up to the
+// first character that does not fit. "&H"/"&O" read an unsigned hexadecimal or octal whole
+// number. The decimal separator is always the point, whatever the locale, so "8,04" reads
+// as 8. A text that does not begin with a number reads as 0. A magnitude beyond the double
+// range reads as an infinity (which the frame then refuses).
+double readNumber(std::string_view text);
+
+// Result text: one leading blank for a value >= 0, "-" for a negative one; at most 15
+// significant digits, trailing zeros dropped, no zero before the point of a value below 1
+// (" .5", "-.25"). Values whose digits do not fit in 15 places take the exponent form with a
+// signed exponent of at least two digits (" 1E+15", " 3.33333333333333E-02").
+// Only finite values may be written.
+std::string writeNumber(double value);
+
+// Largest whole number not greater than the value (the integer part of -2.5 is -3).
+double integerPart(double value);
+
+// Integer part of (value * 100 + 0.5), divided by 100.
+double roundToHundredths(double value);
+
+// Integer part of (value * 100), divided by 100: no half is added.
+double cutToHundredths(double value);
+
+// Integer part of (value + 0.5).
+double roundToWhole(double value);
+
+// Quantities the method holds in single precision (IEEE binary32, round to nearest): every
+// later use takes the rounded value. Beyond the single range the result is an infinity, as
+// the hardware conversion gives, without the undefined cast.
+double toSingle(double value);
+
+}  // namespace lirvo

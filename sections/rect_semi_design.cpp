@@ -1,0 +1,79 @@
+#include "rect_semi_design.h"
+
+#include <cmath>
+
+#include "numbers.h"
+#include "search.h"
+
+namespace lirvo {
+namespace {
+
+enum Field : int { kB = 2, kC, kH, kSigmaC, kSigmaF, kN, kM, kX, kSigmaCOut, kAf, kAfc };
+
+constexpr InputField kInputs[] = {
+    {kB, "B", "25", "MANCA LA BASE DELLA TRAVE"},
+    {kC, "C", "3", "MANCA LO SPESSORE DEL COPRIFERRO"},
+    {kH, "h", "67", "MANCA L'ALTEZZA UTILE DELLA TRAVE"},
+    {kSigmaC, "σc", "60", "MANCA LA TENSIONE AMMISSIBILE DEL CLS"},
+    {kSigmaF, "σf", "1400", "MANCA LA TENSIONE AMMISSIBILE DEL FERRO"},
+    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
+    {kM, "M", "680000", "MANCA IL MOMENTO FLETTENTE"},
+};
+
+constexpr ResultField kResults[] = {
+    {kX, "X"}, {kSigmaCOut, "σc"}, {kAf, "Af", true}, {kAfc, "Af'", true},
+};
+
+// The neutral-axis search advances by this much (cm) at every step.
+constexpr double kStep = 0.0001;
+// The customary start of the search, below which no neutral axis of a practical beam lies.
+constexpr double kUsualStart = 17;
+
+void compute(const Inputs& in, Outcome& out) {
+    const double B = in[kB], C = in[kC], h = in[kH], sigmaC = in[kSigmaC], sigmaF = in[kSigmaF],
+                 n = in[kN], M = in[kM];
+    double Afc = 0;
+
+    // Balanced section, tension steel only: both materials at their allowable stress.
+    double X = ((n * sigmaC) * h) / (sigmaF + n * sigmaC);
+    double Af = (B * std::pow(X, 2)) / ((2 * n) * (h - X));
+    const double J = (B * std::pow(X, 3)) / 3 + (n * Af) * std::pow(h - X, 2);
+    const double Mlim = (sigmaC * J) / X;
+
+    if (M < Mlim) {
+        // Tension steel at its allowable stress, concrete below it: the neutral axis solves
+        // B*sf*X^2*(h - X/3) = 2*n*M*(h - X), found in steps of kStep. Af keeps its
+        // balanced value.
+        const double a = (sigmaF * B) / 6;
+        const double b = ((sigmaF * B) * h) / 2;
+        const double T = toSingle((n * M) * h);
+        auto F = [&](double x) {
+            return toSingle(((-a) * std::pow(x, 3) + b * std::pow(x, 2)) + (n * M) * x);
+        };
+        // Start at 17 cm only when the root surely lies beyond the first step from there.
+        X = (h > kUsualStart && F(kUsualStart + kStep) <= T) ? kUsualStart : 0;
+        long steps = 0;
+        do {
+            X = X + kStep;
+            if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
+        } while (F(X) <= T);
+    } else {
+        // Compression steel for the moment beyond the balanced one, at the balanced axis.
+        const double deltaAf = (M - Mlim) / (sigmaF * (h - C));
+        Af = Af + deltaAf;
+        Afc = (deltaAf * (h - X)) / (X - C);
+    }
+
+    out.set(kX, X);
+    out.set(kSigmaCOut, sigmaC);
+    out.set(kAf, Af);
+    out.set(kAfc, Afc);
+}
+
+}  // namespace
+
+constinit const CalcCase kRectangularSemiDesign{
+    3, "rett-semiprogetto", kInputs, kResults, compute,
+};
+
+}  // namespace lirvo

@@ -1,0 +1,66 @@
+#include "tee_check.h"
+
+#include <cmath>
+
+#include "numbers.h"
+
+namespace lirvo {
+namespace {
+
+enum Field : int { kB = 2, kD, kC, kS, kH, kAf, kAfc, kN, kM, kX, kSigmaC, kSigmaF, kJ, kHTotal };
+
+constexpr InputField kInputs[] = {
+    {kB, "B", "120", "MANCA LA BASE DELLA TRAVE"},
+    {kD, "d", "25", "MANCA LO SPESSORE DELLA SOLETTA"},
+    {kC, "C", "3", "MANCA LO SPESSORE DEL IL COPRIFERRO"},
+    {kS, "s", "30", "MANCA LO SPESSORE DELLA COSTOLA"},
+    {kH, "h", "95", "MANCA L'ALTEZZA DELLA TRAVE"},
+    {kAf, "Af", "18.85", "MANCA L'Area dell'ARMATURA TESA"},
+    {kAfc, "Af'", "4.71", "MANCA L'Area dell'ARMATURA COMPRESSA"},
+    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
+    {kM, "M", "3500000", "MANCA IL MOMENTO FLETTENTE"},
+};
+
+constexpr ResultField kResults[] = {
+    {kX, "X"}, {kSigmaC, "σc"}, {kSigmaF, "σf"}, {kJ, "J"}, {kHTotal, "H"},
+};
+
+void compute(const Inputs& in, Outcome& out) {
+    const double B = in[kB], d = in[kD], C = in[kC], h = in[kH], Af = in[kAf], Afc = in[kAfc],
+                 n = in[kN], M = in[kM];
+    double s = in[kS];
+
+    // Static moments about the lower face of the slab: whole slab with the compression steel
+    // against the tension steel. The neutral axis lies within the slab when the first is not
+    // smaller, and the section then works as a rectangle as wide as the slab.
+    const double S1 = (B * std::pow(d, 2)) / 2 + (n * Afc) * (d - C);
+    const double S2 = (n * Af) * (h - d);
+    if (S1 >= S2) s = B;
+
+    const double p = (n * (Af + Afc) + (B - s) * d) / s;
+    const double q = ((2 * n) * (Af * h + Afc * C) + (B - s) * std::pow(d, 2)) / s;
+    double X = -p + std::sqrt(std::pow(p, 2) + q);
+    // The tension-steel term is held in single precision before it is added.
+    const double J = (B * std::pow(X, 3)) / 3 - ((B - s) * std::pow(X - d, 3)) / 3 +
+                     (n * Afc) * std::pow(X - C, 2) + toSingle((n * Af) * std::pow(h - X, 2));
+    double sigmaC = (M * X) / J;
+    double sigmaF = ((n * M) * (h - X)) / J;
+
+    X = cutToHundredths(X);
+    sigmaC = roundToWhole(sigmaC);
+    sigmaF = integerPart(sigmaF);
+
+    out.set(kX, X);
+    out.set(kSigmaC, sigmaC);
+    out.set(kSigmaF, sigmaF);
+    out.set(kJ, integerPart(J));
+    out.set(kHTotal, h + C);
+}
+
+}  // namespace
+
+constinit const CalcCase kTeeCheck{
+    4, "t-verifica", kInputs, kResults, compute,
+};
+
+}  // namespace lirvo

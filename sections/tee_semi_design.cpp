@@ -1,0 +1,97 @@
+#include "tee_semi_design.h"
+
+#include <cmath>
+
+#include "numbers.h"
+#include "search.h"
+
+namespace lirvo {
+namespace {
+
+enum Field : int { kB = 2, kD, kC, kS, kH, kSigmaC, kSigmaF, kN, kM, kX, kHOut, kHTotal, kJ, kAf, kAfc };
+
+constexpr InputField kInputs[] = {
+    {kB, "B", "140", "MANCA LA BASE DELLA TRAVE"},
+    {kD, "d", "12", "MANCA LO SPESSORE DELLA SOLETTA"},
+    {kC, "C", "3", "MANCA IL COPRIFERRO"},
+    {kS, "s", "20", "MANCA LO SPESSORE DELLA COSTOLA"},
+    {kH, "h", "54", "MANCA L'ALTEZZA UTILE"},
+    {kSigmaC, "σc", "80", "MANCA LA TENSIONE AMMESSA PER IL CLS"},
+    {kSigmaF, "σf", "1400", "MANCA LA TENSIONE AMMESSA PER IL FERRO"},
+    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
+    {kM, "M", "2400000", "MANCA IL MOMENTO FLETTENTE"},
+};
+
+constexpr ResultField kResults[] = {
+    {kX, "X"}, {kHOut, "h"}, {kHTotal, "H"}, {kJ, "J"}, {kAf, "Af", true}, {kAfc, "Af'", true},
+};
+
+// The neutral-axis search advances by this much (cm) at every step.
+constexpr double kStep = 0.001;
+
+void compute(const Inputs& in, Outcome& out) {
+    const double B = in[kB], d = in[kD], C = in[kC], s = in[kS], h = in[kH],
+                 sigmaC = in[kSigmaC], sigmaF = in[kSigmaF], n = in[kN], M = in[kM];
+
+    // Working width below the slab, held in single precision: the whole slab while the
+    // neutral axis lies within it, the rib beyond.
+    double w = 0;
+    auto applyWidthRule = [&](double x) { w = toSingle(x <= d ? B : s); };
+    // Tension steel that balances the compressed concrete about the neutral axis.
+    auto tensionSteel = [&](double x) {
+        return (B * std::pow(x, 2) - (B - w) * std::pow(x - d, 2)) / ((2 * n) * (h - x));
+    };
+    double Afc = 0;
+
+    // Balanced section, tension steel only.
+    double X = ((n * sigmaC) * h) / (sigmaF + n * sigmaC);
+    applyWidthRule(X);
+    double Af = tensionSteel(X);
+    const double J = (B * std::pow(X, 3)) / 3 - ((B - w) * std::pow(X - d, 3)) / 3 +
+                     (n * Af) * std::pow(h - X, 2);
+    const double Mlim = (sigmaC * J) / X;
+
+    if (M >= Mlim) {
+        // Compression steel for the moment beyond the balanced one, at the balanced axis.
+        const double deltaAf = (M - Mlim) / (sigmaF * (h - C));
+        Af = Af + deltaAf;
+        Afc = (deltaAf * (h - X)) / (X - C);
+    } else {
+        // Tension steel at its allowable stress, concrete below it: step the neutral axis
+        // down from the compressed edge until the section's equilibrium F(X) reaches T.
+        X = 0;
+        long steps = 0;
+        double F = 0, T = 0;
+        do {
+            X = X + kStep;
+            if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
+            applyWidthRule(X);
+            const double a = (B - w) / 6 - B / 6;
+            const double b = (B * h) / 2 - ((B - w) * h) / 2;
+            const double c =
+                (n * M) / sigmaF + ((B - w) * (std::pow(d, 2) + (2 * d) * (3 * h - 2 * d))) / 6;
+            T = (((B - w) * (3 * h - 2 * d)) * std::pow(d, 2)) / 6 + ((n * M) * h) / sigmaF;
+            F = (a * std::pow(X, 3) + b * std::pow(X, 2)) + c * X;
+        } while (F < T);
+        Af = tensionSteel(X);
+    }
+
+    X = roundToHundredths(X);
+    Af = roundToHundredths(Af);
+    Afc = roundToHundredths(Afc);
+
+    out.set(kX, X);
+    out.set(kHOut, h);
+    out.set(kHTotal, h + C);
+    out.set(kJ, integerPart(J));
+    out.set(kAf, Af);
+    out.set(kAfc, Afc);
+}
+
+}  // namespace
+
+constinit const CalcCase kTeeSemiDesign{
+    6, "t-semiprogetto", kInputs, kResults, compute,
+};
+
+}  // namespace lirvo
