@@ -22,7 +22,9 @@ constexpr std::array<const CalcCase*, 8> kCases = {
 
 }  // namespace
 
-std::span<const CalcCase* const> allCases() { return kCases; }
+std::span<const CalcCase* const> allCases() {
+    return kCases;
+}
 
 const CalcCase* findCase(std::string_view codeOrName) {
     for (const CalcCase* c : kCases)
@@ -38,6 +40,8 @@ std::string_view fieldSymbol(const CalcCase& calc, int index) {
     return {};
 }
 
-int firstResultField(const CalcCase& calc) { return kFirstInputField + static_cast<int>(calc.inputs.size()); }
+int firstResultField(const CalcCase& calc) {
+    return kFirstInputField + static_cast<int>(calc.inputs.size());
+}
 
 }  // namespace lirvo

@@ -9,7 +9,22 @@
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kC1, kC2, kH, kAf, kAfc, kN, kM, kNormal, kX, kSigmaC, kSigmaF, kJ, kHTotal };
+enum Field : int {
+    kB = 2,
+    kC1,
+    kC2,
+    kH,
+    kAf,
+    kAfc,
+    kN,
+    kM,
+    kNormal,
+    kX,
+    kSigmaC,
+    kSigmaF,
+    kJ,
+    kHTotal
+};
 
 constexpr InputField kInputs[] = {
     {kB, "B", "30", "MANCA LA BASE DEL PILASTRO"},
@@ -30,11 +45,13 @@ constexpr ResultField kResults[] = {
 // Residual |F| (cm^4) at which the neutral axis counts as found.
 constexpr double kTolerance = 0.001;
 
-int sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+int sign(double v) {
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
 
 void compute(const Inputs& in, Outcome& out) {
-    const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], Af = in[kAf],
-                 Afc = in[kAfc], n = in[kN], M = in[kM], N = in[kNormal];
+    const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], Af = in[kAf], Afc = in[kAfc],
+                 n = in[kN], M = in[kM], N = in[kNormal];
     if (M < 0) return out.refuse(kNegativeMomentMessage);
 
     // Depths from the edge of Af'. For a trial axis x: moment of inertia J and first moment
@@ -64,11 +81,13 @@ void compute(const Inputs& in, Outcome& out) {
     }
 
     // Neutral axis outside the section.
-    for (int field : {kX, kSigmaC, kSigmaF, kJ, kHTotal}) out.blank(field);
+    for (int field : {kX, kSigmaC, kSigmaF, kJ, kHTotal})
+        out.blank(field);
     if (N >= 0) {
         // Whole section compressed: homogenised section about its centroid.
         const double Ai = B * (h + C1) + n * (Af + Afc);
-        const double xG = toSingle(((B * std::pow(h + C1, 2)) / 2 + (n * Afc) * C2 + (n * Af) * h) / Ai);
+        const double xG =
+            toSingle(((B * std::pow(h + C1, 2)) / 2 + (n * Afc) * C2 + (n * Af) * h) / Ai);
         const double Jg = (B * std::pow(xG, 3)) / 3 + (B * std::pow((h + C1) - xG, 3)) / 3 +
                           (n * Afc) * std::pow(xG - C2, 2) + (n * Af) * std::pow(h - xG, 2);
         const double Mg = M + N * (xG - (h + C1) / 2);

@@ -10,8 +10,21 @@ namespace lirvo {
 namespace {
 
 enum Field : int {
-    kB = 2, kC1, kC2, kH, kSigmaC, kSigmaF, kN, kM, kNormal,
-    kX, kSigmaCOut, kAf, kAfc, kJ, kHTotal
+    kB = 2,
+    kC1,
+    kC2,
+    kH,
+    kSigmaC,
+    kSigmaF,
+    kN,
+    kM,
+    kNormal,
+    kX,
+    kSigmaCOut,
+    kAf,
+    kAfc,
+    kJ,
+    kHTotal
 };
 
 constexpr InputField kInputs[] = {
@@ -27,7 +40,7 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ResultField kResults[] = {
-    {kX, "X"},          {kSigmaCOut, "σc"}, {kAf, "Af", true},
+    {kX, "X"},           {kSigmaCOut, "σc"}, {kAf, "Af", true},
     {kAfc, "Af'", true}, {kJ, "J"},          {kHTotal, "H"},
 };
 

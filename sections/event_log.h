@@ -13,14 +13,14 @@ namespace lirvo {
 struct Event {
     enum Kind { kField, kMessage, kNotice, kClearNotice };
     Kind kind;
-    int index = 0;     // kField
-    std::string text;  // field text, message prompt or notice
-    int style = 0;     // kMessage
-    std::string title; // kMessage
+    int index = 0;      // kField
+    std::string text;   // field text, message prompt or notice
+    int style = 0;      // kMessage
+    std::string title;  // kMessage
 };
 
 class EventLog : public CalcWindow {
-public:
+  public:
     void requestExample(bool on) { example_ = on; }
     bool exampleRequested() const override { return example_; }
     std::string fieldText(int index) const override { return fields_.at(index); }
@@ -36,7 +36,7 @@ public:
     void forgetEvents() { events_.clear(); }
     void clearFields() { fields_.fill({}); }
 
-private:
+  private:
     bool example_ = false;
     std::array<std::string, kFieldCount> fields_;
     std::vector<Event> events_;

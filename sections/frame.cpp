@@ -7,7 +7,9 @@
 
 namespace lirvo {
 
-Outcome::Outcome() { values_.fill(std::numeric_limits<double>::quiet_NaN()); }
+Outcome::Outcome() {
+    values_.fill(std::numeric_limits<double>::quiet_NaN());
+}
 
 void Outcome::refuse(std::string prompt, int style, std::string title) {
     refusal_ = Message{std::move(prompt), style, std::move(title)};
@@ -26,7 +28,9 @@ bool resultsShowable(const CalcCase& calc, const Outcome& out) {
     return true;
 }
 
-void show(CalcWindow& window, const Message& m) { window.messageBox(m.prompt, m.style, m.title); }
+void show(CalcWindow& window, const Message& m) {
+    window.messageBox(m.prompt, m.style, m.title);
+}
 
 }  // namespace
 
@@ -70,8 +74,9 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
 
     if (!out.noticeText().empty()) window.drawNotice(out.noticeText());
     for (const ResultField& field : calc.results)
-        window.setFieldText(field.index,
-                            out.isBlank(field.index) ? std::string() : writeNumber(out.value(field.index)));
+        window.setFieldText(field.index, out.isBlank(field.index)
+                                             ? std::string()
+                                             : writeNumber(out.value(field.index)));
 }
 
 }  // namespace lirvo

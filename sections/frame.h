@@ -26,7 +26,7 @@ enum MessageStyle : int { kPlainStyle = 0, kQuestionStyle = 32 };
 
 // What a calculation needs of its window.
 class CalcWindow {
-public:
+  public:
     virtual ~CalcWindow() = default;
     virtual bool exampleRequested() const = 0;
     virtual std::string fieldText(int index) const = 0;
@@ -68,7 +68,7 @@ using Inputs = std::array<double, kFieldCount>;
 // What one computation produced. Every result field of the case must be set or blanked;
 // one left untouched counts as not computable.
 class Outcome {
-public:
+  public:
     Outcome();
     void set(int index, double value) {
         values_[index] = value;
@@ -85,7 +85,7 @@ public:
     bool isBlank(int index) const { return blank_.test(index); }
     double value(int index) const { return values_[index]; }
 
-private:
+  private:
     std::array<double, kFieldCount> values_;
     std::bitset<kFieldCount> blank_;
     std::optional<Message> refusal_;
@@ -106,12 +106,12 @@ struct CalcCase {
 
 // Runs calculations and holds the calculation code (0 until a calculation runs).
 class CalcFrame {
-public:
+  public:
     void run(const CalcCase& calc, CalcWindow& window);
     std::int16_t code() const { return code_; }
     void reset() { code_ = 0; }
 
-private:
+  private:
     std::int16_t code_ = 0;
 };
 

@@ -10,9 +10,13 @@
 namespace lirvo {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c) {
     if (isDigit(c)) return c - '0';
@@ -115,7 +119,8 @@ std::string writeNumber(double value) {
     std::string digits;
     for (char c : s.substr(0, ePos))
         if (isDigit(c)) digits += c;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     int exponent = std::atoi(buf + ePos + 1);
     const int count = static_cast<int>(digits.size());
 
@@ -140,7 +145,7 @@ std::string writeNumber(double value) {
             out += '.';
             out += digits.substr(1);
         }
-        char expBuf[12];
+        char expBuf[16];
         std::snprintf(expBuf, sizeof expBuf, "E%c%02d", exponent < 0 ? '-' : '+',
                       exponent < 0 ? -exponent : exponent);
         out += expBuf;
@@ -148,13 +153,21 @@ std::string writeNumber(double value) {
     return out;
 }
 
-double integerPart(double value) { return std::floor(value); }
+double integerPart(double value) {
+    return std::floor(value);
+}
 
-double roundToHundredths(double value) { return std::floor(value * 100 + 0.5) / 100; }
+double roundToHundredths(double value) {
+    return std::floor(value * 100 + 0.5) / 100;
+}
 
-double cutToHundredths(double value) { return std::floor(value * 100) / 100; }
+double cutToHundredths(double value) {
+    return std::floor(value * 100) / 100;
+}
 
-double roundToWhole(double value) { return std::floor(value + 0.5); }
+double roundToWhole(double value) {
+    return std::floor(value + 0.5);
+}
 
 double toSingle(double value) {
     if (std::isfinite(value) && std::fabs(value) > FLT_MAX) {

@@ -20,7 +20,10 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ResultField kResults[] = {
-    {kJ, "J"}, {kX, "X"}, {kSigmaC, "σc"}, {kSigmaF, "σf"},
+    {kJ, "J"},
+    {kX, "X"},
+    {kSigmaC, "σc"},
+    {kSigmaF, "σf"},
 };
 
 void compute(const Inputs& in, Outcome& out) {
@@ -31,8 +34,8 @@ void compute(const Inputs& in, Outcome& out) {
     const double p = (n * (Af + Afc)) / B;
     const double q = ((2 * n) * (Af * h + Afc * C)) / B;
     const double X = -p + std::sqrt(std::pow(p, 2) + q);
-    const double J = (B * std::pow(X, 3)) / 3 + (n * Afc) * std::pow(X - C, 2) +
-                     (n * Af) * std::pow(h - X, 2);
+    const double J =
+        (B * std::pow(X, 3)) / 3 + (n * Afc) * std::pow(X - C, 2) + (n * Af) * std::pow(h - X, 2);
     const double sigmaC = (M * X) / J;
     const double sigmaF = ((n * M) * (h - X)) / J;
 

@@ -22,7 +22,7 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ResultField kResults[] = {
-    {kH, "h"}, {kC, "C"},  {kHTotal, "H"}, {kX, "X"},
+    {kH, "h"}, {kC, "C"},         {kHTotal, "H"},      {kX, "X"},
     {kJ, "J"}, {kAf, "Af", true}, {kAfc, "Af'", true},
 };
 
@@ -41,8 +41,8 @@ void compute(const Inputs& in, Outcome& out) {
 
     const double mu = std::pow(xi, 2) / ((2 * n) * ((1 - xi) - W * (xi - Q)));
     const double muC = toSingle(W * mu);  // held in single precision
-    const double k = std::pow(xi, 3) / 3 + (n * muC) * std::pow(xi - Q, 2) +
-                     (n * mu) * std::pow(1 - xi, 2);
+    const double k =
+        std::pow(xi, 3) / 3 + (n * muC) * std::pow(xi - Q, 2) + (n * mu) * std::pow(1 - xi, 2);
     double h = std::sqrt((M * xi) / ((sigmaC * B) * k));
     double X = h * xi;
     double C = Q * h;

@@ -1,4 +1,5 @@
-// Design of a rectangular beam: depth and steel for both materials at their allowable stress (case 2).
+// Design of a rectangular beam: depth and steel for both materials at their allowable stress (case
+// 2).
 #pragma once
 
 #include "frame.h"

@@ -21,7 +21,10 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ResultField kResults[] = {
-    {kX, "X"}, {kSigmaCOut, "σc"}, {kAf, "Af", true}, {kAfc, "Af'", true},
+    {kX, "X"},
+    {kSigmaCOut, "σc"},
+    {kAf, "Af", true},
+    {kAfc, "Af'", true},
 };
 
 // The neutral-axis search advances by this much (cm) at every step.

@@ -7,7 +7,23 @@
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kD, kS, kQ, kW, kSigmaC, kSigmaF, kN, kM, kX, kH, kC, kAf, kAfc, kHTotal };
+enum Field : int {
+    kB = 2,
+    kD,
+    kS,
+    kQ,
+    kW,
+    kSigmaC,
+    kSigmaF,
+    kN,
+    kM,
+    kX,
+    kH,
+    kC,
+    kAf,
+    kAfc,
+    kHTotal
+};
 
 constexpr InputField kInputs[] = {
     {kB, "B", "140", "MANCA LA BASE DELLA TRAVE"},
@@ -28,8 +44,8 @@ constexpr ResultField kResults[] = {
 constexpr const char* kWarningTitle = "ATTENZIONE";
 
 void compute(const Inputs& in, Outcome& out) {
-    const double B = in[kB], d = in[kD], s = in[kS], Q = in[kQ], W = in[kW],
-                 sigmaC = in[kSigmaC], sigmaF = in[kSigmaF], n = in[kN], M = in[kM];
+    const double B = in[kB], d = in[kD], s = in[kS], Q = in[kQ], W = in[kW], sigmaC = in[kSigmaC],
+                 sigmaF = in[kSigmaF], n = in[kN], M = in[kM];
 
     // First a rectangle as wide as the slab, designed with both materials at their
     // allowable stress.
@@ -38,8 +54,8 @@ void compute(const Inputs& in, Outcome& out) {
         return out.refuse("DATI DI PROGETTO ASSURDI", kQuestionStyle, kWarningTitle);
     const double mu = std::pow(xi, 2) / ((2 * n) * ((1 - xi) - W * (xi - Q)));
     const double muC = toSingle(W * mu);  // held in single precision
-    const double k = std::pow(xi, 3) / 3 + (n * muC) * std::pow(xi - Q, 2) +
-                     (n * mu) * std::pow(1 - xi, 2);
+    const double k =
+        std::pow(xi, 3) / 3 + (n * muC) * std::pow(xi - Q, 2) + (n * mu) * std::pow(1 - xi, 2);
     double h = std::sqrt((M * xi) / ((sigmaC * B) * k));
     if (h < d) return out.refuse("LA SOLETTA REGGE SENZA COSTOLA", kQuestionStyle, kWarningTitle);
 

@@ -8,7 +8,23 @@
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kD, kC, kS, kH, kSigmaC, kSigmaF, kN, kM, kX, kHOut, kHTotal, kJ, kAf, kAfc };
+enum Field : int {
+    kB = 2,
+    kD,
+    kC,
+    kS,
+    kH,
+    kSigmaC,
+    kSigmaF,
+    kN,
+    kM,
+    kX,
+    kHOut,
+    kHTotal,
+    kJ,
+    kAf,
+    kAfc
+};
 
 constexpr InputField kInputs[] = {
     {kB, "B", "140", "MANCA LA BASE DELLA TRAVE"},
@@ -30,8 +46,8 @@ constexpr ResultField kResults[] = {
 constexpr double kStep = 0.001;
 
 void compute(const Inputs& in, Outcome& out) {
-    const double B = in[kB], d = in[kD], C = in[kC], s = in[kS], h = in[kH],
-                 sigmaC = in[kSigmaC], sigmaF = in[kSigmaF], n = in[kN], M = in[kM];
+    const double B = in[kB], d = in[kD], C = in[kC], s = in[kS], h = in[kH], sigmaC = in[kSigmaC],
+                 sigmaF = in[kSigmaF], n = in[kN], M = in[kM];
 
     // Working width below the slab, held in single precision: the whole slab while the
     // neutral axis lies within it, the rib beyond.

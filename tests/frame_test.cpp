@@ -1,0 +1,160 @@
+// The steps every calculation shares: calculation code, example, reading, missing data,
+// refusals that leave the fields alone, results written in order.
+#include "frame.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "run_case.h"
+
+namespace lirvo::testing {
+namespace {
+
+const std::vector<std::string> kRectangularCheckExample = {"25",   "3",  "77",     "8.04",
+                                                           "1.01", "10", "1000000"};
+
+std::vector<std::string> withField(std::vector<std::string> texts, int index, std::string text) {
+    texts.at(index - kFirstInputField) = std::move(text);
+    return texts;
+}
+
+TEST(MissingData, EmptyZeroAndLettersAllCountAsMissing) {
+    for (const char* missing : {"", "0", "abc", "0.000", " "}) {
+        CaseRun run;
+        runCase(run, 1, withField(kRectangularCheckExample, 2, missing));
+        ASSERT_TRUE(run.message()) << '"' << missing << '"';
+        EXPECT_EQ(run.message()->text, "MANCA LA BASE DELLA TRAVE");
+        EXPECT_EQ(run.message()->style, kPlainStyle);
+        EXPECT_EQ(run.message()->title, "");
+        EXPECT_EQ(run.fieldWrites(), 0);
+    }
+}
+
+TEST(MissingData, OnlyTheFirstMissingInputIsReported) {
+    CaseRun run;
+    auto texts = withField(withField(kRectangularCheckExample, 4, ""), 8, "");
+    runCase(run, 1, texts);
+    EXPECT_EQ(run.message()->text, "MANCA L'ALTEZZA DELLA TRAVE");
+}
+
+TEST(MissingData, CompressionSteelIsRequiredInTheBeamChecks) {
+    CaseRun rect;
+    runCase(rect, 1, withField(kRectangularCheckExample, 6, "0"));
+    EXPECT_EQ(rect.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+    CaseRun tee;
+    runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", "0", "10", "3500000"});
+    EXPECT_EQ(tee.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+}
+
+TEST(MissingData, NegativeInputIsNotMissing) {
+    CaseRun run;
+    runCase(run, 1, withField(kRectangularCheckExample, 8, "-1000000"));
+    EXPECT_FALSE(run.message());
+}
+
+TEST(MissingData, EveryCaseReportsItsFirstCheckedFieldWhenAllAreEmpty) {
+    for (const CalcCase* calc : allCases()) {
+        CaseRun run;
+        run.log.forgetEvents();
+        run.frame.run(*calc, run.log);
+        ASSERT_TRUE(run.message()) << calc->name;
+        EXPECT_EQ(run.message()->text.rfind("MANCA ", 0), 0u) << calc->name;
+        EXPECT_EQ(run.fieldWrites(), 0) << calc->name;
+    }
+}
+
+TEST(MissingData, RatiosOfTheDesignsMayBeZero) {
+    CaseRun rect;
+    runCase(rect, 2, {"25", "", "", "50", "1400", "10", "690000"});
+    EXPECT_FALSE(rect.message());
+    CaseRun tee;
+    runCase(tee, 5, {"140", "12", "20", "", "", "50", "1400", "10", "2400000"});
+    EXPECT_FALSE(tee.message());
+}
+
+TEST(ReadingRule, FieldTextsAreReadByTheirLeadingNumber) {
+    // 2 5 reads 25 and 8,04 reads 8: the same as typing 25 and 8.
+    CaseRun typed;
+    runCase(typed, 1, {"2 5", "3", "77", "8,04", "1.01", "1e1", "1.0D6"});
+    CaseRun plain;
+    runCase(plain, 1, {"25", "3", "77", "8", "1.01", "10", "1000000"});
+    for (int i = 9; i <= 12; ++i)
+        EXPECT_EQ(typed.field(i), plain.field(i)) << i;
+}
+
+TEST(Example, ReplacesTypedValuesBeforeTheyAreRead) {
+    CaseRun run;
+    runCase(run, 1, {"99", "99", "99", "99", "99", "99", "99"}, true);
+    EXPECT_EQ(run.field(2), "25");
+    EXPECT_EQ(run.field(5), "8.04");
+    EXPECT_EQ(run.field(10), " 18.9807168027919");
+    // Example texts go in first, in ascending order, then the results.
+    const auto& events = run.log.events();
+    ASSERT_EQ(events.size(), 11u);
+    for (size_t i = 0; i < events.size(); ++i) {
+        EXPECT_EQ(events[i].kind, Event::kField);
+        EXPECT_EQ(events[i].index, static_cast<int>(i) + kFirstInputField);
+    }
+}
+
+TEST(CalculationCode, IsSetEvenWhenTheRunStopsOnAMissingDatum) {
+    CaseRun run;
+    EXPECT_EQ(run.frame.code(), 0);
+    runCase(run, 1, kRectangularCheckExample);
+    EXPECT_EQ(run.frame.code(), 1);
+    run.log.clearFields();
+    runCase(run, 3, {});
+    EXPECT_TRUE(run.message());
+    EXPECT_EQ(run.frame.code(), 3);
+    run.frame.reset();
+    EXPECT_EQ(run.frame.code(), 0);
+}
+
+TEST(CalculationCode, IsTheCaseNumberAndNeverEight) {
+    std::vector<int> codes;
+    for (const CalcCase* calc : allCases())
+        codes.push_back(calc->code);
+    EXPECT_EQ(codes, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9}));
+}
+
+TEST(Refusal, LeavesTheResultsOfThePreviousRun) {
+    CaseRun run;
+    runCase(run, 1, kRectangularCheckExample);
+    runCase(run, 1, withField(kRectangularCheckExample, 7, ""));
+    EXPECT_EQ(run.message()->text, "MANCA IL RAPPORTO DEI MODILI ELASTICI");
+    EXPECT_EQ(run.field(9), " 330209");
+    EXPECT_EQ(run.field(7), "");
+}
+
+TEST(Results, NegativeMomentMirrorsTheStressesOfTheRectangularCheck) {
+    CaseRun run;
+    runCase(run, 1, withField(kRectangularCheckExample, 8, "-1000000"));
+    EXPECT_EQ(run.field(9), " 330209");
+    EXPECT_EQ(run.field(11), "-57.4808628060891");
+    EXPECT_EQ(run.field(12), "-1757.04558063677");
+}
+
+TEST(Results, AreWrittenInAscendingFieldOrderByEveryCase) {
+    for (const CalcCase* calc : allCases()) {
+        CaseRun run;
+        run.log.requestExample(true);
+        run.frame.run(*calc, run.log);
+        std::vector<int> written;
+        for (const Event& e : run.log.events())
+            if (e.kind == Event::kField && e.index >= firstResultField(*calc))
+                written.push_back(e.index);
+        std::vector<int> expected;
+        for (const ResultField& r : calc->results)
+            expected.push_back(r.index);
+        EXPECT_EQ(written, expected) << calc->name;
+        EXPECT_EQ(expected.front(), firstResultField(*calc)) << calc->name;
+        for (size_t i = 1; i < expected.size(); ++i)
+            EXPECT_EQ(expected[i], expected[i - 1] + 1);
+        EXPECT_LE(expected.back(), kFieldCount - 1);
+    }
+}
+
+}  // namespace
+}  // namespace lirvo::testing

@@ -1,0 +1,131 @@
+// Reading a field text as a number, writing a result as text, and the roundings.
+#include "numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace lirvo {
+namespace {
+
+struct ReadRow {
+    const char* text;
+    double value;
+};
+
+TEST(ReadNumber, TakesTheLeadingNumberOfTheText) {
+    const ReadRow rows[] = {
+        {"", 0},
+        {"0", 0},
+        {"abc", 0},           // letters only: no number at all
+        {"x12", 0},           // does not begin with a number
+        {"8,04", 8},          // the comma is no decimal separator
+        {"2 5", 25},          // blanks are ignored wherever they stand
+        {" \t3 .\n5 ", 3.5},  // tabs and line feeds too
+        {"1.5e3", 1500},
+        {"1.5E3", 1500},
+        {"2D2", 200},  // D marks an exponent as well
+        {"-2.5", -2.5},
+        {"+7", 7},
+        {".5", 0.5},
+        {"5.", 5},
+        {"12abc", 12},
+        {"1e", 1},  // an exponent letter without digits is not taken
+        {"1e+", 1},
+        {"3e-2x", 0.03},
+        {"--3", 0},
+        {"-", 0},
+        {".", 0},
+        {"&H1F", 31},
+        {"&hff", 255},
+        {"&HFFFF", 65535},  // unsigned, not a 16-bit -1
+        {"&O17", 15},
+        {"&o778", 63},  // 8 is no octal digit: reading stops there
+        {"&H", 0},
+        {"&X12", 0},
+        {"1E-400", 0},  // below the double range
+        {"0.000", 0},
+    };
+    for (const ReadRow& row : rows)
+        EXPECT_EQ(readNumber(row.text), row.value) << '"' << row.text << '"';
+}
+
+TEST(ReadNumber, ReadsBeyondTheDoubleRangeAsInfinity) {
+    EXPECT_EQ(readNumber("1E400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readNumber("-1E400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readNumber("1E99999999999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readNumber("1E308"), 1e308);
+    EXPECT_EQ(readNumber("4.9E-324"), 4.9e-324);  // the smallest subnormal still reads
+}
+
+TEST(ReadNumber, NegativeZeroCountsAsZero) {
+    EXPECT_EQ(readNumber("-0"), 0);
+}
+
+struct WriteRow {
+    double value;
+    const char* text;
+};
+
+TEST(WriteNumber, FollowsTheResultTextRule) {
+    const WriteRow rows[] = {
+        {0, " 0"},
+        {-0.0, " 0"},
+        {0.5, " .5"},
+        {-0.25, "-.25"},
+        {-3, "-3"},
+        {1234, " 1234"},
+        {1757.0455806367712, " 1757.04558063677"},  // rounded to 15 significant digits
+        {18.98071680279186, " 18.9807168027919"},
+        {0.03, " .03"},
+        {1.0 / 30, " 3.33333333333333E-02"},  // 16 places after the point: exponent form
+        {1e-15, " .000000000000001"},         // exactly 15 places still fit
+        {1.5e-15, " 1.5E-15"},
+        {1e14, " 100000000000000"},
+        {999999999999999, " 999999999999999"},
+        {1e15, " 1E+15"},
+        {-1e15, "-1E+15"},
+        {1234567890123456789.0, " 1.23456789012346E+18"},
+        {9.999999999999999e14, " 1E+15"},  // rounding carries into a new digit
+        {1e308, " 1E+308"},
+        {4.9e-324, " 4.94065645841247E-324"},
+        {2.8, " 2.8"},
+        {17.705999999998374, " 17.7059999999984"},
+    };
+    for (const WriteRow& row : rows)
+        EXPECT_EQ(writeNumber(row.value), row.text) << row.value;
+}
+
+TEST(WriteNumber, WritesWhatReadNumberReadsBack) {
+    for (double v : {0.5, -0.25, 3.0, 1234.5, 1e-7, 6.02e23, -1.0 / 3})
+        EXPECT_NEAR(readNumber(writeNumber(v)), v, std::fabs(v) * 1e-14) << v;
+}
+
+TEST(Rounding, IntegerPartGoesDownForNegativeValues) {
+    EXPECT_EQ(integerPart(2.5), 2);
+    EXPECT_EQ(integerPart(-2.5), -3);
+    EXPECT_EQ(integerPart(-0.0001), -1);
+}
+
+TEST(Rounding, HundredthsAreRoundedOrCut) {
+    EXPECT_EQ(roundToHundredths(34.675), std::floor(34.675 * 100 + 0.5) / 100);
+    EXPECT_EQ(roundToHundredths(14.189), 14.19);
+    EXPECT_EQ(cutToHundredths(7.9667), 7.96);  // cut, not rounded
+    EXPECT_EQ(cutToHundredths(17.845), 17.84);
+    EXPECT_EQ(roundToWhole(39.5), 40);
+    EXPECT_EQ(roundToWhole(-0.5), 0);
+}
+
+TEST(SinglePrecision, RoundsToTheNearestSingle) {
+    EXPECT_EQ(toSingle(20.3), static_cast<double>(20.3f));
+    EXPECT_NE(toSingle(20.3), 20.3);
+    EXPECT_EQ(toSingle(1e-50), 0);  // underflows to zero: such a force counts as missing
+    EXPECT_EQ(toSingle(static_cast<double>(FLT_MAX) * 1.0000000001), static_cast<double>(FLT_MAX));
+    EXPECT_EQ(toSingle(1e300), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(toSingle(-1e300), -std::numeric_limits<double>::infinity());
+}
+
+}  // namespace
+}  // namespace lirvo

@@ -32,7 +32,8 @@ struct CaseRun {
     }
     int fieldWrites() const {
         int n = 0;
-        for (const Event& e : log.events()) n += e.kind == Event::kField;
+        for (const Event& e : log.events())
+            n += e.kind == Event::kField;
         return n;
     }
 };
@@ -41,7 +42,8 @@ struct CaseRun {
 inline void runCase(CaseRun& run, int code, const std::vector<std::string>& texts,
                     bool example = false) {
     const CalcCase* calc = findCase(std::to_string(code));
-    for (size_t i = 0; i < texts.size(); ++i) run.log.type(kFirstInputField + int(i), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i)
+        run.log.type(kFirstInputField + int(i), texts[i]);
     run.log.requestExample(example);
     run.log.forgetEvents();
     run.frame.run(*calc, run.log);

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks, builds everything, runs every test, then
+# runs the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "== installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+echo "== format"
+tools/check_format.sh
+
+echo "== build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+ctest --test-dir build --output-on-failure -j2
+
+echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLIRVO_SANITIZE=ON \
+  -DLIRVO_BENCHMARKS=OFF
+cmake --build build-sanitize
+# Sanitized code runs several times slower: fewer random runs.
+LIRVO_ROBUSTNESS_RUNS=${LIRVO_ROBUSTNESS_RUNS_SANITIZED:-2000} \
+  ctest --test-dir build-sanitize --output-on-failure -j2
