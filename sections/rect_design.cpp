@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "numbers.h"
+#include "rectangle_design.h"
 
 namespace lirvo {
 namespace {
@@ -29,21 +30,18 @@ constexpr ResultField kResults[] = {
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], Q = in[kQ], W = in[kW], sigmaC = in[kSigmaC], sigmaF = in[kSigmaF],
                  n = in[kN], M = in[kM];
-    // Balanced section: both materials at their allowable stress.
-    const double xi = (n * sigmaC) / (sigmaF + n * sigmaC);
+    const double xi = balancedAxisRatio(sigmaC, sigmaF, n);
 
-    // Beyond this ratio the tension steel ratio below has a denominator of zero or less.
+    // Beyond this ratio the tension steel ratio has a denominator of zero or less.
     const double limit = (1 - xi) / (xi - Q);
     if (W >= limit) {
         if (!std::isfinite(limit)) return out.refuseImpossible();
         return out.refuse("DATI ASSURDI perchè W>" + writeNumber(limit));
     }
 
-    const double mu = std::pow(xi, 2) / ((2 * n) * ((1 - xi) - W * (xi - Q)));
-    const double muC = toSingle(W * mu);  // held in single precision
-    const double k =
-        std::pow(xi, 3) / 3 + (n * muC) * std::pow(xi - Q, 2) + (n * mu) * std::pow(1 - xi, 2);
-    double h = std::sqrt((M * xi) / ((sigmaC * B) * k));
+    const RectangleDesign rect = designRectangle(xi, B, Q, W, sigmaC, n, M);
+    const double mu = rect.mu, muC = rect.muC, k = rect.k;
+    double h = rect.h;
     double X = h * xi;
     double C = Q * h;
     if (C <= 3) C = 3;  // a cover of at least 3 cm

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numbers.h"
+#include "rectangle_design.h"
 
 namespace lirvo {
 namespace {
@@ -49,20 +50,17 @@ void compute(const Inputs& in, Outcome& out) {
 
     // First a rectangle as wide as the slab, designed with both materials at their
     // allowable stress.
-    const double xi = (n * sigmaC) / (sigmaF + n * sigmaC);
+    const double xi = balancedAxisRatio(sigmaC, sigmaF, n);
     if (W >= (1 - xi) / (xi - Q))
         return out.refuse("DATI DI PROGETTO ASSURDI", kQuestionStyle, kWarningTitle);
-    const double mu = std::pow(xi, 2) / ((2 * n) * ((1 - xi) - W * (xi - Q)));
-    const double muC = toSingle(W * mu);  // held in single precision
-    const double k =
-        std::pow(xi, 3) / 3 + (n * muC) * std::pow(xi - Q, 2) + (n * mu) * std::pow(1 - xi, 2);
-    double h = std::sqrt((M * xi) / ((sigmaC * B) * k));
+    const RectangleDesign rect = designRectangle(xi, B, Q, W, sigmaC, n, M);
+    double h = rect.h;
     if (h < d) return out.refuse("LA SOLETTA REGGE SENZA COSTOLA", kQuestionStyle, kWarningTitle);
 
     double X = h * xi;
     double C = Q * h;  // no minimum cover here
-    double Af = (mu * B) * h;
-    double Afc = (muC * B) * h;
+    double Af = (rect.mu * B) * h;
+    double Afc = (rect.muC * B) * h;
 
     if (X >= d) {
         // Neutral axis below the slab: a rib of width s whose compressed concrete has the
