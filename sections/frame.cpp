@@ -23,6 +23,8 @@ bool resultsShowable(const CalcCase& calc, const Outcome& out) {
         if (out.isBlank(field.index)) continue;
         double v = out.value(field.index);
         if (!std::isfinite(v)) return false;
+        // Within a hair of the largest double, 15 digits round to a text beyond the range.
+        if (std::fabs(v) > 1e308 && !std::isfinite(readNumber(writeNumber(v)))) return false;
         if (field.steelArea && v < 0) return false;
     }
     return true;

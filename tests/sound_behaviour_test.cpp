@@ -41,6 +41,12 @@ TEST(ArithmeticFaults, NonNumbersAreRefusedAsAWhole) {
     expectImpossible(1, {"1E400", "3", "77", "8.04", "1.01", "10", "1000000"});
 }
 
+TEST(ArithmeticFaults, AResultWhoseTextWouldReadAsInfinityIsRefused) {
+    // H = h + C is the largest double, whose 15 digits round up beyond the range.
+    expectImpossible(6, {"140", "12", "1.7976931348623157E308", "20", "54", "80", "1400", "10",
+                         "2400000"});
+}
+
 TEST(ArithmeticFaults, EarlierResultsStayWhenARunIsRefused) {
     CaseRun run;
     runCase(run, 1, {}, true);
