@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace lirvo {
@@ -113,15 +112,19 @@ std::string writeNumber(double value) {
     if (value == 0) return " 0";
     // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    std::string_view s = buf;
-    size_t ePos = s.find('e');
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14)
+            .ptr;
+    const std::string_view s(buf, end - buf);
+    const size_t ePos = s.find('e');
     std::string digits;
     for (char c : s.substr(0, ePos))
         if (isDigit(c)) digits += c;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    int exponent = std::atoi(buf + ePos + 1);
+    int exponent = 0;
+    const char* expStart = buf + ePos + 1 + (s[ePos + 1] == '+');
+    std::from_chars(expStart, end, exponent);
     const int count = static_cast<int>(digits.size());
 
     if (exponent >= 0 && exponent <= 14) {

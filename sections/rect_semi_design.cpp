@@ -59,7 +59,7 @@ void compute(const Inputs& in, Outcome& out) {
         do {
             X = X + kStep;
             if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
-        } while (F(X) <= T);
+        } while (cubicSurelyBelow(-a, b, n * M, X, T) || F(X) <= T);
     } else {
         // Compression steel for the moment beyond the balanced one, at the balanced axis.
         const double deltaAf = (M - Mlim) / (sigmaF * (h - C));

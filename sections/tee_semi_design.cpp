@@ -75,20 +75,32 @@ void compute(const Inputs& in, Outcome& out) {
     } else {
         // Tension steel at its allowable stress, concrete below it: step the neutral axis
         // down from the compressed edge until the section's equilibrium F(X) reaches T.
+        // The coefficients of F and the target T depend only on the working width.
+        struct Cubic {
+            double w, a, b, c, T;
+        };
+        auto cubicFor = [&](double width) {
+            Cubic k;
+            k.w = toSingle(width);
+            k.a = (B - k.w) / 6 - B / 6;
+            k.b = (B * h) / 2 - ((B - k.w) * h) / 2;
+            k.c = (n * M) / sigmaF + ((B - k.w) * (std::pow(d, 2) + (2 * d) * (3 * h - 2 * d))) / 6;
+            k.T = (((B - k.w) * (3 * h - 2 * d)) * std::pow(d, 2)) / 6 + ((n * M) * h) / sigmaF;
+            return k;
+        };
+        const Cubic inSlab = cubicFor(B), inRib = cubicFor(s);
+        auto F = [](const Cubic& k, double x) {
+            return (k.a * std::pow(x, 3) + k.b * std::pow(x, 2)) + k.c * x;
+        };
+        const Cubic* k = nullptr;
         X = 0;
         long steps = 0;
-        double F = 0, T = 0;
         do {
             X = X + kStep;
             if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
-            applyWidthRule(X);
-            const double a = (B - w) / 6 - B / 6;
-            const double b = (B * h) / 2 - ((B - w) * h) / 2;
-            const double c =
-                (n * M) / sigmaF + ((B - w) * (std::pow(d, 2) + (2 * d) * (3 * h - 2 * d))) / 6;
-            T = (((B - w) * (3 * h - 2 * d)) * std::pow(d, 2)) / 6 + ((n * M) * h) / sigmaF;
-            F = (a * std::pow(X, 3) + b * std::pow(X, 2)) + c * X;
-        } while (F < T);
+            k = X <= d ? &inSlab : &inRib;  // the width rule
+        } while (cubicSurelyBelow(k->a, k->b, k->c, X, k->T) || F(*k, X) < k->T);
+        w = k->w;
         Af = tensionSteel(X);
     }
 
