@@ -43,8 +43,8 @@ TEST(ArithmeticFaults, NonNumbersAreRefusedAsAWhole) {
 
 TEST(ArithmeticFaults, AResultWhoseTextWouldReadAsInfinityIsRefused) {
     // H = h + C is the largest double, whose 15 digits round up beyond the range.
-    expectImpossible(6, {"140", "12", "1.7976931348623157E308", "20", "54", "80", "1400", "10",
-                         "2400000"});
+    expectImpossible(
+        6, {"140", "12", "1.7976931348623157E308", "20", "54", "80", "1400", "10", "2400000"});
 }
 
 TEST(ArithmeticFaults, EarlierResultsStayWhenARunIsRefused) {
