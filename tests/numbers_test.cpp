@@ -16,38 +16,22 @@ struct ReadRow {
 };
 
 TEST(ReadNumber, TakesTheLeadingNumberOfTheText) {
+    // clang-format off
     const ReadRow rows[] = {
-        {"", 0},
-        {"0", 0},
-        {"abc", 0},           // letters only: no number at all
-        {"x12", 0},           // does not begin with a number
-        {"8,04", 8},          // the comma is no decimal separator
-        {"2 5", 25},          // blanks are ignored wherever they stand
-        {" \t3 .\n5 ", 3.5},  // tabs and line feeds too
-        {"1.5e3", 1500},
-        {"1.5E3", 1500},
-        {"2D2", 200},  // D marks an exponent as well
-        {"-2.5", -2.5},
-        {"+7", 7},
-        {".5", 0.5},
-        {"5.", 5},
-        {"12abc", 12},
-        {"1e", 1},  // an exponent letter without digits is not taken
-        {"1e+", 1},
-        {"3e-2x", 0.03},
-        {"--3", 0},
-        {"-", 0},
-        {".", 0},
-        {"&H1F", 31},
-        {"&hff", 255},
-        {"&HFFFF", 65535},  // unsigned, not a 16-bit -1
-        {"&O17", 15},
-        {"&o778", 63},  // 8 is no octal digit: reading stops there
-        {"&H", 0},
-        {"&X12", 0},
-        {"1E-400", 0},  // below the double range
-        {"0.000", 0},
+        {"", 0}, {"0", 0}, {"0.000", 0},
+        {"abc", 0}, {"x12", 0},                // no number at the start
+        {"8,04", 8},                           // the comma is no decimal separator
+        {"2 5", 25}, {" \t3 .\n5 ", 3.5},      // blanks, tabs, line feeds ignored anywhere
+        {"1.5e3", 1500}, {"1.5E3", 1500}, {"2D2", 200},
+        {"-2.5", -2.5}, {"+7", 7}, {".5", 0.5}, {"5.", 5}, {"12abc", 12}, {"3e-2x", 0.03},
+        {"1e", 1}, {"1e+", 1},                 // an exponent letter without digits is left
+        {"--3", 0}, {"-", 0}, {".", 0},
+        {"&H1F", 31}, {"&hff", 255}, {"&HFFFF", 65535},  // unsigned, not a 16-bit -1
+        {"&O17", 15}, {"&o778", 63},           // 8 is no octal digit: reading stops there
+        {"&H", 0}, {"&X12", 0},
+        {"1E-400", 0},                         // below the double range
     };
+    // clang-format on
     for (const ReadRow& row : rows)
         EXPECT_EQ(readNumber(row.text), row.value) << '"' << row.text << '"';
 }
@@ -70,30 +54,22 @@ struct WriteRow {
 };
 
 TEST(WriteNumber, FollowsTheResultTextRule) {
+    // clang-format off
     const WriteRow rows[] = {
-        {0, " 0"},
-        {-0.0, " 0"},
-        {0.5, " .5"},
-        {-0.25, "-.25"},
-        {-3, "-3"},
-        {1234, " 1234"},
-        {1757.0455806367712, " 1757.04558063677"},  // rounded to 15 significant digits
-        {18.98071680279186, " 18.9807168027919"},
-        {0.03, " .03"},
-        {1.0 / 30, " 3.33333333333333E-02"},  // 16 places after the point: exponent form
-        {1e-15, " .000000000000001"},         // exactly 15 places still fit
-        {1.5e-15, " 1.5E-15"},
-        {1e14, " 100000000000000"},
-        {999999999999999, " 999999999999999"},
-        {1e15, " 1E+15"},
-        {-1e15, "-1E+15"},
-        {1234567890123456789.0, " 1.23456789012346E+18"},
-        {9.999999999999999e14, " 1E+15"},  // rounding carries into a new digit
-        {1e308, " 1E+308"},
-        {4.9e-324, " 4.94065645841247E-324"},
-        {2.8, " 2.8"},
+        {0, " 0"}, {-0.0, " 0"}, {0.5, " .5"}, {-0.25, "-.25"}, {-3, "-3"}, {1234, " 1234"},
+        {2.8, " 2.8"}, {0.03, " .03"},
+        {1757.0455806367712, " 1757.04558063677"},  // 15 significant digits
         {17.705999999998374, " 17.7059999999984"},
+        {1.0 / 30, " 3.33333333333333E-02"},   // 16 places after the point: exponent form
+        {1e-15, " .000000000000001"},          // exactly 15 places still fit
+        {1.5e-15, " 1.5E-15"},
+        {1e14, " 100000000000000"}, {999999999999999, " 999999999999999"},
+        {1e15, " 1E+15"}, {-1e15, "-1E+15"},
+        {9.999999999999999e14, " 1E+15"},      // rounding carries into a new digit
+        {1234567890123456789.0, " 1.23456789012346E+18"},
+        {1e308, " 1E+308"}, {4.9e-324, " 4.94065645841247E-324"},
     };
+    // clang-format on
     for (const WriteRow& row : rows)
         EXPECT_EQ(writeNumber(row.value), row.text) << row.value;
 }

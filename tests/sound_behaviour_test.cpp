@@ -160,20 +160,6 @@ TEST(Columns, EveryRunFirstClearsTheNoticeOfAnEarlierRun) {
         EXPECT_NE(e.kind, Event::kClearNotice);
 }
 
-TEST(Columns, NoticeIsDrawnBeforeTheResults) {
-    CaseRun run;
-    runCase(run, 9, {}, true);
-    const auto& events = run.log.events();
-    size_t notice = 0, firstResult = 0;
-    for (size_t i = 0; i < events.size(); ++i) {
-        if (events[i].kind == Event::kNotice) notice = i;
-        if (events[i].kind == Event::kField && events[i].index == 11 && !firstResult)
-            firstResult = i;
-    }
-    EXPECT_GT(notice, 0u);
-    EXPECT_LT(notice, firstResult);
-}
-
 TEST(Bisection, EndsWhenTheIntervalCanNoLongerBeHalved) {
     // The residual is far above the tolerance at every double near the root 1/3.
     int calls = 0;
