@@ -40,8 +40,4 @@ std::string_view fieldSymbol(const CalcCase& calc, int index) {
     return {};
 }
 
-int firstResultField(const CalcCase& calc) {
-    return kFirstInputField + static_cast<int>(calc.inputs.size());
-}
-
 }  // namespace lirvo

@@ -16,7 +16,4 @@ const CalcCase* findCase(std::string_view codeOrName);
 // The symbol of the quantity in a field of the case (empty for a field the case lacks).
 std::string_view fieldSymbol(const CalcCase& calc, int index);
 
-// Index one past the case's last input field.
-int firstResultField(const CalcCase& calc);
-
 }  // namespace lirvo

@@ -23,7 +23,8 @@ constexpr int kMaxHalvings = 4000;
 inline bool cubicSurelyBelow(double a, double b, double c, double x, double target) {
     const double x2 = x * x, x3 = x2 * x;
     const double value = (a * x3 + b * x2) + c * x;
-    const double magnitude = (std::fabs(a) * x3 + std::fabs(b) * x2) + std::fabs(c) * std::fabs(x);
+    const double magnitude =
+        (std::fabs(a) * std::fabs(x3) + std::fabs(b) * x2) + std::fabs(c) * std::fabs(x);
     return value + (16 * DBL_EPSILON * magnitude + DBL_MIN) < target;
 }
 
