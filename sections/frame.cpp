@@ -30,10 +30,6 @@ bool resultsShowable(const CalcCase& calc, const Outcome& out) {
     return true;
 }
 
-void show(CalcWindow& window, const Message& m) {
-    window.messageBox(m.prompt, m.style, m.title);
-}
-
 }  // namespace
 
 void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
@@ -65,8 +61,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
 
     Outcome out;
     calc.compute(in, out);
-    if (out.refused()) {
-        show(window, *out.refusal());
+    if (const auto& refusal = out.refusal()) {
+        window.messageBox(refusal->prompt, refusal->style, refusal->title);
         return;
     }
     if (!resultsShowable(calc, out)) {

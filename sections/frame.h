@@ -79,7 +79,6 @@ class Outcome {
     void refuseImpossible() { refuse(kImpossibleCalculation); }
     void notice(std::string text) { notice_ = std::move(text); }
 
-    bool refused() const { return refusal_.has_value(); }
     const std::optional<Message>& refusal() const { return refusal_; }
     const std::string& noticeText() const { return notice_; }
     bool isBlank(int index) const { return blank_.test(index); }

@@ -10,7 +10,7 @@ namespace lirvo {
 namespace {
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return c == ' ' || c == '\t' || c == '\n';
 }
 
 bool isDigit(char c) {

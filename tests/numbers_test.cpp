@@ -26,6 +26,7 @@ TEST(ReadNumber, TakesTheLeadingNumberOfTheText) {
         {"-2.5", -2.5}, {"+7", 7}, {".5", 0.5}, {"5.", 5}, {"12abc", 12}, {"3e-2x", 0.03},
         {"1e", 1}, {"1e+", 1},                 // an exponent letter without digits is left
         {"--3", 0}, {"-", 0}, {".", 0},
+        {"1\r2", 1},                            // a carriage return is no blank
         {"&H1F", 31}, {"&hff", 255}, {"&HFFFF", 65535},  // unsigned, not a 16-bit -1
         {"&O17", 15}, {"&o778", 63},           // 8 is no octal digit: reading stops there
         {"&H", 0}, {"&X12", 0},
