@@ -139,3 +139,19 @@ TEST(ColumnCheck, OneSidedSteelUnderCompressionIsComputed) {
 
 }  // namespace
 }  // namespace lirvo::testing
+
+namespace lirvo::testing {
+namespace {
+
+// S1 = 20*10^2/2 + 10*1*(10 - 5) = 1050 < S2 = 10*6*(31 - 10) = 1260: the axis lies below
+// the slab and the rib counts. p = (10*7 + 10*10)/10 = 17, q = (20*191 + 10*100)/10 = 482,
+// X = -17 + sqrt(771) = 10.7669, cut to 10.76; as a rectangle 20 wide it would be 10.75.
+TEST(TeeCheck, AxisBelowTheSlabUsesTheRib) {
+    CaseRun run;
+    runCase(run, 4, {"20", "10", "5", "10", "31", "6", "1", "10", "500000"});
+    EXPECT_EQ(run.field(11), " 10.76");
+    EXPECT_EQ(run.field(15), " 36");
+}
+
+}  // namespace
+}  // namespace lirvo::testing
