@@ -21,14 +21,11 @@ echo "== format"
 tools/check_format.sh
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-ctest --test-dir build --output-on-failure -j2
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
 
 echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLIRVO_SANITIZE=ON \
-  -DLIRVO_BENCHMARKS=OFF
-cmake --build build-sanitize
-# Sanitized code runs several times slower: fewer random runs.
-LIRVO_ROBUSTNESS_RUNS=${LIRVO_ROBUSTNESS_RUNS_SANITIZED:-2000} \
-  ctest --test-dir build-sanitize --output-on-failure -j2
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
