@@ -43,16 +43,21 @@ const Event* messageOf(const EventLog& log) {
 // ---------------------------------------------------------------------------------------------
 // Worked examples: each case as the window runs it when its example is asked for.
 
-void workedExample(benchmark::State& state, const CalcCase* calc) {
-    EventLog log;
-    log.requestExample(true);
+// The whole frame run, as the window starts it, again and again.
+void timeRuns(benchmark::State& state, const CalcCase& calc, EventLog& log) {
     CalcFrame frame;
     for (auto _ : state) {
         log.forgetEvents();
-        frame.run(*calc, log);
+        frame.run(calc, log);
         benchmark::DoNotOptimize(log.events().data());
         benchmark::ClobberMemory();
     }
+}
+
+void workedExample(benchmark::State& state, const CalcCase* calc) {
+    EventLog log;
+    log.requestExample(true);
+    timeRuns(state, *calc, log);
     if (const Event* m = messageOf(log))
         state.SkipWithError(("the worked example stopped on a message: " + m->text).c_str());
 }
@@ -132,13 +137,7 @@ void longRun(benchmark::State& state, const LongRun* run) {
     if (!calc) return state.SkipWithError("no such case");
     EventLog log;
     typeInputs(*calc, run->texts, log);
-    CalcFrame frame;
-    for (auto _ : state) {
-        log.forgetEvents();
-        frame.run(*calc, log);
-        benchmark::DoNotOptimize(log.events().data());
-        benchmark::ClobberMemory();
-    }
+    timeRuns(state, *calc, log);
 
     // The inputs only measure what they are meant to while they still run that long.
     const Event* message = messageOf(log);
