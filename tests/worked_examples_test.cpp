@@ -63,6 +63,11 @@ const ExampleRow kRows[] = {
 };
 // clang-format on
 
+// Test names carry the row's own description, not its bytes.
+void PrintTo(const ExampleRow& row, std::ostream* os) {
+    *os << row.what;
+}
+
 class WorkedExample : public ::testing::TestWithParam<ExampleRow> {};
 
 TEST_P(WorkedExample, WritesEveryResultDigitForDigit) {

@@ -1,0 +1,5 @@
+#include "start.h"
+
+int main(int argc, char** argv) {
+    return lirvo::app::start(argc, argv);
+}

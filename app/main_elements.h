@@ -1,0 +1,41 @@
+// Every element of the main window, created with its size at creation; the window's load
+// places them. Elements later in this list stand above earlier ones.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+#include <memory>
+
+#include "element.h"
+#include "field_elements.h"
+#include "surface.h"
+#include "widgets.h"
+
+namespace lirvo::app {
+
+struct MainElements {
+    ui::Surface* surface;  // the window's client area: background, lines, notices
+    ui::Element<ui::Frame> frame3;
+    ui::Element<ui::PictureBox> picture1;
+    ui::Element<ui::Frame> frame1, frame2;
+    std::array<ui::Element<QRadioButton>, 6> option;  // Option1 to Option6
+    panels::FieldElements fields;
+    std::array<int, 3> line;  // Line1 to Line3, drawn by the surface
+    ui::Element<QLabel> label2;
+    ui::Element<QPushButton> cmdelab;
+    ui::Element<QCheckBox> ckes;
+    ui::Element<QPushButton> cmdFine, cmdAiuto, cmdStampa, cmdAzzera;
+    ui::Element<ui::RichTextBox> rtb1;
+    ui::Element<ui::Frame> frame4;
+    std::array<ui::Element<QLabel>, 6> label3;
+
+    QRadioButton* sectionOption(int i) const { return option[i].get(); }
+    QRadioButton* operationOption(int i) const { return option[3 + i].get(); }
+};
+
+std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& screen);
+
+}  // namespace lirvo::app

@@ -1,0 +1,81 @@
+// The main window FrmVerifica and how the program hangs together:
+//
+//   click on a section type  -> panels/schematic   (picture, fields wiped, operation unselected)
+//   click on an operation    -> panels/field_panel (captions and value fields of the case)
+//   "E l a b o r a"          -> app/dispatcher -> sections/ CalcFrame::run(case, this window)
+//   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class)
+//   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
+//
+// The window keeps all geometry in twips through ui/, and reaches the screen and the message
+// box only through the platform it is given, so tests run it with a fixed screen and a recorder.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "case_tables.h"
+#include "dispatcher.h"
+#include "element.h"
+#include "frame.h"
+#include "main_elements.h"
+#include "platform.h"
+
+namespace lirvo::app {
+
+class FrmVerifica : public QWidget, public CalcWindow {
+    Q_OBJECT
+  public:
+    FrmVerifica(CalcFrame& calculations, const ui::Platform& platform);
+    ~FrmVerifica() override;
+
+    // CalcWindow: what a calculation sees of the window.
+    bool exampleRequested() const override;
+    std::string fieldText(int index) const override;
+    void setFieldText(int index, const std::string& text) override;
+    void messageBox(const std::string& prompt, int style, const std::string& title) override;
+    void drawNotice(const std::string& text) override;
+    void clearNotice() override;
+
+    // The elements as the last load created them; "Azzera" replaces them all.
+    MainElements& elements() { return *elements_; }
+    const MainElements& elements() const { return *elements_; }
+    const ui::Placed& geometry() const { return window_; }
+    // The outer width and height in whole twips, as read back at load.
+    double outerWidth() const { return width_; }
+    double outerHeight() const { return height_; }
+    std::int16_t calculationCode() const { return calculations_.code(); }
+
+  signals:
+    // The window was emptied and loaded anew ("Azzera").
+    void reloaded();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void load();
+    void reload();
+    void connectCommands();
+    void setTabOrder();
+
+    void geometriaR();
+    void geometriaT();
+    void geometriaP();
+    void showSection(panels::SectionType section);
+    void layOutOperation(panels::Operation operation);
+    CaseChoice currentChoice() const;
+
+    void compute();
+    void exampleToggled(bool checked);
+    void toggleHelp();
+    void fine();
+
+    CalcFrame& calculations_;
+    ui::Platform platform_;
+    ui::Placed window_;
+    double width_ = 0, height_ = 0;
+    std::unique_ptr<MainElements> elements_;
+};
+
+}  // namespace lirvo::app

@@ -1,0 +1,35 @@
+// The picture of the chosen section type in the schematic frame at the top of the window. A
+// change of section type first wipes the field panel and unselects the operation.
+#pragma once
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "case_tables.h"
+#include "field_elements.h"
+#include "widgets.h"
+
+namespace lirvo::panels {
+
+struct SchematicElements {
+    ui::Element<ui::Frame>& frame3;
+    ui::Element<ui::PictureBox>& picture1;
+    ui::Element<QLabel>& label2;
+    std::array<QRadioButton*, 3> operations;  // Option4 to Option6
+    FieldElements& fields;
+};
+
+// The picture file of a section type, found in the current directory.
+const char* pictureFileName(SectionType section);
+
+// Unselects the operation and empties fields 0 to 16: value fields hidden, captions emptied.
+void azzeradati(SchematicElements& elements);
+
+// `clearDrawing` wipes what the calculations drew on the window, before the frame is placed.
+void showSchematic(SectionType section, SchematicElements& elements, const WindowSize& window,
+                   const std::function<void()>& clearDrawing);
+
+}  // namespace lirvo::panels

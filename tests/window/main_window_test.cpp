@@ -1,0 +1,182 @@
+// The main window at start, its geometry on a 1024 × 768 screen, and its own commands:
+// the example box, "Azzera", "Aiuto".
+#include "window_fixture.h"
+
+namespace lirvo::test {
+namespace {
+
+TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
+    EXPECT_EQ(window().windowTitle(), "CALCOLO DI LIRVO E PILASTRI");
+    EXPECT_EQ(window().calculationCode(), 0);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(e().option[i]->isChecked()) << "option " << i + 1;
+    for (const auto& label : e().fields.label1)
+        EXPECT_FALSE(label.visible());
+    for (const auto& text : e().fields.text1)
+        EXPECT_FALSE(text.visible());
+    EXPECT_FALSE(e().frame3.visible());
+    EXPECT_FALSE(e().label2.visible());
+    EXPECT_FALSE(e().rtb1.visible());
+    EXPECT_FALSE(e().frame4.visible());
+    EXPECT_FALSE(e().ckes->isChecked());
+    EXPECT_EQ(e().ckes->text(), "        Esegui l'Esempio");
+    EXPECT_EQ(e().cmdelab->text(), "E l a b o r a");
+    EXPECT_EQ(e().label2->text(), "Unità di misura: CM e Kg");
+    EXPECT_EQ(e().surface->background(), QColor(255, 224, 192));
+    EXPECT_EQ(e().frame1.background(), QColor(255, 224, 192));
+    EXPECT_EQ(e().option[4].background(), QColor(255, 224, 192));
+}
+
+TEST_F(MainWindowTest, TooltipsNumberTheCaptionsAndFields) {
+    EXPECT_EQ(e().fields.label1[23]->toolTip(), "label1- 23");
+    EXPECT_EQ(e().fields.label1[0]->toolTip(), "label1- 0");
+    EXPECT_EQ(e().fields.text1[0]->toolTip(), " 0");
+    EXPECT_EQ(e().fields.text1[22]->toolTip(), " 22");
+}
+
+// Window 0.8 and 0.9 of the screen; elements as fractions of the window, in single precision.
+TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
+    const ui::Placed& w = window().geometry();
+    EXPECT_EQ(w.width(), 12288.0f);
+    EXPECT_EQ(w.height(), 10368.0f);
+    EXPECT_EQ(w.left(), 1536.0f);
+    EXPECT_EQ(w.top(), 576.0f);
+    EXPECT_EQ(e().frame1.width(), 3317.76f);
+    EXPECT_EQ(e().frame1.height(), 2384.64f);
+    EXPECT_EQ(e().frame1.left(), 614.4f);
+    EXPECT_EQ(e().frame1.top(), 207.36f);
+    EXPECT_EQ(e().cmdelab.top(), 8501.76f);
+    // 15 twips a pixel: the window shows at 819 × 691 pixels.
+    EXPECT_EQ(window().width(), 819);
+    EXPECT_EQ(window().height(), 691);
+    // The third operation at 0.7 of its frame's height; command buttons keep their size.
+    EXPECT_EQ(e().option[5].top(), static_cast<float>(0.7 * e().frame2.height()));
+    EXPECT_EQ(e().option[5].width(), static_cast<float>(0.8 * e().frame2.width()));
+    EXPECT_EQ(e().cmdAzzera.left(), static_cast<float>(0.4 * 12288));
+    EXPECT_EQ(e().cmdAzzera.width(), 735.0f);
+    EXPECT_EQ(e().cmdAzzera.height(), 375.0f);
+    EXPECT_EQ(e().fields.label1[2].width(), 1300.0f);
+    EXPECT_EQ(e().fields.label1[1].width(), 2055.0f);  // the results heading keeps its own
+    EXPECT_EQ(e().fields.label1[1].height(), 975.0f);
+    // Print heading: second column of lines at half the frame plus 500.
+    EXPECT_EQ(e().frame4.width(), static_cast<float>(0.9 * 12288));
+    EXPECT_EQ(e().label3[4].left(), static_cast<float>(e().frame4.width() / 2 + 500));
+    EXPECT_EQ(e().label3[4].top(), 600.0f);
+}
+
+TEST_F(MainWindowTest, LinesCutTheWindowIntoBands) {
+    const ui::TwipLine& across = e().surface->line(e().line[0]);
+    EXPECT_EQ(across.x1, static_cast<float>(0.05 * 12288));
+    EXPECT_EQ(across.y1, static_cast<float>(0.3 * 10368));
+    EXPECT_EQ(across.x2, static_cast<float>(0.95 * 12288));
+    const ui::TwipLine& middle = e().surface->line(e().line[1]);
+    EXPECT_EQ(middle.x1, 6144.0f);
+    EXPECT_EQ(middle.y2, static_cast<float>(0.8 * 10368));
+}
+
+TEST_F(MainWindowTest, HelpFileIsLoadedHiddenAndToggledByAiuto) {
+    EXPECT_FALSE(e().rtb1->document()->isEmpty()) << "lirvo.rtf beside the tests";
+    EXPECT_TRUE(e().rtb1->toPlainText().contains("Verifica"));
+    click(e().cmdAiuto.get());
+    EXPECT_TRUE(e().rtb1.visible());
+    click(e().cmdAiuto.get());
+    EXPECT_FALSE(e().rtb1.visible());
+    click(e().cmdAiuto.get());
+    QTest::mouseDClick(e().rtb1->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(e().rtb1.visible());
+}
+
+TEST_F(MainWindowTest, HelpBoxCoversTheMiddleOfTheWindow) {
+    EXPECT_EQ(e().rtb1.left(), static_cast<float>(0.2 * 12288));
+    EXPECT_EQ(e().rtb1.top(), static_cast<float>(0.2 * 10368));
+    EXPECT_EQ(e().rtb1.width(), static_cast<float>(0.6 * 12288));
+    EXPECT_EQ(e().rtb1.height(), static_cast<float>(0.6 * 10368));
+}
+
+TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
+    for (int i = 0; i <= 16; ++i)
+        e().fields.text1[i]->setText("7");
+    e().fields.text1[17]->setText("kept");
+    clickOption(e().ckes.get());
+    EXPECT_TRUE(e().ckes->isChecked());
+    EXPECT_EQ(text(0), "7");  // the example starts at field 1
+    for (int i = 1; i <= 16; ++i)
+        EXPECT_EQ(text(i), "") << i;
+    EXPECT_EQ(text(17), "kept");
+
+    e().fields.text1[3]->setText("9");
+    clickOption(e().ckes.get());  // unticking changes nothing
+    EXPECT_FALSE(e().ckes->isChecked());
+    EXPECT_EQ(text(3), "9");
+}
+
+TEST_F(MainWindowTest, ExampleReplacesTypedDataWhileTicked) {
+    choose(0, 0);
+    type(2, "99");
+    clickOption(e().ckes.get());
+    type(2, "99");
+    compute();
+    EXPECT_EQ(text(2), "25");
+    EXPECT_EQ(text(10), " 18.9807168027919");  // X of the rectangular check example
+    clickOption(e().ckes.get());
+    type(2, "30");
+    compute();
+    EXPECT_EQ(text(2), "30");
+    EXPECT_NE(text(10), " 18.9807168027919");
+}
+
+TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
+    choose(0, 0);
+    clickOption(e().ckes.get());
+    compute();
+    ASSERT_EQ(window().calculationCode(), 1);
+    click(e().cmdAiuto.get());
+
+    bool reloaded = false;
+    QObject::connect(&window(), &app::FrmVerifica::reloaded, [&] { reloaded = true; });
+    click(e().cmdAzzera.get());
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(window().calculationCode(), 0);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(e().option[i]->isChecked());
+    for (const auto& text : e().fields.text1) {
+        EXPECT_FALSE(text.visible());
+        EXPECT_TRUE(text->text().isEmpty());
+    }
+    EXPECT_FALSE(e().ckes->isChecked());
+    EXPECT_FALSE(e().frame3.visible());
+    EXPECT_FALSE(e().label2.visible());
+    EXPECT_FALSE(e().rtb1.visible());
+    EXPECT_FALSE(e().rtb1->document()->isEmpty());  // read again
+
+    // The new window works: the options must be chosen again.
+    compute();
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].prompt, "TIPO DI TRAVE NON PREVISTA!!!");
+    choose(1, 0);
+    EXPECT_TRUE(e().fields.text1[10].visible());
+}
+
+TEST_F(MainWindowTest, DoubleClickHidesThePrintHeading) {
+    e().frame4.setVisible(true);
+    QTest::mouseDClick(e().frame4.get(), Qt::LeftButton);
+    EXPECT_FALSE(e().frame4.visible());
+}
+
+TEST_F(MainWindowTest, TabGoesThroughInputsBeforeResults) {
+    choose(1, 0);  // T or L check: inputs 2 to 10, results 11 to 15
+    for (int i = 2; i < 15; ++i)
+        EXPECT_EQ(e().fields.text1[i]->nextInFocusChain(), e().fields.text1[i + 1].get()) << i;
+}
+
+TEST_F(MainWindowTest, ReturnInAValueFieldComputes) {
+    choose(0, 0);
+    const char* data[] = {"25", "3", "77", "8.04", "1.01", "10", "1000000"};
+    for (int i = 0; i < 7; ++i)
+        type(2 + i, data[i]);
+    QTest::keyClick(e().fields.text1[8].get(), Qt::Key_Return);
+    EXPECT_EQ(text(9), " 330209");
+}
+
+}  // namespace
+}  // namespace lirvo::test

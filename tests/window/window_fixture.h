@@ -1,0 +1,67 @@
+// A main window on a fixed 1024 × 768 screen (15360 × 11520 twips) with a recorder in place of
+// the message box. A watchdog fails the test and closes any modal window that still appears,
+// so no test can hang on one.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "main_window.h"
+
+namespace lirvo::test {
+
+class MainWindowTest : public testing::Test {
+  protected:
+    MainWindowTest() : screen_(15360, 11520) {
+        QObject::connect(&watchdog_, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a modal window opened: " << modal->windowTitle().toStdString();
+                modal->close();
+            }
+        });
+        watchdog_.start(50);
+        window_ =
+            std::make_unique<app::FrmVerifica>(calculations_, ui::Platform{screen_, messages_});
+        window_->show();
+    }
+
+    app::MainElements& e() { return window_->elements(); }
+    app::FrmVerifica& window() { return *window_; }
+
+    // A click on an option's circle: the blank beyond its caption takes no click.
+    static void clickOption(QWidget* option) {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    }
+    static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void choose(int section, int operation) {
+        clickOption(e().sectionOption(section));
+        clickOption(e().operationOption(operation));
+    }
+    void compute() { click(e().cmdelab.get()); }
+    QString text(int i) { return e().fields.text1[i]->text(); }
+    QString caption(int i) { return e().fields.label1[i]->text(); }
+    void type(int i, const QString& s) {
+        e().fields.text1[i]->clear();
+        QTest::keyClicks(e().fields.text1[i].get(), s);
+    }
+
+    // Exactly one box was shown, with this prompt, title (as borne) and style.
+    void expectOneMessage(const std::string& prompt, const std::string& title, int style) {
+        ASSERT_EQ(messages_.shown().size(), 1u);
+        EXPECT_EQ(messages_.shown()[0].prompt, prompt);
+        EXPECT_EQ(messages_.shown()[0].title, title);
+        EXPECT_EQ(messages_.shown()[0].style, style);
+    }
+
+    ui::FixedScreen screen_;
+    ui::MessageRecorder messages_;
+    CalcFrame calculations_;
+    QTimer watchdog_;
+    std::unique_ptr<app::FrmVerifica> window_;
+};
+
+}  // namespace lirvo::test

@@ -1,0 +1,64 @@
+// Takes a picture of the main window after each worked example, for a person to look at:
+//   lirvo_window_shots OUTPUT_DIR   (run from the folder with the help file and pictures)
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+
+#include "main_window.h"
+
+using lirvo::app::FrmVerifica;
+
+namespace {
+
+struct Shot {
+    int section, operation;  // option indices within their frames
+    const char* file;
+};
+
+constexpr Shot kShots[] = {
+    {0, 0, "rett-verifica.png"}, {0, 1, "rett-progetto.png"},    {0, 2, "rett-semiprogetto.png"},
+    {1, 0, "t-verifica.png"},    {1, 1, "t-progetto.png"},       {1, 2, "t-semiprogetto.png"},
+    {2, 0, "pil-verifica.png"},  {2, 2, "pil-semiprogetto.png"},
+};
+
+// An option button takes a click on its circle or its caption, not on the blank beyond.
+void clickOption(QWidget* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setFont(QFont("Liberation Sans", 9));
+    if (argc < 2) {
+        std::fprintf(stderr, "uso: lirvo_window_shots CARTELLA\n");
+        return 2;
+    }
+    const QDir out(argv[1]);
+    lirvo::ui::DesktopScreen screen;
+    lirvo::ui::MessageRecorder messages;
+    lirvo::CalcFrame calculations;
+    FrmVerifica window(calculations, {screen, messages});
+    window.show();
+    QTest::qWait(200);
+    window.grab().save(out.filePath("start.png"));
+
+    auto& e = window.elements();
+    for (const Shot& shot : kShots) {
+        clickOption(e.sectionOption(shot.section));
+        clickOption(e.operationOption(shot.operation));
+        if (!e.ckes->isChecked()) clickOption(e.ckes.get());
+        QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
+        QTest::qWait(100);
+        window.grab().save(out.filePath(shot.file));
+        for (const auto& m : messages.shown())
+            std::printf("%s: %s\n", shot.file, m.prompt.c_str());
+        messages.forget();
+    }
+    QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
+    QTest::qWait(100);
+    window.grab().save(out.filePath("aiuto.png"));
+    return 0;
+}

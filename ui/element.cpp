@@ -1,0 +1,86 @@
+#include "element.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+
+namespace lirvo::ui {
+
+int toPixels(double twips, const Screen& screen) {
+    return static_cast<int>(std::lround(twips / screen.twipsPerPixel()));
+}
+
+Placed::Placed(QWidget* widget, const Screen& screen, float width, float height)
+    : widget_(widget), screen_(&screen) {
+    rect_.width = width;
+    rect_.height = height;
+    apply();
+}
+
+void Placed::setLeft(double twips) {
+    rect_.left = static_cast<float>(twips);
+    apply();
+}
+
+void Placed::setTop(double twips) {
+    rect_.top = static_cast<float>(twips);
+    apply();
+}
+
+void Placed::setWidth(double twips) {
+    rect_.width = static_cast<float>(twips);
+    apply();
+}
+
+void Placed::setHeight(double twips) {
+    rect_.height = static_cast<float>(twips);
+    apply();
+}
+
+void Placed::move(double left, double top) {
+    rect_.left = static_cast<float>(left);
+    rect_.top = static_cast<float>(top);
+    apply();
+}
+
+void Placed::setMinimumPixelHeight(int pixels) {
+    minimumPixelHeight_ = pixels;
+    apply();
+}
+
+void Placed::fitTextHeight(int margin) {
+    setMinimumPixelHeight(widget_->fontMetrics().height() + margin);
+}
+
+void Placed::setFontFitting(const QString& text, double points, double smallestPoints) {
+    QFont font = widget_->font();
+    const int room = widget_->contentsRect().width() - 2;
+    for (font.setPointSizeF(points);
+         font.pointSizeF() > smallestPoints && QFontMetrics(font).horizontalAdvance(text) > room;)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    widget_->setFont(font);
+}
+
+void Placed::setBackground(const QColor& colour) {
+    // Buttons fill with their button colour, other widgets with the window colour.
+    QPalette palette = widget_->palette();
+    palette.setColor(widget_->backgroundRole(), colour);
+    widget_->setPalette(palette);
+    // An option or check box shows the ground of its frame; a frame or caption paints its own.
+    widget_->setAutoFillBackground(!qobject_cast<QAbstractButton*>(widget_));
+}
+
+QColor Placed::background() const {
+    return widget_->palette().color(widget_->backgroundRole());
+}
+
+void Placed::apply() {
+    const Screen& s = *screen_;
+    const int height = std::max(toPixels(rect_.height, s), minimumPixelHeight_);
+    widget_->setGeometry(toPixels(rect_.left, s), toPixels(rect_.top, s),
+                         std::max(toPixels(rect_.width, s), 0), std::max(height, 0));
+}
+
+}  // namespace lirvo::ui
