@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "field_panel.h"
@@ -81,9 +82,15 @@ void FrmVerifica::load() {
         ui::Element<QRadioButton>& option = e.option[i];
         option.move(0.1 * frame.width(), kOptionTops[i % 3] * frame.height());
         option.setWidth(0.8 * frame.width());
-        setPointSize(option.get(), 12);
-        option.fitTextHeight(2);
         option.setBackground(kWindowColour);
+    }
+    // Option captions at 12 points, all a little smaller where one would be cut.
+    double optionPoints = 12;
+    for (const auto& option : e.option)
+        optionPoints = std::min(optionPoints, option.fittingPointSize(option->text(), 12));
+    for (auto& option : e.option) {
+        option.setPointSize(optionPoints);
+        option.fitTextHeight(2);
     }
     e.frame1.setBackground(kWindowColour);
     e.frame2.setBackground(kWindowColour);
@@ -134,7 +141,8 @@ void FrmVerifica::load() {
 
     e.label2.move(0.2 * W, 0.81 * H);
     e.label2.setBackground(kWindowColour);
-    e.label2.setFontFitting(e.label2->text(), e.label2->font().pointSizeF());
+    e.label2.setPointSize(
+        e.label2.fittingPointSize(e.label2->text(), e.label2->font().pointSizeF()));
     e.label2.fitTextHeight();
     e.label2.setVisible(false);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
 
 #include "widgets.h"
 
@@ -57,7 +58,7 @@ void showField(FieldElements& fields, int i, int row, const Column& column, cons
     label.setLeft(column.captionLeft * window.width);
     label.setHeight(kCaptionHeight);
     label.setWidth(column.captionWidth * window.width);
-    label.setFontFitting(label->text(), kFontPoints);
+    label.setPointSize(kFontPoints);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label.fitTextHeight();
 
@@ -106,6 +107,16 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
     const Column results{table->resultCaptionLeft, 0.25, 0.83, 0.12};
     for (int i = firstResult; i < used; ++i)
         showField(fields, i, i - firstResult + 1, results, kResultColour, window);
+
+    // On a screen too small for 16 points every caption of the panel shrinks alike, so none
+    // is cut and the columns still read evenly.
+    double points = kFontPoints;
+    for (int i = kFirstInputField; i < used; ++i) {
+        const auto& label = fields.label1[i];
+        points = std::min(points, label.fittingPointSize(label->text(), kFontPoints));
+    }
+    for (int i = kFirstInputField; i < used; ++i)
+        fields.label1[i].setPointSize(points);
 }
 
 }  // namespace lirvo::panels

@@ -1,8 +1,11 @@
 #include "element.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QPalette>
+#include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -54,12 +57,23 @@ void Placed::fitTextHeight(int margin) {
     setMinimumPixelHeight(widget_->fontMetrics().height() + margin);
 }
 
-void Placed::setFontFitting(const QString& text, double points, double smallestPoints) {
+double Placed::fittingPointSize(const QString& text, double points, double smallest) const {
+    int room = widget_->contentsRect().width() - 2;
+    if (qobject_cast<const QRadioButton*>(widget_) || qobject_cast<const QCheckBox*>(widget_)) {
+        const QStyle* style = widget_->style();
+        room -= style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget_) +
+                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget_);
+    }
     QFont font = widget_->font();
-    const int room = widget_->contentsRect().width() - 2;
     for (font.setPointSizeF(points);
-         font.pointSizeF() > smallestPoints && QFontMetrics(font).horizontalAdvance(text) > room;)
+         font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text) > room;)
         font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font.pointSizeF();
+}
+
+void Placed::setPointSize(double points) {
+    QFont font = widget_->font();
+    font.setPointSizeF(points);
     widget_->setFont(font);
 }
 

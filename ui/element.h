@@ -44,9 +44,10 @@ class Placed {
     void setMinimumPixelHeight(int pixels);
     // The same, from the height of the element's present font and a margin in pixels.
     void fitTextHeight(int margin = 0);
-    // Sets the font size, smaller where the text would not fit the element's width on this
-    // screen, so that no caption is cut; never below `smallestPoints`.
-    void setFontFitting(const QString& text, double points, double smallestPoints = 7);
+    void setPointSize(double points);
+    // The font size at which the text fits the element's width on this screen: `points`, or
+    // less where it would be cut, never below `smallest`.
+    double fittingPointSize(const QString& text, double points, double smallest = 7) const;
 
   private:
     void apply();

@@ -157,6 +157,13 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     EXPECT_TRUE(e().fields.text1[10].visible());
 }
 
+TEST_F(MainWindowTest, FineClosesTheWindowAtOnce) {
+    ASSERT_TRUE(window().isVisible());
+    click(e().cmdFine.get());
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_TRUE(messages_.shown().empty());
+}
+
 TEST_F(MainWindowTest, DoubleClickHidesThePrintHeading) {
     e().frame4.setVisible(true);
     QTest::mouseDClick(e().frame4.get(), Qt::LeftButton);
