@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "main_window.h"
@@ -60,5 +61,20 @@ int main(int argc, char** argv) {
     QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
     QTest::qWait(100);
     window.grab().save(out.filePath("aiuto.png"));
+
+    // The real message box, in both styles, pictured and closed as soon as it shows.
+    lirvo::ui::ModalMessageBoxes boxes;
+    const auto pictureBox = [&](const char* file) {
+        QTimer::singleShot(300, [&out, file] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                box->grab().save(out.filePath(file));
+                box->close();
+            }
+        });
+    };
+    pictureBox("box-32.png");
+    boxes.show(&window, "TIPO DI TRAVE NON PREVISTA!!!", 32, "ATTENZIONE");
+    pictureBox("box-0.png");
+    boxes.show(&window, "MANCA L'ALTEZZA DELLA TRAVE", 0, "");
     return 0;
 }
