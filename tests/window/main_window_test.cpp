@@ -1,5 +1,7 @@
 // The main window at start, its geometry on a 1024 × 768 screen, and its own commands:
 // the example box, "Azzera", "Aiuto".
+#include <QDir>
+
 #include "window_fixture.h"
 
 namespace lirvo::test {
@@ -84,6 +86,17 @@ TEST_F(MainWindowTest, HelpFileIsLoadedHiddenAndToggledByAiuto) {
     click(e().cmdAiuto.get());
     QTest::mouseDClick(e().rtb1->viewport(), Qt::LeftButton);
     EXPECT_FALSE(e().rtb1.visible());
+}
+
+TEST_F(MainWindowTest, MissingHelpFileLeavesTheHelpBoxEmpty) {
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    click(e().cmdAzzera.get());  // loads the window anew, reading the help file again
+    QDir::setCurrent(here);
+    EXPECT_TRUE(e().rtb1->document()->isEmpty());
+    EXPECT_TRUE(messages_.shown().empty());
+    click(e().cmdAiuto.get());
+    EXPECT_TRUE(e().rtb1.visible());
 }
 
 TEST_F(MainWindowTest, HelpBoxCoversTheMiddleOfTheWindow) {
