@@ -98,9 +98,7 @@ void FrmVerifica::load() {
     for (auto& text : e.fields.text1)
         text.setVisible(false);
 
-    e.cmdelab.move(0.55 * W, 0.82 * H);
-    e.cmdelab.setWidth(0.35 * W);
-    e.cmdelab.setHeight(0.07 * H);
+    place(e.cmdelab, {0.55, 0.82, 0.35, 0.07}, W, H);
     setPointSize(e.cmdelab.get(), 14);
     e.ckes.move(0.55 * W, 0.75 * H);
     e.ckes.setBackground(kWindowColour);
@@ -220,11 +218,8 @@ void FrmVerifica::setTabOrder() {
     // Inputs come before results in every case, so ascending index is the reading order.
     for (int i = kFirstInputField; i <= panels::kLastPanelField; ++i)
         order.push_back(e.fields.text1[i].get());
-    for (QWidget* w :
-         {static_cast<QWidget*>(e.ckes.get()), static_cast<QWidget*>(e.cmdelab.get()),
-          static_cast<QWidget*>(e.cmdFine.get()), static_cast<QWidget*>(e.cmdAiuto.get()),
-          static_cast<QWidget*>(e.cmdStampa.get()), static_cast<QWidget*>(e.cmdAzzera.get())})
-        order.push_back(w);
+    order.insert(order.end(), {e.ckes.get(), e.cmdelab.get(), e.cmdFine.get(), e.cmdAiuto.get(),
+                               e.cmdStampa.get(), e.cmdAzzera.get()});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
