@@ -40,7 +40,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     // The elements as the last load created them; "Azzera" replaces them all.
     MainElements& elements() { return *elements_; }
     const MainElements& elements() const { return *elements_; }
-    const ui::Placed& geometry() const { return window_; }
+    const ui::Placed& placement() const { return window_; }
     // The outer width and height in whole twips, as read back at load.
     double outerWidth() const { return width_; }
     double outerHeight() const { return height_; }

@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, TooltipsNumberTheCaptionsAndFields) {
 
 // Window 0.8 and 0.9 of the screen; elements as fractions of the window, in single precision.
 TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
-    const ui::Placed& w = window().geometry();
+    const ui::Placed& w = window().placement();
     EXPECT_EQ(w.width(), 12288.0f);
     EXPECT_EQ(w.height(), 10368.0f);
     EXPECT_EQ(w.left(), 1536.0f);
