@@ -90,9 +90,7 @@ TEST_F(MainWindowTest, ColumnDesignMakesNoSenseAndChangesNothing) {
 // The typical run: rectangular beam, check, the data typed, "E l a b o r a".
 TEST_F(MainWindowTest, TypedRectangularCheckFillsFieldsNineToTwelve) {
     choose(0, 0);
-    const char* data[] = {"25", "3", "77", "8.04", "1.01", "10", "1000000"};
-    for (int i = 0; i < 7; ++i)
-        type(2 + i, data[i]);
+    typeRectangularCheckData();
     compute();
     EXPECT_TRUE(messages_.shown().empty());
     EXPECT_EQ(window().calculationCode(), 1);

@@ -191,9 +191,7 @@ TEST_F(MainWindowTest, TabGoesThroughInputsBeforeResults) {
 
 TEST_F(MainWindowTest, ReturnInAValueFieldComputes) {
     choose(0, 0);
-    const char* data[] = {"25", "3", "77", "8.04", "1.01", "10", "1000000"};
-    for (int i = 0; i < 7; ++i)
-        type(2 + i, data[i]);
+    typeRectangularCheckData();
     QTest::keyClick(e().fields.text1[8].get(), Qt::Key_Return);
     EXPECT_EQ(text(9), " 330209");
 }

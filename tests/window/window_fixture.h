@@ -49,6 +49,13 @@ class MainWindowTest : public testing::Test {
         QTest::keyClicks(e().fields.text1[i].get(), s);
     }
 
+    // The rectangular check's worked example, typed into fields 2 to 8 of its panel.
+    void typeRectangularCheckData() {
+        const char* data[] = {"25", "3", "77", "8.04", "1.01", "10", "1000000"};
+        for (int i = 0; i < 7; ++i)
+            type(2 + i, data[i]);
+    }
+
     // Exactly one box was shown, with this prompt, title (as borne) and style.
     void expectOneMessage(const std::string& prompt, const std::string& title, int style) {
         ASSERT_EQ(messages_.shown().size(), 1u);
