@@ -6,14 +6,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "colours.h"
 #include "field_panel.h"
 #include "numbers.h"
+#include "report_printing.h"
 #include "schematic.h"
 
 namespace lirvo::app {
 namespace {
 
-const QColor kWindowColour(255, 224, 192);
+using ui::kWindowColour;
 
 // Placements as fractions of the window (of the frame for the options).
 struct Fractions {
@@ -207,6 +209,7 @@ void FrmVerifica::connectCommands() {
             [this] { elements_->rtb1.setVisible(false); });
     connect(e.frame4.get(), &ui::Frame::doubleClicked, this,
             [this] { elements_->frame4.setVisible(false); });
+    connect(e.cmdStampa.get(), &QPushButton::clicked, this, &FrmVerifica::openPrintData);
     connect(e.cmdFine.get(), &QPushButton::clicked, this, &FrmVerifica::fine);
 }
 
@@ -275,6 +278,31 @@ void FrmVerifica::exampleToggled(bool checked) {
 
 void FrmVerifica::toggleHelp() {
     elements_->rtb1.setVisible(!elements_->rtb1.visible());
+}
+
+void FrmVerifica::openPrintData() {
+    const std::int16_t code = calculations_.code();
+    if (code == 0) return;  // nothing calculated yet: nothing to print
+    if (!printData_) {
+        printData_ = std::make_unique<report::FrmStampa>(platform_, code, this);
+        connect(printData_.get(), &report::FrmStampa::printRequested, this,
+                &FrmVerifica::printReport);
+    }
+    printData_->showFor(code);
+}
+
+void FrmVerifica::printReport() {
+    MainElements& e = *elements_;
+    report::ReportElements page{*this,    *e.surface, {&e.frame1, &e.frame2, &e.frame3, &e.frame4},
+                                {},       {},         e.ckes,
+                                e.frame4, {}};
+    for (auto& option : e.option)
+        page.options.push_back(&option);
+    for (auto& caption : e.fields.label1)
+        page.captions.push_back(&caption);
+    for (int k = 0; k < 6; ++k)
+        page.headingLines[k] = e.label3[k].get();
+    report::printReport(page, printData_->particulars(), platform_, printData_.get());
 }
 
 void FrmVerifica::fine() {

@@ -5,9 +5,11 @@
 //   "E l a b o r a"          -> app/dispatcher -> sections/ CalcFrame::run(case, this window)
 //   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class)
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
+//   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport
 //
 // The window keeps all geometry in twips through ui/, and reaches the screen and the message
-// box only through the platform it is given, so tests run it with a fixed screen and a recorder.
+// box and the printer only through the platform it is given, so tests run it with a fixed
+// screen, a recorder and a PDF file.
 #pragma once
 
 #include <QWidget>
@@ -20,6 +22,7 @@
 #include "frame.h"
 #include "main_elements.h"
 #include "platform.h"
+#include "print_data_window.h"
 
 namespace lirvo::app {
 
@@ -45,6 +48,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double outerWidth() const { return width_; }
     double outerHeight() const { return height_; }
     std::int16_t calculationCode() const { return calculations_.code(); }
+    // The print-data window, once the first "Stampa" after a calculation has loaded it.
+    report::FrmStampa* printDataWindow() const { return printData_.get(); }
 
   signals:
     // The window was emptied and loaded anew ("Azzera").
@@ -69,6 +74,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void compute();
     void exampleToggled(bool checked);
     void toggleHelp();
+    void openPrintData();
+    void printReport();
     void fine();
 
     CalcFrame& calculations_;
@@ -76,6 +83,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     ui::Placed window_;
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
+    // Outlives "Azzera": the particulars typed once stay for the whole run.
+    std::unique_ptr<report::FrmStampa> printData_;
 };
 
 }  // namespace lirvo::app

@@ -1,6 +1,8 @@
 #include "start.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "main_window.h"
 #include "message_box.h"
@@ -12,11 +14,18 @@ int start(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(ui::kApplicationTitle);
     QApplication::setFont(QFont("Liberation Sans", 9));
+    // The toolkit's own dialogs (the save dialog) in Italian too, where the translation is
+    // installed (Debian package qt6-translations-l10n); otherwise they stay in English.
+    QTranslator toolkitItalian;
+    if (toolkitItalian.load("qtbase_it", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitItalian);
 
     ui::DesktopScreen screen;
     ui::ModalMessageBoxes messages;
+    ui::DefaultPrinter printer;
+    ui::ModalSaveDialogs saveDialogs;
     CalcFrame calculations;  // holds the calculation code for the whole run
-    FrmVerifica window(calculations, {screen, messages});
+    FrmVerifica window(calculations, {screen, messages, printer, saveDialogs});
     window.show();
     return application.exec();
 }

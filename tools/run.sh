@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install_packages.sh g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
-  qt6-base-dev fonts-liberation
+  qt6-base-dev fonts-liberation qt6-translations-l10n
 cmake --preset default >/dev/null
 cmake --build --preset default --target lirvo
 cd build/app

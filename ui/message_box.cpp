@@ -5,7 +5,21 @@
 namespace lirvo::ui {
 namespace {
 
-constexpr int kQuestionIcon = 32;
+// The icon is told by bits 4 to 6 of the style: 16 stop, 32 question, 48 exclamation, 64 i.
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
 
 std::string boxTitle(const std::string& title) {
     return title.empty() ? kApplicationTitle : title;
@@ -19,7 +33,7 @@ void ModalMessageBoxes::show(QWidget* parent, const std::string& prompt, int sty
     box.setWindowTitle(QString::fromStdString(boxTitle(title)));
     box.setText(QString::fromStdString(prompt));
     box.setTextFormat(Qt::PlainText);
-    box.setIcon((style & kQuestionIcon) ? QMessageBox::Question : QMessageBox::NoIcon);
+    box.setIcon(iconOf(style));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -15,7 +15,8 @@ inline constexpr const char* kApplicationTitle = "lirvo";
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
-    // Returns when the user has dismissed the box. Style 0: no icon; 32: question mark.
+    // Returns when the user has dismissed the box. Style 0: no icon; 16: stop; 32: question
+    // mark; 48: exclamation mark; 64: information.
     virtual void show(QWidget* parent, const std::string& prompt, int style,
                       const std::string& title) = 0;
 };

@@ -1,8 +1,10 @@
 // What the windows need of the platform beyond their own widgets, in one place so that tests
-// can put a fixed screen and a recorder of message boxes in place of the real ones.
+// can put a fixed screen, a recorder of message boxes, a PDF file for the printer and a fixed
+// answer for the save dialog in place of the real ones.
 #pragma once
 
 #include "message_box.h"
+#include "printer.h"
 #include "screen.h"
 
 namespace lirvo::ui {
@@ -10,6 +12,8 @@ namespace lirvo::ui {
 struct Platform {
     const Screen& screen;
     MessageBoxes& messages;
+    Printer& printer;
+    SaveDialogs& saveDialogs;
 };
 
 }  // namespace lirvo::ui

@@ -1,6 +1,7 @@
 // A main window on a fixed 1024 × 768 screen (15360 × 11520 twips) with a recorder in place of
-// the message box. A watchdog fails the test and closes any modal window that still appears,
-// so no test can hang on one.
+// the message box, a PDF file in place of the printer and a fixed answer in place of the save
+// dialog. A watchdog fails the test and closes any modal window other than the print-data
+// window (which never waits) that still appears, so no test can hang on one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,24 +9,42 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "main_window.h"
 
 namespace lirvo::test {
 
+// Prints into a PDF file, or stands for a machine with no printer; lets a test look at the
+// window at the moment it is printed.
+class TestPrinter : public ui::Printer {
+  public:
+    ui::PrintResult printWidget(QWidget& widget) override {
+        ++jobs;
+        if (atPrint) atPrint();
+        if (!available) return ui::PrintResult::kNoPrinter;
+        return ui::PdfFilePrinter(path).printWidget(widget);
+    }
+    QString path;
+    bool available = true;
+    int jobs = 0;
+    std::function<void()> atPrint;
+};
+
 class MainWindowTest : public testing::Test {
   protected:
     MainWindowTest() : screen_(15360, 11520) {
-        QObject::connect(&watchdog_, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != window_->printDataWindow()) {
                 ADD_FAILURE() << "a modal window opened: " << modal->windowTitle().toStdString();
                 modal->close();
             }
         });
         watchdog_.start(50);
-        window_ =
-            std::make_unique<app::FrmVerifica>(calculations_, ui::Platform{screen_, messages_});
+        window_ = std::make_unique<app::FrmVerifica>(
+            calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_});
         window_->show();
     }
 
@@ -66,6 +85,8 @@ class MainWindowTest : public testing::Test {
 
     ui::FixedScreen screen_;
     ui::MessageRecorder messages_;
+    TestPrinter printer_;
+    ui::FixedSaveChoice saveDialogs_;
     CalcFrame calculations_;
     QTimer watchdog_;
     std::unique_ptr<app::FrmVerifica> window_;

@@ -1,7 +1,9 @@
-// Takes a picture of the main window after each worked example, for a person to look at:
+// Takes a picture of the main window after each worked example, and prints its report as a PDF
+// file, for a person to look at:
 //   lirvo_window_shots OUTPUT_DIR   (run from the folder with the help file and pictures)
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -28,6 +30,41 @@ void clickOption(QWidget* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
 }
 
+// Prints each report into the PDF file named last.
+class ShotPrinter : public lirvo::ui::Printer {
+  public:
+    lirvo::ui::PrintResult printWidget(QWidget& widget) override {
+        return lirvo::ui::PdfFilePrinter(path).printWidget(widget);
+    }
+    QString path;
+};
+
+// A machine with no printer set up.
+class NoPrinter : public lirvo::ui::Printer {
+  public:
+    lirvo::ui::PrintResult printWidget(QWidget&) override {
+        return lirvo::ui::PrintResult::kNoPrinter;
+    }
+};
+
+// Pictures each box and save dialog as it opens, answers the dialog with `pdf` and closes it.
+void answerModals(const QDir& out, const QString& pdf, const QWidget* except) {
+    static int count = 0;
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == except) return;
+        modal->grab().save(out.filePath(QString("senza-stampante-%1.png").arg(++count)));
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->selectFile(pdf);
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else {
+            modal->close();
+        }
+    });
+    timer->start(300);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,8 +77,10 @@ int main(int argc, char** argv) {
     const QDir out(argv[1]);
     lirvo::ui::DesktopScreen screen;
     lirvo::ui::MessageRecorder messages;
+    ShotPrinter printer;
+    lirvo::ui::FixedSaveChoice noSaving;
     lirvo::CalcFrame calculations;
-    FrmVerifica window(calculations, {screen, messages});
+    FrmVerifica window(calculations, {screen, messages, printer, noSaving});
     window.show();
     QTest::qWait(200);
     window.grab().save(out.filePath("start.png"));
@@ -54,6 +93,13 @@ int main(int argc, char** argv) {
         QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
         QTest::qWait(100);
         window.grab().save(out.filePath(shot.file));
+        QTest::mouseClick(e.cmdStampa.get(), Qt::LeftButton);
+        QTest::qWait(100);
+        lirvo::report::FrmStampa& printData = *window.printDataWindow();
+        printData.grab().save(out.filePath(QString("dati-") + shot.file));
+        printer.path = out.filePath(QString(shot.file).replace(".png", ".pdf"));
+        QTest::mouseClick(printData.elements().cmdOk.get(), Qt::LeftButton);
+        QTest::mouseClick(printData.elements().cmdFine.get(), Qt::LeftButton);
         for (const auto& m : messages.shown())
             std::printf("%s: %s\n", shot.file, m.prompt.c_str());
         messages.forget();
@@ -76,5 +122,19 @@ int main(int argc, char** argv) {
     boxes.show(&window, "TIPO DI TRAVE NON PREVISTA!!!", 32, "ATTENZIONE");
     pictureBox("box-0.png");
     boxes.show(&window, "MANCA L'ALTEZZA DELLA TRAVE", 0, "");
+
+    // The report on a machine without a printer, through the real boxes and save dialog.
+    NoPrinter none;
+    lirvo::ui::ModalSaveDialogs saveDialogs;
+    FrmVerifica plain(calculations, {screen, boxes, none, saveDialogs});
+    plain.show();
+    auto& p = plain.elements();
+    clickOption(p.sectionOption(0));
+    clickOption(p.operationOption(0));
+    clickOption(p.ckes.get());
+    QTest::mouseClick(p.cmdelab.get(), Qt::LeftButton);
+    QTest::mouseClick(p.cmdStampa.get(), Qt::LeftButton);
+    answerModals(out, out.absoluteFilePath("senza-stampante.pdf"), plain.printDataWindow());
+    QTest::mouseClick(plain.printDataWindow()->elements().cmdOk.get(), Qt::LeftButton);
     return 0;
 }

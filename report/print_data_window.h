@@ -1,0 +1,61 @@
+// The print-data window frmstampa: the particulars of the building that head the report, and
+// the OK that prints it. It is loaded at its first opening and only hidden afterwards, so the
+// particulars typed once serve every later report of the run.
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+#include <cstdint>
+
+#include "element.h"
+#include "platform.h"
+
+namespace lirvo::report {
+
+// Owner, building, address, town, structure, then the section ("Incastro" or "Mezzeria").
+inline constexpr int kParticularCount = 6;
+using Particulars = std::array<QString, kParticularCount>;
+
+struct PrintDataElements {
+    std::array<ui::Element<QLabel>, 7> label1;     // row captions
+    std::array<ui::Element<QLineEdit>, 5> text1;   // the particulars typed
+    ui::Element<QLabel> label2;                    // what was calculated
+    ui::Element<QComboBox> cmbsezioni;             // where the section lies
+    ui::Element<QPushButton> cmdOk, cmdFine;
+};
+
+class FrmStampa : public QDialog {
+    Q_OBJECT
+  public:
+    // Creating the window loads it.
+    FrmStampa(const ui::Platform& platform, std::int16_t calculationCode, QWidget* parent);
+    ~FrmStampa() override;
+
+    // Shows the window modally without waiting for it; the caption of the section type
+    // follows the calculation that ran last, so the report never names another section.
+    void showFor(std::int16_t calculationCode);
+    Particulars particulars() const;
+
+    const PrintDataElements& elements() const { return e_; }
+    const ui::Placed& placement() const { return window_; }
+
+  signals:
+    // OK was pressed and the notice that printing starts was dismissed.
+    void printRequested();
+
+  private:
+    void load(std::int16_t calculationCode);
+    void createElements();
+    void setSectionCaption(std::int16_t calculationCode);
+    void confirmPrint();
+
+    ui::Platform platform_;
+    ui::Placed window_;
+    PrintDataElements e_;
+};
+
+}  // namespace lirvo::report

@@ -1,0 +1,37 @@
+// The report: the main window as the calculation left it, headed by the particulars of the
+// building, printed as one page on a white ground; then the window looks as before.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "element.h"
+#include "platform.h"
+#include "print_data_window.h"
+#include "surface.h"
+
+namespace lirvo::report {
+
+// What the printing changes on the main window.
+struct ReportElements {
+    QWidget& window;                     // its client area is the page
+    ui::Surface& surface;                // holds the window's ground
+    std::vector<ui::Placed*> frames;     // Frame1 to Frame4, in this order
+    std::vector<ui::Placed*> options;    // Option1 to Option6
+    std::vector<ui::Placed*> captions;   // Label1(0) to Label1(23)
+    ui::Placed& exampleBox;              // CKEs: not on the page
+    ui::Placed& heading;                 // Frame4
+    std::array<QLabel*, 6> headingLines; // Label3(0) to Label3(5)
+};
+
+// The six heading lines: a 14-character prefix and the particular, as typed.
+std::array<QString, 6> headingTexts(const Particulars& particulars);
+
+// Prints the report; where there is no printer, offers to save the page as a PDF file.
+// Message boxes and the save dialog stand over `boxParent`.
+void printReport(ReportElements& window, const Particulars& particulars,
+                 const ui::Platform& platform, QWidget* boxParent);
+
+}  // namespace lirvo::report

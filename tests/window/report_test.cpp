@@ -1,0 +1,339 @@
+// "Stampa": the print-data window, and the report printed from the main window, through a PDF
+// file standing in for the printer.
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "report_printing.h"
+#include "window_fixture.h"
+
+namespace lirvo::test {
+namespace {
+
+const QColor kWindowColour(255, 224, 192);
+const QColor kWhite(255, 255, 255);
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000)) return "(" + program + " did not finish)";
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page's text as pdftotext reads it, blank runs made single and ligatures ("ﬁ") spelt out.
+QString pdfText(const QString& path) {
+    return run("pdftotext", {"-layout", path, "-"})
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
+}
+
+int pdfPages(const QString& path) {
+    for (const QString& line : run("pdfinfo", {path}).split('\n'))
+        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+class ReportTest : public MainWindowTest {
+  protected:
+    ReportTest() { printer_.path = folder_.filePath("pagina.pdf"); }
+
+    report::FrmStampa* printData() { return window().printDataWindow(); }
+    const report::PrintDataElements& d() { return printData()->elements(); }
+
+    void runRectangularCheckExample() {
+        choose(0, 0);
+        clickOption(e().ckes.get());
+        compute();
+    }
+    void stampa() { click(e().cmdStampa.get()); }
+    void ok() { click(d().cmdOk.get()); }
+    void fine() { click(d().cmdFine.get()); }
+    void typeParticular(int i, const QString& s) {
+        d().text1[i]->clear();
+        QTest::keyClicks(d().text1[i].get(), s);
+    }
+
+    // The window as before printing: its ground, the heading put away, the example box back.
+    void expectNormalLook(bool exampleTicked) {
+        EXPECT_EQ(e().surface->background(), kWindowColour);
+        EXPECT_FALSE(e().frame4.visible());
+        EXPECT_TRUE(e().ckes.visible());
+        EXPECT_EQ(e().ckes->isChecked(), exampleTicked);
+        for (const ui::Placed* frame : {&e().frame1, &e().frame2, &e().frame3, &e().frame4})
+            EXPECT_EQ(frame->background(), kWindowColour);
+        for (const auto& option : e().option)
+            EXPECT_EQ(option.background(), kWindowColour);
+        for (const auto& caption : e().fields.label1)
+            EXPECT_EQ(caption.background(), kWindowColour);
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(ReportTest, StampaBeforeAnyCalculationOpensNothing) {
+    stampa();
+    EXPECT_EQ(printData(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(messages_.shown().empty());
+    EXPECT_EQ(printer_.jobs, 0);
+}
+
+TEST_F(ReportTest, AfterACheckOpensModallyWithTheDefaults) {
+    runRectangularCheckExample();
+    stampa();
+    ASSERT_NE(printData(), nullptr);
+    EXPECT_TRUE(printData()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), printData());
+    EXPECT_EQ(printData()->windowTitle(), "INTRODUCI I DATI PER LA STAMPA");
+    const char* captions[7] = {"Proprietario", "Edificio", "Indirizzo", "Comune",
+                               "Descrizione della struttura", "Calcolo di", "Sezione"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(d().label1[i]->text(), captions[i]);
+    EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
+    EXPECT_EQ(d().text1[1]->text(), "Civile abitazione");
+    EXPECT_EQ(d().text1[4]->text(), "Trave tra murature");
+    for (int i : {0, 2, 3})
+        EXPECT_FALSE(d().text1[i]->text().trimmed().isEmpty()) << "default particular " << i;
+    ASSERT_EQ(d().cmbsezioni->count(), 2);
+    EXPECT_EQ(d().cmbsezioni->itemText(0), "Incastro");
+    EXPECT_EQ(d().cmbsezioni->itemText(1), "Mezzeria");
+    EXPECT_EQ(d().cmbsezioni->currentIndex(), 0);
+    EXPECT_EQ(d().cmdOk->text(), "OK");
+    EXPECT_EQ(d().cmdFine->text(), "Fine");
+    EXPECT_TRUE(messages_.shown().empty());
+}
+
+// Window 0.7 of the screen (10752 × 8064 twips); rows 0.08 H apart below 0.1 H.
+TEST_F(ReportTest, PrintDataGeometryFollowsTheScreenInTwips) {
+    runRectangularCheckExample();
+    stampa();
+    const ui::Placed& w = printData()->placement();
+    EXPECT_EQ(w.width(), 10752.0f);
+    EXPECT_EQ(w.height(), 8064.0f);
+    EXPECT_EQ(w.left(), 2304.0f);
+    EXPECT_EQ(w.top(), 1728.0f);
+    EXPECT_FLOAT_EQ(d().label1[0].top(), 1451.52f);  // "Proprietario" at 0.18 H
+    EXPECT_FLOAT_EQ(d().text1[0].top(), 1401.52f);   // its field 50 twips higher
+    EXPECT_FLOAT_EQ(d().label1[4].top(), 4032.0f);   // 0.5 H
+    EXPECT_FLOAT_EQ(d().label1[5].top(), 806.4f);    // "Calcolo di" heads the window
+    EXPECT_FLOAT_EQ(d().label2.top(), 756.4f);
+    EXPECT_FLOAT_EQ(d().label1[6].top(), 5322.24f);  // "Sezione" at 0.66 H
+    EXPECT_FLOAT_EQ(d().cmbsezioni.top(), 5252.24f); // 70 twips above its caption
+    EXPECT_FLOAT_EQ(d().cmbsezioni.left(), 3763.2f);
+    EXPECT_FLOAT_EQ(d().cmbsezioni.width(), 2688.0f);
+    EXPECT_FLOAT_EQ(d().label1[3].width(), 3225.6f);
+    EXPECT_EQ(d().label1[3].height(), 300.0f);
+    EXPECT_EQ(d().label1[3]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_FLOAT_EQ(d().text1[3].width(), 5913.6f);
+    EXPECT_FLOAT_EQ(d().label2.width(), 5376.0f);
+    EXPECT_EQ(d().label2.height(), 350.0f);
+    EXPECT_FLOAT_EQ(d().cmdFine.left(), 3225.6f);
+    EXPECT_FLOAT_EQ(d().cmdOk.left(), 6988.8f);
+    EXPECT_FLOAT_EQ(d().cmdOk.top(), 6451.2f);
+    EXPECT_EQ(d().cmdOk.width(), 1000.0f);
+    EXPECT_EQ(d().cmdOk.height(), 600.0f);
+    EXPECT_EQ(d().text1[2]->font().pointSize(), 14);
+    EXPECT_EQ(d().cmbsezioni->font().pointSize(), 12);
+}
+
+TEST_F(ReportTest, ACalculationStoppedOnAMissingDatumStillOpensIt) {
+    choose(0, 0);
+    compute();  // every field empty
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    stampa();
+    ASSERT_NE(printData(), nullptr);
+    EXPECT_TRUE(printData()->isVisible());
+}
+
+TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {
+    runRectangularCheckExample();
+    stampa();
+    report::FrmStampa* first = printData();
+    typeParticular(0, "Ing. Anna Verdi");
+    typeParticular(3, "");
+    d().cmbsezioni->setCurrentIndex(1);
+    fine();
+    EXPECT_FALSE(printData()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the main window takes input again";
+
+    click(e().cmdAzzera.get());  // does not touch the print-data window
+    runRectangularCheckExample();
+    stampa();
+    EXPECT_EQ(printData(), first);
+    EXPECT_EQ(d().text1[0]->text(), "Ing. Anna Verdi");
+    EXPECT_EQ(d().text1[3]->text(), "");
+    EXPECT_EQ(d().cmbsezioni->currentText(), "Mezzeria");
+}
+
+TEST_F(ReportTest, EscapePutsTheWindowAwayAsFineDoes) {
+    runRectangularCheckExample();
+    stampa();
+    QTest::keyClick(d().text1[2].get(), Qt::Key_Escape);
+    EXPECT_FALSE(printData()->isVisible());
+    EXPECT_EQ(printer_.jobs, 0);
+}
+
+TEST_F(ReportTest, SectionCaptionFollowsTheLastCalculationAtEveryOpening) {
+    runRectangularCheckExample();
+    stampa();
+    EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
+    fine();
+    choose(1, 1);  // T or L design, example box still ticked
+    compute();
+    stampa();
+    EXPECT_EQ(d().label2->text(), "Trave A T o L");
+    fine();
+    choose(2, 2);  // column semi-design, code 9
+    compute();
+    ASSERT_EQ(window().calculationCode(), 9);
+    stampa();
+    EXPECT_EQ(d().label2->text(), "PilastrO");
+}
+
+TEST_F(ReportTest, HeadingLinesAreTheirPrefixesAndTheParticularsAsTyped) {
+    report::Particulars p = {"Rossi", "Civile abitazione", " Via Roma 1 ", "Terni (TR)",
+                             "Trave tra murature", "Incastro"};
+    const std::array<QString, 6> lines = report::headingTexts(p);
+    EXPECT_EQ(lines[0], "Edificio per: Civile abitazione");
+    EXPECT_EQ(lines[1], "Ubicazione :   Via Roma 1 ");  // no trimming
+    EXPECT_EQ(lines[2], "Proprietario: Rossi");
+    EXPECT_EQ(lines[3], "Comune di :   Terni (TR)");
+    EXPECT_EQ(lines[4], "Trave :       Trave tra murature");
+    EXPECT_EQ(lines[5], "Sezione :     Incastro");
+    p[0] = "";
+    EXPECT_EQ(report::headingTexts(p)[2], "Proprietario: ");
+}
+
+TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
+    runRectangularCheckExample();
+    stampa();
+    d().cmbsezioni->setCurrentIndex(1);
+    typeParticular(0, "");
+    // The page as printed: white ground, heading shown, example box hidden.
+    bool lookedAtPage = false;
+    printer_.atPrint = [&] {
+        lookedAtPage = true;
+        EXPECT_EQ(e().surface->background(), kWhite);
+        EXPECT_TRUE(e().frame4.visible());
+        EXPECT_FALSE(e().ckes.visible());
+        EXPECT_EQ(e().frame3.background(), kWhite);
+        EXPECT_EQ(e().option[5].background(), kWhite);
+        EXPECT_EQ(e().fields.label1[23].background(), kWhite);
+        EXPECT_EQ(e().label2.background(), kWindowColour) << "keeps its own colour";
+        EXPECT_EQ(e().label3[2]->text(), "Proprietario: ");
+        EXPECT_EQ(e().label3[5]->text(), "Sezione :     Mezzeria");
+    };
+    ok();
+    EXPECT_TRUE(lookedAtPage);
+    expectOneMessage("VAI ALLA STAMPA", "lirvo", 0);
+    EXPECT_TRUE(printData()->isVisible()) << "the print-data window stays open";
+
+    ASSERT_EQ(pdfPages(printer_.path), 1);
+    const QString page = pdfText(printer_.path);
+    for (const char* line : {"Edificio per: Civile abitazione", "Trave : Trave tra murature",
+                             "Sezione : Mezzeria", "Comune di :", "Ubicazione :"})
+        EXPECT_TRUE(page.contains(line)) << line << "\nin: " << page.toStdString();
+    for (const char* shown : {"330209", "Momento flettente(Kgcm) M", "RISULTATI:"})
+        EXPECT_TRUE(page.contains(shown)) << shown;
+    EXPECT_FALSE(page.contains("Esegui l'Esempio"));
+
+    expectNormalLook(true);
+    EXPECT_EQ(e().label3[0]->text(), "Edificio per: Civile abitazione") << "kept for next time";
+    EXPECT_EQ(text(9), " 330209");
+    EXPECT_EQ(window().calculationCode(), 1);
+}
+
+TEST_F(ReportTest, ASecondReportPrintsTheSamePage) {
+    runRectangularCheckExample();
+    clickOption(e().ckes.get());  // untick: its state must survive printing
+    stampa();
+    ok();
+    const QString first = pdfText(printer_.path);
+    printer_.path = folder_.filePath("seconda.pdf");
+    ok();
+    EXPECT_EQ(printer_.jobs, 2);
+    EXPECT_EQ(pdfText(printer_.path), first);
+    expectNormalLook(false);
+}
+
+TEST_F(ReportTest, AColumnNoticeIsOnThePage) {
+    choose(2, 2);
+    clickOption(e().ckes.get());
+    compute();
+    ASSERT_EQ(e().surface->drawnTexts().size(), 1u);
+    stampa();
+    ok();
+    EXPECT_TRUE(pdfText(printer_.path).contains("SEZIONE TUTTA TESA X=INFINITO"));
+    EXPECT_EQ(e().surface->drawnTexts().size(), 1u);
+}
+
+TEST_F(ReportTest, PrintingAfterAzzeraUsesTheNewElements) {
+    runRectangularCheckExample();
+    stampa();
+    fine();
+    click(e().cmdAzzera.get());
+    QApplication::processEvents();  // the old elements are gone now
+    runRectangularCheckExample();
+    stampa();
+    ok();
+    EXPECT_EQ(pdfPages(printer_.path), 1);
+    EXPECT_EQ(e().label3[0]->text(), "Edificio per: Civile abitazione");
+    expectNormalLook(true);
+}
+
+TEST_F(ReportTest, WithoutAPrinterThePageCanBeSavedAsPdf) {
+    printer_.available = false;
+    saveDialogs_.choice = folder_.filePath("salvata.pdf");
+    runRectangularCheckExample();
+    stampa();
+    ok();
+    ASSERT_EQ(messages_.shown().size(), 3u);
+    EXPECT_EQ(messages_.shown()[1].prompt,
+              "NESSUNA STAMPANTE DISPONIBILE: LA PAGINA PUO' ESSERE SALVATA COME FILE PDF");
+    EXPECT_EQ(messages_.shown()[1].style, 48);
+    EXPECT_EQ(messages_.shown()[2].prompt,
+              "PAGINA SALVATA NEL FILE " + QDir::toNativeSeparators(*saveDialogs_.choice).toStdString());
+    // The dialog proposes a file in the current directory, where the program runs.
+    ASSERT_TRUE(saveDialogs_.lastProposed);
+    EXPECT_EQ(QFileInfo(*saveDialogs_.lastProposed).absolutePath(), QDir::current().absolutePath());
+    EXPECT_TRUE(saveDialogs_.lastProposed->endsWith(".pdf"));
+    EXPECT_EQ(pdfPages(*saveDialogs_.choice), 1);
+    EXPECT_TRUE(pdfText(*saveDialogs_.choice).contains("Edificio per: Civile abitazione"));
+    expectNormalLook(true);
+}
+
+TEST_F(ReportTest, WithoutAPrinterCancellingTheSaveStillRestoresTheWindow) {
+    printer_.available = false;
+    runRectangularCheckExample();
+    stampa();
+    ok();
+    ASSERT_EQ(messages_.shown().size(), 2u);
+    EXPECT_EQ(messages_.shown()[1].style, 48);
+    EXPECT_FALSE(QFileInfo::exists(printer_.path));
+    expectNormalLook(true);
+}
+
+TEST_F(ReportTest, AFailedJobIsReportedAndTheWindowRestored) {
+    printer_.path = folder_.filePath("no-such-folder/pagina.pdf");
+    runRectangularCheckExample();
+    stampa();
+    ok();
+    ASSERT_EQ(messages_.shown().size(), 2u);
+    EXPECT_EQ(messages_.shown()[1].prompt, "STAMPA NON RIUSCITA");
+    EXPECT_EQ(messages_.shown()[1].style, 48);
+    expectNormalLook(true);
+
+    // No printer, and the file chosen cannot be written.
+    messages_.forget();
+    printer_.available = false;
+    saveDialogs_.choice = folder_.filePath("no-such-folder/salvata.pdf");
+    ok();
+    ASSERT_EQ(messages_.shown().size(), 3u);
+    EXPECT_EQ(messages_.shown()[2].prompt.rfind("IMPOSSIBILE SCRIVERE IL FILE ", 0), 0u);
+    expectNormalLook(true);
+}
+
+}  // namespace
+}  // namespace lirvo::test
