@@ -13,8 +13,8 @@ constexpr const char* kRowCaptions[7] = {
 
 // Particulars offered at the first opening; the owner, address and town are made up.
 constexpr const char* kDefaultTexts[5] = {
-    "Giovanni Bianchi", "Civile abitazione", "Via dei Mille 12", "Spoleto (PG)",
-    "Trave tra murature",
+    "Giovanni Bianchi", "Civile abitazione",  "Via dei Mille 12",
+    "Spoleto (PG)",     "Trave tra murature",
 };
 
 constexpr const char* kSectionPlaces[2] = {"Incastro", "Mezzeria"};

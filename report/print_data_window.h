@@ -21,10 +21,10 @@ inline constexpr int kParticularCount = 6;
 using Particulars = std::array<QString, kParticularCount>;
 
 struct PrintDataElements {
-    std::array<ui::Element<QLabel>, 7> label1;     // row captions
-    std::array<ui::Element<QLineEdit>, 5> text1;   // the particulars typed
-    ui::Element<QLabel> label2;                    // what was calculated
-    ui::Element<QComboBox> cmbsezioni;             // where the section lies
+    std::array<ui::Element<QLabel>, 7> label1;    // row captions
+    std::array<ui::Element<QLineEdit>, 5> text1;  // the particulars typed
+    ui::Element<QLabel> label2;                   // what was calculated
+    ui::Element<QComboBox> cmbsezioni;            // where the section lies
     ui::Element<QPushButton> cmdOk, cmdFine;
 };
 

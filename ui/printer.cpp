@@ -48,8 +48,8 @@ PrintResult PdfFilePrinter::printWidget(QWidget& widget) {
 }
 
 std::optional<QString> ModalSaveDialogs::pdfFileName(QWidget* parent, const QString& proposed) {
-    const QString path = QFileDialog::getSaveFileName(parent, "Salva la pagina come PDF",
-                                                      proposed, "Documento PDF (*.pdf)");
+    const QString path = QFileDialog::getSaveFileName(parent, "Salva la pagina come PDF", proposed,
+                                                      "Documento PDF (*.pdf)");
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -87,8 +87,9 @@ TEST_F(ReportTest, AfterACheckOpensModallyWithTheDefaults) {
     EXPECT_TRUE(printData()->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), printData());
     EXPECT_EQ(printData()->windowTitle(), "INTRODUCI I DATI PER LA STAMPA");
-    const char* captions[7] = {"Proprietario", "Edificio", "Indirizzo", "Comune",
-                               "Descrizione della struttura", "Calcolo di", "Sezione"};
+    const char* captions[7] = {
+        "Proprietario", "Edificio", "Indirizzo", "Comune", "Descrizione della struttura",
+        "Calcolo di",   "Sezione"};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(d().label1[i]->text(), captions[i]);
     EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
@@ -119,8 +120,8 @@ TEST_F(ReportTest, PrintDataGeometryFollowsTheScreenInTwips) {
     EXPECT_FLOAT_EQ(d().label1[4].top(), 4032.0f);   // 0.5 H
     EXPECT_FLOAT_EQ(d().label1[5].top(), 806.4f);    // "Calcolo di" heads the window
     EXPECT_FLOAT_EQ(d().label2.top(), 756.4f);
-    EXPECT_FLOAT_EQ(d().label1[6].top(), 5322.24f);  // "Sezione" at 0.66 H
-    EXPECT_FLOAT_EQ(d().cmbsezioni.top(), 5252.24f); // 70 twips above its caption
+    EXPECT_FLOAT_EQ(d().label1[6].top(), 5322.24f);   // "Sezione" at 0.66 H
+    EXPECT_FLOAT_EQ(d().cmbsezioni.top(), 5252.24f);  // 70 twips above its caption
     EXPECT_FLOAT_EQ(d().cmbsezioni.left(), 3763.2f);
     EXPECT_FLOAT_EQ(d().cmbsezioni.width(), 2688.0f);
     EXPECT_FLOAT_EQ(d().label1[3].width(), 3225.6f);
@@ -193,8 +194,8 @@ TEST_F(ReportTest, SectionCaptionFollowsTheLastCalculationAtEveryOpening) {
 }
 
 TEST_F(ReportTest, HeadingLinesAreTheirPrefixesAndTheParticularsAsTyped) {
-    report::Particulars p = {"Rossi", "Civile abitazione", " Via Roma 1 ", "Terni (TR)",
-                             "Trave tra murature", "Incastro"};
+    report::Particulars p = {"Rossi",      "Civile abitazione",  " Via Roma 1 ",
+                             "Terni (TR)", "Trave tra murature", "Incastro"};
     const std::array<QString, 6> lines = report::headingTexts(p);
     EXPECT_EQ(lines[0], "Edificio per: Civile abitazione");
     EXPECT_EQ(lines[1], "Ubicazione :   Via Roma 1 ");  // no trimming
@@ -293,8 +294,9 @@ TEST_F(ReportTest, WithoutAPrinterThePageCanBeSavedAsPdf) {
     EXPECT_EQ(messages_.shown()[1].prompt,
               "NESSUNA STAMPANTE DISPONIBILE: LA PAGINA PUO' ESSERE SALVATA COME FILE PDF");
     EXPECT_EQ(messages_.shown()[1].style, 48);
-    EXPECT_EQ(messages_.shown()[2].prompt,
-              "PAGINA SALVATA NEL FILE " + QDir::toNativeSeparators(*saveDialogs_.choice).toStdString());
+    EXPECT_EQ(
+        messages_.shown()[2].prompt,
+        "PAGINA SALVATA NEL FILE " + QDir::toNativeSeparators(*saveDialogs_.choice).toStdString());
     // The dialog proposes a file in the current directory, where the program runs.
     ASSERT_TRUE(saveDialogs_.lastProposed);
     EXPECT_EQ(QFileInfo(*saveDialogs_.lastProposed).absolutePath(), QDir::current().absolutePath());
