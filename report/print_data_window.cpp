@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets.h"
+
 namespace lirvo::report {
 namespace {
 
@@ -37,11 +39,6 @@ double rowTop(int i, double H) {
     return 0.1 * H + (i + 1) * 0.08 * H;
 }
 
-template <class W>
-ui::Element<W> make(W* widget, const ui::Screen& screen, float width = 0, float height = 0) {
-    return ui::Element<W>(widget, screen, width, height);
-}
-
 }  // namespace
 
 FrmStampa::FrmStampa(const ui::Platform& platform, std::int16_t calculationCode, QWidget* parent)
@@ -56,17 +53,14 @@ FrmStampa::~FrmStampa() = default;
 void FrmStampa::createElements() {
     const ui::Screen& s = platform_.screen;
     for (int i = 0; i < 7; ++i) {
-        auto* label = new QLabel(kRowCaptions[i], this);
-        label->setTextFormat(Qt::PlainText);
-        e_.label1[i] = make(label, s);
+        e_.label1[i] = ui::makeElement(ui::plainLabel(this, kRowCaptions[i]), s);
     }
     for (auto& text : e_.text1)
-        text = make(new QLineEdit(this), s, kTextWidth, kTextHeight);
-    e_.label2 = make(new QLabel(this), s);
-    e_.label2->setTextFormat(Qt::PlainText);
-    e_.cmbsezioni = make(new QComboBox(this), s);
-    e_.cmdOk = make(new QPushButton("OK", this), s);
-    e_.cmdFine = make(new QPushButton("Fine", this), s);
+        text = ui::makeElement(new QLineEdit(this), s, kTextWidth, kTextHeight);
+    e_.label2 = ui::makeElement(ui::plainLabel(this), s);
+    e_.cmbsezioni = ui::makeElement(new QComboBox(this), s);
+    e_.cmdOk = ui::makeElement(new QPushButton("OK", this), s);
+    e_.cmdFine = ui::makeElement(new QPushButton("Fine", this), s);
 
     // Return anywhere prints (after the notice); Escape or closing the window is "Fine".
     e_.cmdOk->setDefault(true);

@@ -72,6 +72,12 @@ class Element : public Placed {
     W* typed_ = nullptr;
 };
 
+// An element around a new widget, with its size at creation in twips.
+template <class W>
+Element<W> makeElement(W* widget, const Screen& screen, float width = 0, float height = 0) {
+    return Element<W>(widget, screen, width, height);
+}
+
 // Pixels of a twips value on the screen, to the nearest whole pixel.
 int toPixels(double twips, const Screen& screen);
 

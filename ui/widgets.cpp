@@ -41,6 +41,12 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent*) {
     emit doubleClicked();
 }
 
+QLabel* plainLabel(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 void unselect(QRadioButton* option) {
     if (!option->isChecked()) return;
     const bool exclusive = option->autoExclusive();

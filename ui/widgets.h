@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QRadioButton>
 #include <QString>
 #include <QTextEdit>
@@ -49,6 +50,9 @@ class RichTextBox : public QTextEdit {
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+// A caption that shows its text as given, never guessing rich text in it.
+QLabel* plainLabel(QWidget* parent, const QString& text = {});
 
 // Option buttons of one frame exclude each other; this unselects one without selecting another.
 void unselect(QRadioButton* option);
