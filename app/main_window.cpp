@@ -293,9 +293,11 @@ void FrmVerifica::openPrintData() {
 
 void FrmVerifica::printReport() {
     MainElements& e = *elements_;
-    report::ReportElements page{*this,    *e.surface, {&e.frame1, &e.frame2, &e.frame3, &e.frame4},
-                                {},       {},         e.ckes,
-                                e.frame4, {}};
+    report::ReportElements page{.window = *this,
+                                .surface = *e.surface,
+                                .frames = {&e.frame1, &e.frame2, &e.frame3, &e.frame4},
+                                .exampleBox = e.ckes,
+                                .heading = e.frame4};
     for (auto& option : e.option)
         page.options.push_back(&option);
     for (auto& caption : e.fields.label1)
