@@ -1,26 +1,27 @@
-#include "dispatcher.h"
+#include "app/dispatcher.h"
+
+#include "sections/cases.h"
 
 namespace lirvo::app {
 
-using panels::Operation;
-using panels::SectionType;
-
 void dispatch(const CaseChoice& choice, CalcFrame& frame, CalcWindow& window) {
     if (!choice.section) {
-        window.messageBox("TIPO DI TRAVE NON PREVISTA!!!", kQuestionStyle, "ATTENZIONE");
+        window.messageBox("TIPO DI TRAVE NON PREVISTA!!!", MessageStyle::kQuestion,
+                          kAttentionTitle);
         return;
     }
     if (!choice.operation) {
-        window.messageBox("TIPO DI OPERAZIONE NON PREVISTA!!!", kQuestionStyle, "ATTENZIONE");
+        window.messageBox("TIPO DI OPERAZIONE NON PREVISTA!!!", MessageStyle::kQuestion,
+                          kAttentionTitle);
         return;
     }
-    const panels::PanelTable* table = panels::panelTable(*choice.section, *choice.operation);
-    if (!table) {
+    const CalcCase* calc = findCase(*choice.section, *choice.operation);
+    if (!calc) {
         // A column is checked or given its steel, never designed from scratch.
-        window.messageBox("NON HA SENSO IL PROGETTO", kPlainStyle, {});
+        window.messageBox("NON HA SENSO IL PROGETTO", MessageStyle::kPlain, {});
         return;
     }
-    frame.run(*table->calc, window);
+    frame.run(*calc, window);
 }
 
 }  // namespace lirvo::app

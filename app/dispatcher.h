@@ -4,14 +4,13 @@
 
 #include <optional>
 
-#include "case_tables.h"
-#include "frame.h"
+#include "sections/frame.h"
 
 namespace lirvo::app {
 
 struct CaseChoice {
-    std::optional<panels::SectionType> section;
-    std::optional<panels::Operation> operation;
+    std::optional<SectionType> section;
+    std::optional<Operation> operation;
 };
 
 void dispatch(const CaseChoice& choice, CalcFrame& frame, CalcWindow& window);

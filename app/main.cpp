@@ -1,4 +1,4 @@
-#include "start.h"
+#include "app/start.h"
 
 int main(int argc, char** argv) {
     return lirvo::app::start(argc, argv);

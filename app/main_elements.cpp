@@ -1,4 +1,4 @@
-#include "main_elements.h"
+#include "app/main_elements.h"
 
 namespace lirvo::app {
 namespace {
@@ -28,7 +28,7 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
 
     e->frame3 = ui::makeElement(new ui::Frame(surface), s);
     e->picture1 = ui::makeElement(new ui::PictureBox(e->frame3.get()), s);
-    e->picture1.move(kPictureLeft, kPictureTop);
+    e->picture1.moveTwips(kPictureLeft, kPictureTop);
     e->frame1 = ui::makeElement(new ui::Frame("SEZIONE", surface), s);
     e->frame2 = ui::makeElement(new ui::Frame("OPERAZIONE", surface), s);
     for (int i = 0; i < 6; ++i) {

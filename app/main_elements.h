@@ -9,10 +9,10 @@
 #include <array>
 #include <memory>
 
-#include "element.h"
-#include "field_elements.h"
-#include "surface.h"
-#include "widgets.h"
+#include "panels/field_elements.h"
+#include "ui/element.h"
+#include "ui/surface.h"
+#include "ui/widgets.h"
 
 namespace lirvo::app {
 
@@ -33,6 +33,10 @@ struct MainElements {
     std::array<ui::Element<QLabel>, 6> label3;
 
     QRadioButton* sectionOption(int i) const { return option[i].get(); }
+    // Fine, Aiuto, Stampa, Azzera: left to right along the bottom.
+    std::array<ui::Element<QPushButton>*, 4> commandButtons() {
+        return {&cmdFine, &cmdAiuto, &cmdStampa, &cmdAzzera};
+    }
     QRadioButton* operationOption(int i) const { return option[3 + i].get(); }
 };
 

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "colours.h"
-#include "field_panel.h"
-#include "numbers.h"
-#include "report_printing.h"
-#include "schematic.h"
+#include "panels/field_panel.h"
+#include "panels/schematic.h"
+#include "report/report_printing.h"
+#include "sections/numbers.h"
+#include "ui/colours.h"
 
 namespace lirvo::app {
 namespace {
@@ -23,8 +23,16 @@ struct Fractions {
 };
 constexpr Fractions kSectionFrame{0.05, 0.02, 0.27, 0.23};
 constexpr Fractions kOperationFrame{0.68, 0.02, 0.27, 0.23};
+constexpr Fractions kComputeButton{0.55, 0.82, 0.35, 0.07};
+constexpr Fractions kHelpBox{0.2, 0.2, 0.6, 0.6};
+constexpr Fractions kPrintHeading{0.05, 0.81, 0.9, 0.15};
 constexpr double kOptionTops[3] = {0.3, 0.5, 0.7};
-constexpr double kButtonLefts[4] = {0.1, 0.2, 0.3, 0.4};  // Fine, Aiuto, Stampa, Azzera
+constexpr double kOptionPoints = 12, kComputePoints = 14, kHeadingLinePoints = 12;
+constexpr double kCommandButtonLefts[4] = {0.1, 0.2, 0.3, 0.4};  // Fine, Aiuto, Stampa, Azzera
+constexpr double kCommandButtonsTop = 0.85;
+constexpr double kExampleBoxLeft = 0.55, kExampleBoxTop = 0.75;
+constexpr double kUnitNoticeLeft = 0.2, kUnitNoticeTop = 0.81;
+constexpr float kCaptionWidth = 1300;  // captions from Label1(2) on, until a panel sets theirs
 constexpr Fractions kLines[3] = {
     {0.05, 0.3, 0.95, 0.3},  // from (left, top) to (width, height): across above the panel
     {0.5, 0.3, 0.5, 0.8},    // between the input and the result column
@@ -33,22 +41,15 @@ constexpr Fractions kLines[3] = {
 // Notices of the column calculations are drawn here, as fractions of the drawing area.
 constexpr double kNoticeLeft = 0.6, kNoticeTop = 0.75;
 
-void setPointSize(QWidget* widget, int points, bool bold = false) {
-    QFont font = widget->font();
-    font.setPointSize(points);
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
 QString numberText(int i) {
     return QString::fromStdString(writeNumber(i));
 }
 
 template <class W>
 void place(ui::Element<W>& element, const Fractions& f, double width, double height) {
-    element.move(f.left * width, f.top * height);
-    element.setWidth(f.width * width);
-    element.setHeight(f.height * height);
+    element.moveTwips(f.left * width, f.top * height);
+    element.setWidthTwips(f.width * width);
+    element.setHeightTwips(f.height * height);
 }
 
 }  // namespace
@@ -63,52 +64,71 @@ FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
 FrmVerifica::~FrmVerifica() = default;
 
 void FrmVerifica::load() {
-    MainElements& e = *elements_;
     calculations_.reset();
     setWindowTitle("CALCOLO DI LIRVO E PILASTRI");
+    placeWindow();
+    placeChoices();
+    placeCommands();
+    placeFields();
+    placeLines();
+    placeHelpAndUnits();
+    placePrintHeading();
+    connectCommands();
+    setTabOrder();
+}
 
+// 0.8 × 0.9 of the screen; every element after this is a fraction of the window as read back.
+void FrmVerifica::placeWindow() {
     const ui::Screen& screen = platform_.screen;
-    window_.setWidth(0.8 * screen.widthTwips());
-    window_.setHeight(0.9 * screen.heightTwips());
-    window_.move(0.1 * screen.widthTwips(), 0.05 * screen.heightTwips());
-    width_ = std::round(window_.width());
-    height_ = std::round(window_.height());
-    const double W = width_, H = height_;
+    window_.setWidthTwips(0.8 * screen.widthTwips());
+    window_.setHeightTwips(0.9 * screen.heightTwips());
+    window_.moveTwips(0.1 * screen.widthTwips(), 0.05 * screen.heightTwips());
+    width_ = std::round(window_.widthTwips());
+    height_ = std::round(window_.heightTwips());
+    MainElements& e = *elements_;
     e.surface->setGeometry(0, 0, window_.widget()->width(), window_.widget()->height());
     e.surface->setBackground(kWindowColour);
+}
 
-    place(e.frame1, kSectionFrame, W, H);
-    place(e.frame2, kOperationFrame, W, H);
+// The two frames of options; every option caption takes one size, a little smaller where one
+// would be cut.
+void FrmVerifica::placeChoices() {
+    MainElements& e = *elements_;
+    place(e.frame1, kSectionFrame, width_, height_);
+    place(e.frame2, kOperationFrame, width_, height_);
+    std::vector<ui::Placed*> options;
     for (int i = 0; i < 6; ++i) {
         const ui::Element<ui::Frame>& frame = i < 3 ? e.frame1 : e.frame2;
         ui::Element<QRadioButton>& option = e.option[i];
-        option.move(0.1 * frame.width(), kOptionTops[i % 3] * frame.height());
-        option.setWidth(0.8 * frame.width());
+        option.moveTwips(0.1 * frame.widthTwips(), kOptionTops[i % 3] * frame.heightTwips());
+        option.setWidthTwips(0.8 * frame.widthTwips());
         option.setBackground(kWindowColour);
+        options.push_back(&option);
     }
-    // Option captions at 12 points, all a little smaller where one would be cut.
-    double optionPoints = 12;
-    for (const auto& option : e.option)
-        optionPoints = std::min(optionPoints, option.fittingPointSize(option->text(), 12));
+    ui::shrinkToCommonSize(options, kOptionPoints);
     for (auto& option : e.option) {
-        option.setPointSize(optionPoints);
         option.fitTextHeight(2);
+        ui::unselect(option.get());
     }
     e.frame1.setBackground(kWindowColour);
     e.frame2.setBackground(kWindowColour);
+}
 
-    for (auto& text : e.fields.text1)
-        text.setVisible(false);
-
-    place(e.cmdelab, {0.55, 0.82, 0.35, 0.07}, W, H);
-    setPointSize(e.cmdelab.get(), 14);
-    e.ckes.move(0.55 * W, 0.75 * H);
+void FrmVerifica::placeCommands() {
+    MainElements& e = *elements_;
+    place(e.cmdelab, kComputeButton, width_, height_);
+    ui::setPointSize(e.cmdelab.get(), kComputePoints);
+    e.ckes.moveTwips(kExampleBoxLeft * width_, kExampleBoxTop * height_);
     e.ckes.setBackground(kWindowColour);
     e.ckes.fitTextHeight(2);
-    ui::Element<QPushButton>* buttons[4] = {&e.cmdFine, &e.cmdAiuto, &e.cmdStampa, &e.cmdAzzera};
-    for (int i = 0; i < 4; ++i)
-        buttons[i]->move(kButtonLefts[i] * W, 0.85 * H);
+    const auto buttons = e.commandButtons();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->moveTwips(kCommandButtonLefts[i] * width_, kCommandButtonsTop * height_);
+}
 
+// Captions and value fields hidden and numbered in their tooltips until a panel shows them.
+void FrmVerifica::placeFields() {
+    MainElements& e = *elements_;
     const QString greekFamily = ui::greekCaptionFamily();
     for (int i = 0; i < panels::kCaptionCount; ++i) {
         ui::Element<QLabel>& label = e.fields.label1[i];
@@ -119,47 +139,52 @@ void FrmVerifica::load() {
             QFont font = label->font();
             font.setFamily(greekFamily);
             label->setFont(font);
-            label.setWidth(1300);
-        }
-        if (i < panels::kValueFieldCount) {
-            e.fields.text1[i].setVisible(false);
-            e.fields.text1[i]->setToolTip(numberText(i));
+            label.setWidthTwips(kCaptionWidth);
         }
     }
+    for (int i = 0; i < panels::kValueFieldCount; ++i) {
+        e.fields.text1[i].setVisible(false);
+        e.fields.text1[i]->setToolTip(numberText(i));
+    }
+}
 
+void FrmVerifica::placeLines() {
+    MainElements& e = *elements_;
     for (int i = 0; i < 3; ++i)
-        e.surface->setLine(e.line[i], kLines[i].left * W, kLines[i].top * H, kLines[i].width * W,
-                           kLines[i].height * H);
+        e.surface->setLine(e.line[i], kLines[i].left * width_, kLines[i].top * height_,
+                           kLines[i].width * width_, kLines[i].height * height_);
+}
 
-    for (int i = 0; i < 6; ++i)
-        ui::unselect(e.option[i].get());
+// The help box (hidden, its file read anew), the schematic frame and the unit notice.
+void FrmVerifica::placeHelpAndUnits() {
+    MainElements& e = *elements_;
     e.frame3.setVisible(false);
-
-    place(e.rtb1, {0.2, 0.2, 0.6, 0.6}, W, H);
+    place(e.rtb1, kHelpBox, width_, height_);
     e.rtb1->loadRtfFile("lirvo.rtf");
     e.rtb1.setVisible(false);
 
-    e.label2.move(0.2 * W, 0.81 * H);
+    e.label2.moveTwips(kUnitNoticeLeft * width_, kUnitNoticeTop * height_);
     e.label2.setBackground(kWindowColour);
     e.label2.setPointSize(
         e.label2.fittingPointSize(e.label2->text(), e.label2->font().pointSizeF()));
     e.label2.fitTextHeight();
     e.label2.setVisible(false);
+}
 
-    place(e.frame4, {0.05, 0.81, 0.9, 0.15}, W, H);
-    const double FW = e.frame4.width();
+// The heading of the printed page: two columns of three lines, shown only while printing.
+void FrmVerifica::placePrintHeading() {
+    MainElements& e = *elements_;
+    place(e.frame4, kPrintHeading, width_, height_);
+    const double FW = e.frame4.widthTwips();
     for (int k = 0; k < 6; ++k) {
         ui::Element<QLabel>& line = e.label3[k];
-        line.move(k < 3 ? 500 : FW / 2 + 500, 400 * (k % 3) + 200);
-        line.setWidth(0.8 * FW / 2);
-        setPointSize(line.get(), 12, true);
+        line.moveTwips(k < 3 ? 500 : FW / 2 + 500, 400 * (k % 3) + 200);
+        line.setWidthTwips(0.8 * FW / 2);
+        ui::setPointSize(line.get(), kHeadingLinePoints, true);
         line.fitTextHeight();
         line.setBackground(e.frame4.background());
     }
     e.frame4.setVisible(false);
-
-    connectCommands();
-    setTabOrder();
 }
 
 void FrmVerifica::resizeEvent(QResizeEvent* event) {
@@ -189,13 +214,13 @@ void FrmVerifica::connectCommands() {
     onSelected(e.sectionOption(1), &FrmVerifica::geometriaT);
     onSelected(e.sectionOption(2), &FrmVerifica::geometriaP);
     connect(e.operationOption(0), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) layOutOperation(panels::Operation::kCheck);
+        if (on) layOutOperation(Operation::kCheck);
     });
     connect(e.operationOption(1), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) layOutOperation(panels::Operation::kDesign);
+        if (on) layOutOperation(Operation::kDesign);
     });
     connect(e.operationOption(2), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) layOutOperation(panels::Operation::kSemiDesign);
+        if (on) layOutOperation(Operation::kSemiDesign);
     });
 
     connect(e.cmdelab.get(), &QPushButton::clicked, this, &FrmVerifica::compute);
@@ -221,25 +246,25 @@ void FrmVerifica::setTabOrder() {
     // Inputs come before results in every case, so ascending index is the reading order.
     for (int i = kFirstInputField; i <= panels::kLastPanelField; ++i)
         order.push_back(e.fields.text1[i].get());
-    order.insert(order.end(), {e.ckes.get(), e.cmdelab.get(), e.cmdFine.get(), e.cmdAiuto.get(),
-                               e.cmdStampa.get(), e.cmdAzzera.get()});
-    for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    order.insert(order.end(), {e.ckes.get(), e.cmdelab.get()});
+    for (auto* button : e.commandButtons())
+        order.push_back(button->get());
+    ui::chainTabOrder(order);
 }
 
 void FrmVerifica::geometriaR() {
-    showSection(panels::SectionType::kRectangular);
+    showSection(SectionType::kRectangular);
 }
 
 void FrmVerifica::geometriaT() {
-    showSection(panels::SectionType::kTee);
+    showSection(SectionType::kTee);
 }
 
 void FrmVerifica::geometriaP() {
-    showSection(panels::SectionType::kColumn);
+    showSection(SectionType::kColumn);
 }
 
-void FrmVerifica::showSection(panels::SectionType section) {
+void FrmVerifica::showSection(SectionType section) {
     MainElements& e = *elements_;
     panels::SchematicElements schematic{
         e.frame3,
@@ -251,17 +276,16 @@ void FrmVerifica::showSection(panels::SectionType section) {
                           [&e] { e.surface->clearDrawing(); });
 }
 
-void FrmVerifica::layOutOperation(panels::Operation operation) {
+void FrmVerifica::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
 }
 
 CaseChoice FrmVerifica::currentChoice() const {
     CaseChoice choice;
     for (int i = 0; i < 3; ++i) {
-        if (elements_->sectionOption(i)->isChecked())
-            choice.section = static_cast<panels::SectionType>(i);
+        if (elements_->sectionOption(i)->isChecked()) choice.section = static_cast<SectionType>(i);
         if (elements_->operationOption(i)->isChecked())
-            choice.operation = static_cast<panels::Operation>(i);
+            choice.operation = static_cast<Operation>(i);
     }
     return choice;
 }
@@ -326,7 +350,8 @@ void FrmVerifica::setFieldText(int index, const std::string& text) {
     field->setCursorPosition(0);  // a long number shows its leading digits
 }
 
-void FrmVerifica::messageBox(const std::string& prompt, int style, const std::string& title) {
+void FrmVerifica::messageBox(const std::string& prompt, MessageStyle style,
+                             const std::string& title) {
     platform_.messages.show(this, prompt, style, title);
 }
 

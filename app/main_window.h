@@ -16,13 +16,12 @@
 #include <memory>
 #include <optional>
 
-#include "case_tables.h"
-#include "dispatcher.h"
-#include "element.h"
-#include "frame.h"
-#include "main_elements.h"
-#include "platform.h"
-#include "print_data_window.h"
+#include "app/dispatcher.h"
+#include "app/main_elements.h"
+#include "report/print_data_window.h"
+#include "sections/frame.h"
+#include "ui/element.h"
+#include "ui/platform.h"
 
 namespace lirvo::app {
 
@@ -36,7 +35,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     bool exampleRequested() const override;
     std::string fieldText(int index) const override;
     void setFieldText(int index, const std::string& text) override;
-    void messageBox(const std::string& prompt, int style, const std::string& title) override;
+    void messageBox(const std::string& prompt, MessageStyle style,
+                    const std::string& title) override;
     void drawNotice(const std::string& text) override;
     void clearNotice() override;
 
@@ -59,7 +59,15 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The load, step by step: the window on the screen, then its groups of elements.
     void load();
+    void placeWindow();
+    void placeChoices();
+    void placeCommands();
+    void placeFields();
+    void placeLines();
+    void placeHelpAndUnits();
+    void placePrintHeading();
     void reload();
     void connectCommands();
     void setTabOrder();
@@ -67,8 +75,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void geometriaR();
     void geometriaT();
     void geometriaP();
-    void showSection(panels::SectionType section);
-    void layOutOperation(panels::Operation operation);
+    void showSection(SectionType section);
+    void layOutOperation(Operation operation);
     CaseChoice currentChoice() const;
 
     void compute();

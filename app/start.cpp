@@ -1,12 +1,12 @@
-#include "start.h"
+#include "app/start.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "main_window.h"
-#include "message_box.h"
-#include "screen.h"
+#include "app/main_window.h"
+#include "ui/message_box.h"
+#include "ui/screen.h"
 
 namespace lirvo::app {
 

@@ -17,22 +17,17 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator.h"
-#include "cases.h"
-#include "event_log.h"
-#include "frame.h"
-#include "numbers.h"
-#include "search.h"
+#include "cli/calculator.h"
+#include "sections/cases.h"
+#include "sections/event_log.h"
+#include "sections/frame.h"
+#include "sections/numbers.h"
+#include "sections/rect_semi_design.h"
+#include "sections/search.h"
+#include "sections/tee_semi_design.h"
 
 namespace lirvo::bench {
 namespace {
-
-// Types texts into the input fields of the case, from field 2 upward.
-void typeInputs(const CalcCase& calc, const std::vector<std::string>& texts, EventLog& log) {
-    log.clearFields();
-    for (size_t i = 0; i < texts.size(); ++i)
-        log.type(calc.inputs[i].index, texts[i]);
-}
 
 const Event* messageOf(const EventLog& log) {
     for (const Event& e : log.events())
@@ -96,28 +91,28 @@ const std::vector<LongRun>& longRuns() {
          "rett-semiprogetto",
          {"25", "3", "3000", "60", "1400", "10", "532682984"},
          false,
-         9,
+         rect_semi_design::kX,
          17,
          0.0001},
         {"BM_LongestSearch/rett-semiprogetto/over-bound",
          "rett-semiprogetto",
          {"25", "3", "3000", "60", "1400", "10", "533792065"},
          true,
-         9,
+         rect_semi_design::kX,
          17,
          0.0001},
         {"BM_LongestSearch/t-semiprogetto/near-bound",
          "t-semiprogetto",
          {"140", "12", "3", "20", "20000", "80", "1400", "10", "44119566989"},
          false,
-         11,
+         tee_semi_design::kX,
          0,
          0.001},
         {"BM_LongestSearch/t-semiprogetto/over-bound",
          "t-semiprogetto",
          {"140", "12", "3", "20", "20000", "80", "1400", "10", "44129534784"},
          true,
-         11,
+         tee_semi_design::kX,
          0,
          0.001},
         {"BM_LongestBisection/pil-verifica",
@@ -136,7 +131,7 @@ void longRun(benchmark::State& state, const LongRun* run) {
     const CalcCase* calc = findCase(run->caseName);
     if (!calc) return state.SkipWithError("no such case");
     EventLog log;
-    typeInputs(*calc, run->texts, log);
+    log.typeInputs(*calc, run->texts);
     timeRuns(state, *calc, log);
 
     // The inputs only measure what they are meant to while they still run that long.

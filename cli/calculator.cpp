@@ -1,29 +1,51 @@
-#include "calculator.h"
+#include "cli/calculator.h"
 
 #include <istream>
 #include <ostream>
 
-#include "cases.h"
-#include "event_log.h"
+#include "sections/cases.h"
+#include "sections/event_log.h"
 
 namespace lirvo::cli {
 
-const char* const kUsage =
-    "Uso:\n"
-    "  lirvo-calc CASO [TESTO ...]   calcola il caso sui testi dei campi di dati, dal 2 in su\n"
-    "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
-    "  lirvo-calc --batch            una riga per calcolo da stdin: CASO<TAB>TESTO2<TAB>...\n"
-    "  lirvo-calc --help             questo testo\n"
-    "\n"
-    "CASO: 1 rett-verifica, 2 rett-progetto, 3 rett-semiprogetto, 4 t-verifica,\n"
-    "      5 t-progetto, 6 t-semiprogetto, 7 pil-verifica, 9 pil-semiprogetto\n"
-    "\n"
-    "Stampa un evento per riga, campi separati da TAB:\n"
-    "  FIELD    indice  simbolo  testo scritto\n"
-    "  MESSAGE  stile   titolo   messaggio\n"
-    "  NOTICE   testo disegnato sulla finestra\n"
-    "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso.\n"
-    "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
+namespace {
+
+// "CASO: 1 rett-verifica, 2 rett-progetto, ..." wrapped under 80 columns.
+std::string caseList() {
+    const auto cases = allCases();
+    std::string text, line = "CASO:";
+    for (size_t i = 0; i < cases.size(); ++i) {
+        std::string entry = std::to_string(cases[i]->code) + " " + std::string(cases[i]->name);
+        if (i + 1 < cases.size()) entry += ',';
+        if (line.size() + 1 + entry.size() > 78) {
+            text += line + '\n';
+            line = "     ";
+        }
+        line += ' ' + entry;
+    }
+    return text + line + '\n';
+}
+
+}  // namespace
+
+std::string usage() {
+    return "Uso:\n"
+           "  lirvo-calc CASO [TESTO ...]   calcola il caso sui testi dei campi di dati, dal 2 in "
+           "su\n"
+           "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
+           "  lirvo-calc --batch            una riga per calcolo da stdin: "
+           "CASO<TAB>TESTO2<TAB>...\n"
+           "  lirvo-calc --help             questo testo\n"
+           "\n" +
+           caseList() +
+           "\n"
+           "Stampa un evento per riga, campi separati da TAB:\n"
+           "  FIELD    indice  simbolo  testo scritto\n"
+           "  MESSAGE  stile   titolo   messaggio\n"
+           "  NOTICE   testo disegnato sulla finestra\n"
+           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso.\n"
+           "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
+}
 
 namespace {
 
@@ -36,7 +58,8 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
                 buffer.append("\t").append(fieldSymbol(calc, e.index)).append("\t").append(e.text);
                 break;
             case Event::kMessage:
-                buffer.append(prefix).append("MESSAGE\t").append(std::to_string(e.style));
+                buffer.append(prefix).append("MESSAGE\t");
+                buffer.append(std::to_string(static_cast<int>(e.style)));
                 buffer.append("\t").append(e.title).append("\t").append(e.text);
                 break;
             case Event::kNotice:
@@ -49,18 +72,9 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
     }
 }
 
-// Types the texts into the input fields from 2 upward; false when there are too many.
-bool typeInputs(const CalcCase& calc, std::span<const std::string_view> texts, EventLog& log) {
-    if (texts.size() > calc.inputs.size()) return false;
-    log.clearFields();
-    for (size_t i = 0; i < texts.size(); ++i)
-        log.type(calc.inputs[i].index, std::string(texts[i]));
-    return true;
-}
-
 std::string tooManyTexts(const CalcCase& calc) {
     return "troppi testi: il caso " + std::to_string(calc.code) + " ha " +
-           std::to_string(calc.inputs.size()) + " campi di dati";
+           std::to_string(calc.inputs().size()) + " campi di dati";
 }
 
 }  // namespace
@@ -68,17 +82,17 @@ std::string tooManyTexts(const CalcCase& calc) {
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << usage();
         return kResultsWritten;
     }
     if (args.size() == 1 && args[0] == "--batch") return runBatch(in, out), kResultsWritten;
     if (args.empty()) {
-        err << kUsage;
+        err << usage();
         return kUsageError;
     }
     const CalcCase* calc = findCase(args[0]);
     if (!calc) {
-        err << "lirvo-calc: caso sconosciuto: " << args[0] << "\n\n" << kUsage;
+        err << "lirvo-calc: caso sconosciuto: " << args[0] << "\n\n" << usage();
         return kUsageError;
     }
     std::vector<std::string_view> texts;
@@ -91,8 +105,8 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     }
     EventLog log;
     log.requestExample(example);
-    if (!typeInputs(*calc, texts, log)) {
-        err << "lirvo-calc: " << tooManyTexts(*calc) << "\n\n" << kUsage;
+    if (!log.typeInputs(*calc, texts)) {
+        err << "lirvo-calc: " << tooManyTexts(*calc) << "\n\n" << usage();
         return kUsageError;
     }
     CalcFrame frame;
@@ -128,7 +142,7 @@ void runBatch(std::istream& in, std::ostream& out) {
             error = "riga vuota";
         else if (!calc)
             error = "caso sconosciuto: " + std::string(name);
-        else if (!typeInputs(*calc, texts, log))
+        else if (!log.typeInputs(*calc, texts))
             error = tooManyTexts(*calc);
         if (!error.empty()) {
             buffer.append(prefix).append("ERROR\t").append(error).append("\n");

@@ -13,7 +13,8 @@ namespace lirvo::cli {
 
 enum ExitStatus : int { kResultsWritten = 0, kStoppedByMessage = 1, kUsageError = 2 };
 
-extern const char* const kUsage;
+// The help text, with the list of the cases.
+std::string usage();
 
 // The whole command line (without the program name). A batch reads from in; events go to
 // out, usage and errors to err.

@@ -2,7 +2,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator.h"
+#include "cli/calculator.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <array>
 
-#include "element.h"
+#include "ui/element.h"
 
 namespace lirvo::panels {
 

@@ -1,10 +1,11 @@
-#include "field_panel.h"
+#include "panels/field_panel.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <algorithm>
 
-#include "widgets.h"
+#include "sections/cases.h"
+#include "ui/widgets.h"
 
 namespace lirvo::panels {
 namespace {
@@ -20,10 +21,11 @@ struct Column {
 };
 constexpr Column kInputColumn{0, 0.35, 0.37, 0.11};
 
-void setPointSize(QWidget* widget, int points) {
-    QFont font = widget->font();
-    font.setPointSize(points);
-    widget->setFont(font);
+// Result captions stand at 0.55 W, those of the rectangular check a little further left.
+double resultCaptionLeft(const CalcCase& calc) {
+    const bool rectangularCheck =
+        calc.section == SectionType::kRectangular && calc.operation == Operation::kCheck;
+    return rectangularCheck ? 0.52 : 0.55;
 }
 
 void setFieldColour(QLineEdit* field, const QColor& colour) {
@@ -41,12 +43,12 @@ void hideField(FieldElements& fields, int i) {
 
 void showHeading(ui::Element<QLabel>& heading, const char* text, double left, double height,
                  const WindowSize& window) {
-    setPointSize(heading.get(), kFontPoints);
+    ui::setPointSize(heading.get(), kFontPoints);
     heading.setVisible(true);
     heading->setText(text);
-    heading.setTop(rowTop(0, window));
-    heading.setLeft(left * window.width);
-    heading.setHeight(height);
+    heading.setTopTwips(rowTop(0, window));
+    heading.setLeftTwips(left * window.width);
+    heading.setHeightTwips(height);
     heading.fitTextHeight();
 }
 
@@ -54,10 +56,10 @@ void showField(FieldElements& fields, int i, int row, const Column& column, cons
                const WindowSize& window) {
     ui::Element<QLabel>& label = fields.label1[i];
     label.setVisible(true);
-    label.setTop(rowTop(row, window));
-    label.setLeft(column.captionLeft * window.width);
-    label.setHeight(kCaptionHeight);
-    label.setWidth(column.captionWidth * window.width);
+    label.setTopTwips(rowTop(row, window));
+    label.setLeftTwips(column.captionLeft * window.width);
+    label.setHeightTwips(kCaptionHeight);
+    label.setWidthTwips(column.captionWidth * window.width);
     label.setPointSize(kFontPoints);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label.fitTextHeight();
@@ -65,10 +67,10 @@ void showField(FieldElements& fields, int i, int row, const Column& column, cons
     ui::Element<QLineEdit>& text = fields.text1[i];
     setFieldColour(text.get(), colour);
     text.setVisible(true);
-    text.setTop(rowTop(row, window) - kValueFieldRaise);
-    text.setLeft(column.fieldLeft * window.width);
-    text.setWidth(column.fieldWidth * window.width);
-    setPointSize(text.get(), kFontPoints);
+    text.setTopTwips(rowTop(row, window) - kValueFieldRaise);
+    text.setLeftTwips(column.fieldLeft * window.width);
+    text.setWidthTwips(column.fieldWidth * window.width);
+    ui::setPointSize(text.get(), kFontPoints);
     text.fitTextHeight(4);
     text->clear();
 }
@@ -81,8 +83,8 @@ double rowTop(int row, const WindowSize& window) {
 
 void layOutPanel(Operation operation, std::optional<SectionType> section, FieldElements& fields,
                  const WindowSize& window) {
-    const PanelTable* table = section ? panelTable(*section, operation) : nullptr;
-    if (section && !table) return;
+    const CalcCase* calc = section ? findCase(*section, operation) : nullptr;
+    if (section && !calc) return;
 
     const double headingHeight =
         operation == Operation::kCheck ? kCheckHeadingHeight : kOtherHeadingHeight;
@@ -90,33 +92,26 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
     showHeading(fields.label1[1], "RISULTATI:", 0.75, headingHeight, window);
 
     // Fields of an earlier panel that this one does not use go, so no stale value stays.
-    const int used =
-        table ? firstResultField(*table->calc) + static_cast<int>(table->calc->results.size())
-              : kFirstInputField;
-    for (int i = kFirstInputField; i <= kLastPanelField; ++i)
-        if (i >= used) hideField(fields, i);
-    if (!table) return;
+    const int used = kFirstInputField + (calc ? static_cast<int>(calc->fields.size()) : 0);
+    for (int i = used; i <= kLastPanelField; ++i)
+        hideField(fields, i);
+    if (!calc) return;
 
-    for (int i = kFirstInputField; i < used; ++i)
-        fields.label1[i]->setText(ui::greekCaptionText(QString::fromUtf8(caption(*table, i))));
-
-    const int firstResult = firstResultField(*table->calc);
     const QColor inputColour = QApplication::palette().color(QPalette::Base);
-    for (int i = kFirstInputField; i < firstResult; ++i)
-        showField(fields, i, i - 1, kInputColumn, inputColour, window);
-    const Column results{table->resultCaptionLeft, 0.25, 0.83, 0.12};
-    for (int i = firstResult; i < used; ++i)
-        showField(fields, i, i - firstResult + 1, results, kResultColour, window);
-
-    // On a screen too small for 16 points every caption of the panel shrinks alike, so none
-    // is cut and the columns still read evenly.
-    double points = kFontPoints;
-    for (int i = kFirstInputField; i < used; ++i) {
-        const auto& label = fields.label1[i];
-        points = std::min(points, label.fittingPointSize(label->text(), kFontPoints));
+    const Column results{resultCaptionLeft(*calc), 0.25, 0.83, 0.12};
+    const int resultRowOffset = static_cast<int>(calc->inputs().size());
+    std::vector<ui::Placed*> captions;
+    for (const Field& field : calc->fields) {
+        fields.label1[field.index]->setText(
+            ui::greekCaptionText(QString::fromUtf8(field.caption.data(), field.caption.size())));
+        const bool input = field.role == Role::kInput;
+        const int row = field.index - 1 - (input ? 0 : resultRowOffset);
+        showField(fields, field.index, row, input ? kInputColumn : results,
+                  input ? inputColour : kResultColour, window);
+        captions.push_back(&fields.label1[field.index]);
     }
-    for (int i = kFirstInputField; i < used; ++i)
-        fields.label1[i].setPointSize(points);
+    // On a screen too small for 16 points every caption of the panel shrinks alike.
+    ui::shrinkToCommonSize(captions, kFontPoints);
 }
 
 }  // namespace lirvo::panels

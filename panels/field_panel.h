@@ -1,11 +1,12 @@
 // Lays out the panel of a calculation case: "DATI:" with the input column on the left,
-// "RISULTATI:" with the result column on the right, one row per field.
+// "RISULTATI:" with the result column on the right, one row per field. Captions, indices and
+// which fields are inputs come from the case's own record.
 #pragma once
 
 #include <optional>
 
-#include "case_tables.h"
-#include "field_elements.h"
+#include "panels/field_elements.h"
+#include "sections/frame.h"
 
 namespace lirvo::panels {
 

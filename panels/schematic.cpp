@@ -1,4 +1,4 @@
-#include "schematic.h"
+#include "panels/schematic.h"
 
 #include <QDir>
 
@@ -6,15 +6,14 @@ namespace lirvo::panels {
 namespace {
 
 struct SchematicPlace {
-    const char* file;
     double left, top, width, height;  // fractions of the window
 };
 
 // The column's frame is wider and taller and starts almost at the top edge.
 constexpr SchematicPlace kPlaces[] = {
-    {"ret1_ver.jpg", 0.35, 0.02, 0.3, 0.25},
-    {"t1_ver.jpg", 0.35, 0.02, 0.3, 0.25},
-    {"Pil1_ver.jpg", 0.3, 0.001, 0.39, 0.3},
+    {0.35, 0.02, 0.3, 0.25},
+    {0.35, 0.02, 0.3, 0.25},
+    {0.3, 0.001, 0.39, 0.3},
 };
 
 const SchematicPlace& place(SectionType section) {
@@ -22,10 +21,6 @@ const SchematicPlace& place(SectionType section) {
 }
 
 }  // namespace
-
-const char* pictureFileName(SectionType section) {
-    return place(section).file;
-}
 
 void azzeradati(SchematicElements& e) {
     for (QRadioButton* option : e.operations)
@@ -45,14 +40,16 @@ void showSchematic(SectionType section, SchematicElements& e, const WindowSize& 
     clearDrawing();
 
     const SchematicPlace& p = place(section);
-    e.frame3.move(p.left * window.width, p.top * window.height);
-    e.frame3.setWidth(p.width * window.width);
-    e.frame3.setHeight(p.height * window.height);
+    e.frame3.moveTwips(p.left * window.width, p.top * window.height);
+    e.frame3.setWidthTwips(p.width * window.width);
+    e.frame3.setHeightTwips(p.height * window.height);
     e.frame3->setTitle("Schema");
 
-    e.picture1.setWidth(0.95 * e.frame3.width());
-    e.picture1.setHeight(0.9 * e.frame3.height());
-    e.picture1->loadPicture(QDir::current().filePath(p.file));
+    e.picture1.setWidthTwips(0.95 * e.frame3.widthTwips());
+    e.picture1.setHeightTwips(0.9 * e.frame3.heightTwips());
+    const std::string_view file = sectionTypeInfo(section).pictureFile;
+    e.picture1->loadPicture(
+        QDir::current().filePath(QString::fromUtf8(file.data(), static_cast<int>(file.size()))));
 }
 
 }  // namespace lirvo::panels

@@ -8,9 +8,9 @@
 #include <array>
 #include <functional>
 
-#include "case_tables.h"
-#include "field_elements.h"
-#include "widgets.h"
+#include "panels/field_elements.h"
+#include "sections/quantities.h"
+#include "ui/widgets.h"
 
 namespace lirvo::panels {
 
@@ -21,9 +21,6 @@ struct SchematicElements {
     std::array<QRadioButton*, 3> operations;  // Option4 to Option6
     FieldElements& fields;
 };
-
-// The picture file of a section type, found in the current directory.
-const char* pictureFileName(SectionType section);
 
 // Unselects the operation and empties fields 0 to 16: value fields hidden, captions emptied.
 void azzeradati(SchematicElements& elements);

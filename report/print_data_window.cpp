@@ -1,9 +1,10 @@
-#include "print_data_window.h"
+#include "report/print_data_window.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "widgets.h"
+#include "sections/cases.h"
+#include "ui/widgets.h"
 
 namespace lirvo::report {
 namespace {
@@ -20,13 +21,6 @@ constexpr const char* kDefaultTexts[5] = {
 };
 
 constexpr const char* kSectionPlaces[2] = {"Incastro", "Mezzeria"};
-
-// What was calculated, by calculation code; none where a code names no calculation.
-constexpr const char* kSectionCaptions[10] = {
-    nullptr,         "Trave Rettangolare", "Trave Rettangolare", "Trave Rettangolare",
-    "Trave A T o L", "Trave A T o L",      "Trave A T o L",      "PilastrO",
-    nullptr,         "PilastrO",
-};
 
 constexpr int kCalculationRow = 5;
 constexpr double kCaptionPoints = 12, kTextPoints = 14, kListPoints = 12;
@@ -66,84 +60,92 @@ void FrmStampa::createElements() {
     e_.cmdOk->setDefault(true);
     connect(e_.cmdOk.get(), &QPushButton::clicked, this, &FrmStampa::confirmPrint);
     connect(e_.cmdFine.get(), &QPushButton::clicked, this, &QDialog::hide);
-    QWidget* order[] = {e_.text1[0].get(), e_.text1[1].get(), e_.text1[2].get(),
-                        e_.text1[3].get(), e_.text1[4].get(), e_.cmbsezioni.get(),
-                        e_.cmdOk.get(),    e_.cmdFine.get()};
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    QWidget* const order[] = {e_.text1[0].get(), e_.text1[1].get(), e_.text1[2].get(),
+                              e_.text1[3].get(), e_.text1[4].get(), e_.cmbsezioni.get(),
+                              e_.cmdOk.get(),    e_.cmdFine.get()};
+    ui::chainTabOrder(order);
 }
 
 void FrmStampa::load(std::int16_t calculationCode) {
     setWindowTitle("INTRODUCI I DATI PER LA STAMPA");
     const ui::Screen& screen = platform_.screen;
-    window_.setWidth(0.7 * screen.widthTwips());
-    window_.setHeight(0.7 * screen.heightTwips());
-    window_.setTop(0.15 * screen.heightTwips());
-    window_.setLeft(0.15 * screen.widthTwips());
-    const double W = std::round(window_.width()), H = std::round(window_.height());
+    window_.setWidthTwips(0.7 * screen.widthTwips());
+    window_.setHeightTwips(0.7 * screen.heightTwips());
+    window_.setTopTwips(0.15 * screen.heightTwips());
+    window_.setLeftTwips(0.15 * screen.widthTwips());
+    const double W = std::round(window_.widthTwips()), H = std::round(window_.heightTwips());
 
-    for (const char* place : kSectionPlaces)
-        e_.cmbsezioni->addItem(place);
-    e_.cmbsezioni->setCurrentIndex(0);
-    e_.cmbsezioni.setLeft(0.35 * W);
-    e_.cmbsezioni.setWidth(0.25 * W);
-    e_.cmbsezioni.setPointSize(kListPoints);
-    e_.cmbsezioni.setTop(0.1 * H + 0.56 * H - 70);  // 70 twips above its caption "Sezione"
-    e_.cmbsezioni.setMinimumPixelHeight(e_.cmbsezioni->sizeHint().height());
-
+    placeSectionList(W, H);
     setSectionCaption(calculationCode);
-
-    for (int i = 0; i < 7; ++i) {
-        ui::Element<QLabel>& caption = e_.label1[i];
-        caption.setLeft(0);
-        caption.setPointSize(kCaptionPoints);
-        caption.setWidth(0.3 * W);
-        caption.setHeight(kCaptionHeight);
-        caption.setTop(rowTop(i, H));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (i < 5) {
-            ui::Element<QLineEdit>& text = e_.text1[i];
-            text.setLeft(0.35 * W);
-            text.setWidth(0.55 * W);
-            text.setTop(rowTop(i, H) - 50);
-            text.setPointSize(kTextPoints);
-            text.fitTextHeight(8);
-            text->clear();
-        } else if (i == kCalculationRow) {
-            e_.label2.setLeft(0.35 * W);
-            e_.label2.setWidth(0.5 * W);
-            e_.label2.setHeight(kSectionCaptionHeight);
-            e_.label2.setTop(0.1 * H - 50);
-            e_.label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            caption.setTop(0.1 * H);  // the row of what was calculated heads the window
-        }
-    }
-    // At 12 points the longest caption may not fit 0.3 W of a small screen: then all shrink
-    // to one common size.
-    double points = kCaptionPoints;
-    for (const auto& caption : e_.label1)
-        points = std::min(points, caption.fittingPointSize(caption->text(), kCaptionPoints));
-    for (auto& caption : e_.label1) {
-        caption.setPointSize(points);
-        caption.fitTextHeight(2);
-    }
-    e_.label2.setPointSize(kCaptionPoints);
-    e_.label2.fitTextHeight(2);
-
-    e_.cmdFine.move(0.3 * W, 0.8 * H);
-    e_.cmdOk.move(0.65 * W, 0.8 * H);
-    for (auto* button : {&e_.cmdFine, &e_.cmdOk}) {
-        button->setWidth(kButtonWidth);
-        button->setHeight(kButtonHeight);
-    }
-
+    placeRows(W, H);
+    placeButtons(W, H);
     for (int i = 0; i < 5; ++i)
         e_.text1[i]->setText(kDefaultTexts[i]);
 }
 
+void FrmStampa::placeSectionList(double W, double H) {
+    for (const char* place : kSectionPlaces)
+        e_.cmbsezioni->addItem(place);
+    e_.cmbsezioni->setCurrentIndex(0);
+    e_.cmbsezioni.setLeftTwips(0.35 * W);
+    e_.cmbsezioni.setWidthTwips(0.25 * W);
+    e_.cmbsezioni.setPointSize(kListPoints);
+    e_.cmbsezioni.setTopTwips(0.1 * H + 0.56 * H - 70);  // 70 twips above its caption "Sezione"
+    e_.cmbsezioni.setMinimumPixelHeight(e_.cmbsezioni->sizeHint().height());
+}
+
+// A caption on the left of each row, the particular typed beside it; the row of what was
+// calculated heads the window.
+void FrmStampa::placeRows(double W, double H) {
+    std::vector<ui::Placed*> captions;
+    for (int i = 0; i < 7; ++i) {
+        ui::Element<QLabel>& caption = e_.label1[i];
+        caption.setLeftTwips(0);
+        caption.setPointSize(kCaptionPoints);
+        caption.setWidthTwips(0.3 * W);
+        caption.setHeightTwips(kCaptionHeight);
+        caption.setTopTwips(rowTop(i, H));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        captions.push_back(&caption);
+        if (i < 5) {
+            ui::Element<QLineEdit>& text = e_.text1[i];
+            text.setLeftTwips(0.35 * W);
+            text.setWidthTwips(0.55 * W);
+            text.setTopTwips(rowTop(i, H) - 50);
+            text.setPointSize(kTextPoints);
+            text.fitTextHeight(8);
+            text->clear();
+        } else if (i == kCalculationRow) {
+            e_.label2.setLeftTwips(0.35 * W);
+            e_.label2.setWidthTwips(0.5 * W);
+            e_.label2.setHeightTwips(kSectionCaptionHeight);
+            e_.label2.setTopTwips(0.1 * H - 50);
+            e_.label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            caption.setTopTwips(0.1 * H);
+        }
+    }
+    // At 12 points the longest caption may not fit 0.3 W of a small screen.
+    ui::shrinkToCommonSize(captions, kCaptionPoints);
+    for (auto& caption : e_.label1)
+        caption.fitTextHeight(2);
+    e_.label2.setPointSize(kCaptionPoints);
+    e_.label2.fitTextHeight(2);
+}
+
+void FrmStampa::placeButtons(double W, double H) {
+    e_.cmdFine.moveTwips(0.3 * W, 0.8 * H);
+    e_.cmdOk.moveTwips(0.65 * W, 0.8 * H);
+    for (auto* button : {&e_.cmdFine, &e_.cmdOk}) {
+        button->setWidthTwips(kButtonWidth);
+        button->setHeightTwips(kButtonHeight);
+    }
+}
+
 void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
-    if (calculationCode < 0 || calculationCode >= std::ssize(kSectionCaptions)) return;
-    if (const char* caption = kSectionCaptions[calculationCode]) e_.label2->setText(caption);
+    const CalcCase* calc = caseOfCode(calculationCode);
+    if (!calc) return;
+    const std::string_view caption = sectionTypeInfo(calc->section).reportCaption;
+    e_.label2->setText(QString::fromUtf8(caption.data(), static_cast<int>(caption.size())));
 }
 
 void FrmStampa::showFor(std::int16_t calculationCode) {
@@ -163,7 +165,7 @@ Particulars FrmStampa::particulars() const {
 }
 
 void FrmStampa::confirmPrint() {
-    platform_.messages.show(this, "VAI ALLA STAMPA", 0, "");
+    platform_.messages.show(this, "VAI ALLA STAMPA", MessageStyle::kPlain, "");
     emit printRequested();
 }
 

@@ -11,8 +11,8 @@
 #include <array>
 #include <cstdint>
 
-#include "element.h"
-#include "platform.h"
+#include "ui/element.h"
+#include "ui/platform.h"
 
 namespace lirvo::report {
 
@@ -48,7 +48,11 @@ class FrmStampa : public QDialog {
     void printRequested();
 
   private:
+    // The load: the window on the screen, then its list, rows and buttons (W × H twips).
     void load(std::int16_t calculationCode);
+    void placeSectionList(double W, double H);
+    void placeRows(double W, double H);
+    void placeButtons(double W, double H);
     void createElements();
     void setSectionCaption(std::int16_t calculationCode);
     void confirmPrint();

@@ -1,9 +1,9 @@
-#include "report_printing.h"
+#include "report/report_printing.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "colours.h"
+#include "ui/colours.h"
 
 namespace lirvo::report {
 namespace {
@@ -20,7 +20,8 @@ constexpr HeadingLine kHeadingLines[6] = {
 };
 
 // Messages of the page's way out; print-job failures carry the exclamation icon.
-constexpr int kWarning = 48, kInformation = 64;
+constexpr MessageStyle kWarning = MessageStyle::kWarning;
+constexpr MessageStyle kInformation = MessageStyle::kInformation;
 constexpr const char* kNoPrinter =
     "NESSUNA STAMPANTE DISPONIBILE: LA PAGINA PUO' ESSERE SALVATA COME FILE PDF";
 constexpr const char* kPrintFailed = "STAMPA NON RIUSCITA";

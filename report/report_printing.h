@@ -7,10 +7,10 @@
 #include <array>
 #include <vector>
 
-#include "element.h"
-#include "platform.h"
-#include "print_data_window.h"
-#include "surface.h"
+#include "report/print_data_window.h"
+#include "ui/element.h"
+#include "ui/platform.h"
+#include "ui/surface.h"
 
 namespace lirvo::report {
 

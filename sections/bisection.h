@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "search.h"
+#include "sections/search.h"
 
 namespace lirvo {
 

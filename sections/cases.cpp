@@ -1,20 +1,12 @@
-#include "cases.h"
+#include "sections/cases.h"
 
 #include <array>
 #include <string>
 
-#include "column_check.h"
-#include "column_semi_design.h"
-#include "rect_check.h"
-#include "rect_design.h"
-#include "rect_semi_design.h"
-#include "tee_check.h"
-#include "tee_design.h"
-#include "tee_semi_design.h"
-
 namespace lirvo {
 namespace {
 
+// Every calculation case of the program, in the order of their codes.
 constexpr std::array<const CalcCase*, 8> kCases = {
     &kRectangularCheck, &kRectangularDesign, &kRectangularSemiDesign, &kTeeCheck,
     &kTeeDesign,        &kTeeSemiDesign,     &kColumnCheck,           &kColumnSemiDesign,
@@ -32,12 +24,21 @@ const CalcCase* findCase(std::string_view codeOrName) {
     return nullptr;
 }
 
+const CalcCase* findCase(SectionType section, Operation operation) {
+    for (const CalcCase* c : kCases)
+        if (c->section == section && c->operation == operation) return c;
+    return nullptr;
+}
+
+const CalcCase* caseOfCode(int code) {
+    for (const CalcCase* c : kCases)
+        if (c->code == code) return c;
+    return nullptr;
+}
+
 std::string_view fieldSymbol(const CalcCase& calc, int index) {
-    for (const InputField& f : calc.inputs)
-        if (f.index == index) return f.symbol;
-    for (const ResultField& f : calc.results)
-        if (f.index == index) return f.symbol;
-    return {};
+    const Field* field = calc.field(index);
+    return field ? field->symbol : std::string_view();
 }
 
 }  // namespace lirvo

@@ -1,45 +1,40 @@
-#include "column_check.h"
+#include "sections/column_check.h"
 
 #include <cmath>
 
-#include "bisection.h"
-#include "column_common.h"
-#include "numbers.h"
+#include "sections/bisection.h"
+#include "sections/column_common.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int {
-    kB = 2,
-    kC1,
-    kC2,
-    kH,
-    kAf,
-    kAfc,
-    kN,
-    kM,
-    kNormal,
-    kX,
-    kSigmaC,
-    kSigmaF,
-    kJ,
-    kHTotal
-};
+using namespace column_check;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "30", "MANCA LA BASE DEL PILASTRO"},
-    {kC1, "C1", "3", "MANCA IL COPRIFERRO C1"},
-    {kC2, "C2", "3", "MANCA IL COPRIFERRO C2"},
-    {kH, "h", "47", "MANCA L'ALTEZZA UTILE"},
-    {kAf, "Af", "10.16", "MANCA L'ARMATURA INFERIORE"},
-    {kAfc, "Af'", "3.16", ""},  // 0: steel on one side only
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "150000", "MANCA IL MOMENTO FLETTENTE"},
-    {kNormal, "N", "25000", "MANCA LO SFORZO NORMALE", Precision::kSingle},
-};
-
-constexpr ResultField kResults[] = {
-    {kX, "X"}, {kSigmaC, "σc"}, {kSigmaF, "σf"}, {kJ, "J"}, {kHTotal, "H"},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kWidth, "Base  della sezione(cm)   B", "30",
+               "MANCA LA BASE DEL PILASTRO"),
+    inputField(kC1, "C1", Quantity::kTensionCover, "Spessore copriferro(cm)  C1", "3",
+               "MANCA IL COPRIFERRO C1"),
+    inputField(kC2, "C2", Quantity::kCompressionCover, "Spessore copriferro(cm)  C2", "3",
+               "MANCA IL COPRIFERRO C2"),
+    inputField(kH, "h", Quantity::kEffectiveDepth, "Altezza   utile(cm)   h", "47",
+               "MANCA L'ALTEZZA UTILE"),
+    inputField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af", "10.16",
+               "MANCA L'ARMATURA INFERIORE"),
+    inputField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compressa(cmq) Af'", "3.16",
+               ""),  // 0: steel on one side only
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici   n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "150000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    inputField(kN, "N", Quantity::kNormalForce, "Sforzo   Normale(Kg)   N", "25000",
+               "MANCA LO SFORZO NORMALE", Precision::kSingle),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)   X"),
+    resultField(kSigmaC, "σc", Quantity::kConcreteStress, "Tensione CLS(Kg/cmq) σc"),
+    resultField(kSigmaF, "σf", Quantity::kSteelStress, "Tensione ferro(Kg/cmq) σf"),
+    resultField(kJ, "J", Quantity::kInertia, "Momento di inerzia(cm4)   J"),
+    resultField(kHTotal, "H", Quantity::kTotalDepth, "Altezza totale(cm)   H"),
 };
 
 // Residual |F| (cm^4) at which the neutral axis counts as found.
@@ -50,8 +45,8 @@ int sign(double v) {
 }
 
 void compute(const Inputs& in, Outcome& out) {
-    const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], Af = in[kAf], Afc = in[kAfc],
-                 n = in[kN], M = in[kM], N = in[kNormal];
+    const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], Af = in[kAf],
+                 Afc = in[kAfPrime], n = in[kModularRatio], M = in[kM], N = in[kN];
     if (M < 0) return out.refuse(kNegativeMomentMessage);
 
     // Depths from the edge of Af'. For a trial axis x: moment of inertia J and first moment
@@ -111,7 +106,7 @@ void compute(const Inputs& in, Outcome& out) {
 }  // namespace
 
 constinit const CalcCase kColumnCheck{
-    7, "pil-verifica", kInputs, kResults, compute, true,
+    7, "pil-verifica", SectionType::kColumn, Operation::kCheck, kFields, compute, true,
 };
 
 }  // namespace lirvo

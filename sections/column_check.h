@@ -1,8 +1,29 @@
-// Check of a column under a normal force and a bending moment (case 7).
+// Check of a column in combined compression and bending (case 7).
 #pragma once
 
-#include "frame.h"
+#include "sections/frame.h"
 
 namespace lirvo {
+namespace column_check {
+// The case's fields by the symbol of their caption: n is the modular ratio, N the normal force,
+// a trailing "Prime" the compression steel, "Out" a result that repeats an input's symbol.
+enum FieldIndex : int {
+    kB = 2,
+    kC1,
+    kC2,
+    kH,
+    kAf,
+    kAfPrime,
+    kModularRatio,
+    kM,
+    kN,
+    kX,
+    kSigmaC,
+    kSigmaF,
+    kJ,
+    kHTotal
+};
+}  // namespace column_check
+
 extern const CalcCase kColumnCheck;
-}
+}  // namespace lirvo

@@ -1,47 +1,41 @@
-#include "column_semi_design.h"
+#include "sections/column_semi_design.h"
 
 #include <cmath>
 
-#include "bisection.h"
-#include "column_common.h"
-#include "numbers.h"
+#include "sections/bisection.h"
+#include "sections/column_common.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int {
-    kB = 2,
-    kC1,
-    kC2,
-    kH,
-    kSigmaC,
-    kSigmaF,
-    kN,
-    kM,
-    kNormal,
-    kX,
-    kSigmaCOut,
-    kAf,
-    kAfc,
-    kJ,
-    kHTotal
-};
+using namespace column_semi_design;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "30", "MANCA LA BASE DEL PILASTRO"},
-    {kC1, "C1", "3", "MANCA IL COPRIFERRO C1"},
-    {kC2, "C2", "3", "MANCA IL COPRIFERRO C2"},
-    {kH, "h", "47", "MANCA L'ALTEZZA UTILE"},
-    {kSigmaC, "σc", "75", "MANCA LA TENSIONE AMMESSA PER IL CLS"},
-    {kSigmaF, "σf", "2000", "MANCA LA TENSIONE AMMESSA PER IL FERRO"},
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "150000", "MANCA IL MOMENTO FLETTENTE"},
-    {kNormal, "N", "-25000", "MANCA LO SFORZO NORMALE", Precision::kSingle},
-};
-
-constexpr ResultField kResults[] = {
-    {kX, "X"},           {kSigmaCOut, "σc"}, {kAf, "Af", true},
-    {kAfc, "Af'", true}, {kJ, "J"},          {kHTotal, "H"},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kWidth, "Base della sezione(cm) B", "30",
+               "MANCA LA BASE DEL PILASTRO"),
+    inputField(kC1, "C1", Quantity::kTensionCover, "Spessore copriferro(cm) C1", "3",
+               "MANCA IL COPRIFERRO C1"),
+    inputField(kC2, "C2", Quantity::kCompressionCover, "Spessore copriferro(cm) C2", "3",
+               "MANCA IL COPRIFERRO C2"),
+    inputField(kH, "h", Quantity::kEffectiveDepth, "Altezza   utile(cm) h", "47",
+               "MANCA L'ALTEZZA UTILE"),
+    inputField(kSigmaC, "σc", Quantity::kAllowableConcreteStress, "Tensione CLS(Kg/cmq) σc", "75",
+               "MANCA LA TENSIONE AMMESSA PER IL CLS"),
+    inputField(kSigmaF, "σf", Quantity::kAllowableSteelStress, "Tensione ferro(Kg/cmq) σf", "2000",
+               "MANCA LA TENSIONE AMMESSA PER IL FERRO"),
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici    n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "150000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    inputField(kN, "N", Quantity::kNormalForce, "Sforzo   Normale(Kg)   N", "-25000",
+               "MANCA LO SFORZO NORMALE", Precision::kSingle),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)   X"),
+    resultField(kSigmaCOut, "σc", Quantity::kConcreteStress, "Tensione CLS(Kg/cmq) σc"),
+    resultField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af"),
+    resultField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compr.(cmq) Af'"),
+    resultField(kJ, "J", Quantity::kInertia, "Momento di inerzia(cm4) J"),
+    resultField(kHTotal, "H", Quantity::kTotalDepth, "Altezza totale(cm) H"),
 };
 
 // Residual |G| at which the neutral axis counts as found.
@@ -55,7 +49,7 @@ struct Steel {
 
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], sigmaCAllowed = in[kSigmaC],
-                 sigmaF = in[kSigmaF], n = in[kN], M = in[kM], N = in[kNormal];
+                 sigmaF = in[kSigmaF], n = in[kModularRatio], M = in[kM], N = in[kN];
     if (M < 0) return out.refuse(kNegativeMomentMessage);
     Steel r{0, sigmaCAllowed};
 
@@ -125,7 +119,7 @@ void compute(const Inputs& in, Outcome& out) {
     out.set(kX, roundToHundredths(r.x));
     out.set(kSigmaCOut, roundToWhole(r.sigmaC));
     out.set(kAf, roundToHundredths(r.Af));
-    out.set(kAfc, roundToHundredths(r.Afc));
+    out.set(kAfPrime, roundToHundredths(r.Afc));
     out.set(kJ, integerPart(Jb));
     out.set(kHTotal, h + C1);
 }
@@ -133,7 +127,7 @@ void compute(const Inputs& in, Outcome& out) {
 }  // namespace
 
 constinit const CalcCase kColumnSemiDesign{
-    9, "pil-semiprogetto", kInputs, kResults, compute, true,
+    9, "pil-semiprogetto", SectionType::kColumn, Operation::kSemiDesign, kFields, compute, true,
 };
 
 }  // namespace lirvo

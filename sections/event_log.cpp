@@ -1,22 +1,22 @@
-#include "event_log.h"
+#include "sections/event_log.h"
 
 namespace lirvo {
 
 void EventLog::setFieldText(int index, const std::string& text) {
     fields_.at(index) = text;
-    events_.push_back({Event::kField, index, text, 0, {}});
+    events_.push_back({Event::kField, index, text, MessageStyle::kPlain, {}});
 }
 
-void EventLog::messageBox(const std::string& prompt, int style, const std::string& title) {
+void EventLog::messageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
     events_.push_back({Event::kMessage, 0, prompt, style, title});
 }
 
 void EventLog::drawNotice(const std::string& text) {
-    events_.push_back({Event::kNotice, 0, text, 0, {}});
+    events_.push_back({Event::kNotice, 0, text, MessageStyle::kPlain, {}});
 }
 
 void EventLog::clearNotice() {
-    events_.push_back({Event::kClearNotice, 0, {}, 0, {}});
+    events_.push_back({Event::kClearNotice, 0, {}, MessageStyle::kPlain, {}});
 }
 
 bool EventLog::stoppedOnMessage() const {

@@ -3,20 +3,21 @@
 #pragma once
 
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "frame.h"
+#include "sections/frame.h"
 
 namespace lirvo {
 
 struct Event {
     enum Kind { kField, kMessage, kNotice, kClearNotice };
     Kind kind;
-    int index = 0;      // kField
-    std::string text;   // field text, message prompt or notice
-    int style = 0;      // kMessage
-    std::string title;  // kMessage
+    int index = 0;                              // kField
+    std::string text;                           // field text, message prompt or notice
+    MessageStyle style = MessageStyle::kPlain;  // kMessage
+    std::string title;                          // kMessage
 };
 
 class EventLog : public CalcWindow {
@@ -25,12 +26,25 @@ class EventLog : public CalcWindow {
     bool exampleRequested() const override { return example_; }
     std::string fieldText(int index) const override { return fields_.at(index); }
     void setFieldText(int index, const std::string& text) override;
-    void messageBox(const std::string& prompt, int style, const std::string& title) override;
+    void messageBox(const std::string& prompt, MessageStyle style,
+                    const std::string& title) override;
     void drawNotice(const std::string& text) override;
     void clearNotice() override;
 
     // Types a text into a field without recording it.
     void type(int index, std::string text) { fields_.at(index) = std::move(text); }
+    // Types the texts into the case's input fields from 2 upward and empties the inputs after
+    // them, as a user fills the panel; the result fields keep their texts. False, with nothing
+    // typed, when there are more texts than inputs.
+    template <class Texts>
+    bool typeInputs(const CalcCase& calc, const Texts& texts) {
+        const auto inputs = calc.inputs();
+        if (std::size(texts) > inputs.size()) return false;
+        auto text = std::begin(texts);
+        for (const Field& field : inputs)
+            type(field.index, text != std::end(texts) ? std::string(*text++) : std::string());
+        return true;
+    }
     const std::vector<Event>& events() const { return events_; }
     bool stoppedOnMessage() const;
     void forgetEvents() { events_.clear(); }

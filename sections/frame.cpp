@@ -1,9 +1,9 @@
-#include "frame.h"
+#include "sections/frame.h"
 
 #include <cmath>
 #include <limits>
 
-#include "numbers.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 
@@ -11,7 +11,7 @@ Outcome::Outcome() {
     values_.fill(std::numeric_limits<double>::quiet_NaN());
 }
 
-void Outcome::refuse(std::string prompt, int style, std::string title) {
+void Outcome::refuse(std::string prompt, MessageStyle style, std::string title) {
     refusal_ = Message{std::move(prompt), style, std::move(title)};
 }
 
@@ -19,13 +19,13 @@ namespace {
 
 // A result that cannot be shown as a number, or a steel area below zero, refuses the run.
 bool resultsShowable(const CalcCase& calc, const Outcome& out) {
-    for (const ResultField& field : calc.results) {
+    for (const Field& field : calc.results()) {
         if (out.isBlank(field.index)) continue;
         double v = out.value(field.index);
         if (!std::isfinite(v)) return false;
         // Within a hair of the largest double, 15 digits round to a text beyond the range.
         if (std::fabs(v) > 1e308 && !std::isfinite(readNumber(writeNumber(v)))) return false;
-        if (field.steelArea && v < 0) return false;
+        if (field.isSteelAreaResult() && v < 0) return false;
     }
     return true;
 }
@@ -37,24 +37,24 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     if (calc.drawsNotices) window.clearNotice();
 
     if (window.exampleRequested())
-        for (const InputField& field : calc.inputs)
+        for (const Field& field : calc.inputs())
             window.setFieldText(field.index, std::string(field.example));
 
     Inputs in{};
-    for (const InputField& field : calc.inputs) {
+    for (const Field& field : calc.inputs()) {
         double v = readNumber(window.fieldText(field.index));
         in[field.index] = field.precision == Precision::kSingle ? toSingle(v) : v;
     }
 
-    for (const InputField& field : calc.inputs) {
+    for (const Field& field : calc.inputs()) {
         if (!field.missingMessage.empty() && in[field.index] == 0) {
-            window.messageBox(std::string(field.missingMessage), kPlainStyle, {});
+            window.messageBox(std::string(field.missingMessage), MessageStyle::kPlain, {});
             return;
         }
     }
-    for (const InputField& field : calc.inputs) {
+    for (const Field& field : calc.inputs()) {
         if (!std::isfinite(in[field.index])) {
-            window.messageBox(kImpossibleCalculation, kPlainStyle, {});
+            window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
             return;
         }
     }
@@ -66,12 +66,12 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         return;
     }
     if (!resultsShowable(calc, out)) {
-        window.messageBox(kImpossibleCalculation, kPlainStyle, {});
+        window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
         return;
     }
 
     if (!out.noticeText().empty()) window.drawNotice(out.noticeText());
-    for (const ResultField& field : calc.results)
+    for (const Field& field : calc.results())
         window.setFieldText(field.index, out.isBlank(field.index)
                                              ? std::string()
                                              : writeNumber(out.value(field.index)));

@@ -6,6 +6,10 @@
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
 // would show a non-number or a negative steel area is refused as a whole.
+//
+// Never tidy the arithmetic: the quantities held in single precision or as 16-bit whole
+// numbers, the order of every formula as written and the powers through the library's pow are
+// what make each result agree with the worked examples to the last printed digit.
 #pragma once
 
 #include <array>
@@ -16,13 +20,25 @@
 #include <string>
 #include <string_view>
 
+#include "sections/quantities.h"
+
 namespace lirvo {
 
 // Value fields Text1(0) to Text1(16); inputs start at 2.
 constexpr int kFieldCount = 17;
 constexpr int kFirstInputField = 2;
 
-enum MessageStyle : int { kPlainStyle = 0, kQuestionStyle = 32 };
+// The icon of a message box, by the numbers the boxes have always been given.
+enum class MessageStyle : int {
+    kPlain = 0,         // no icon
+    kStop = 16,         // a failure the user must act on
+    kQuestion = 32,     // the dispatcher's and the T design's warnings
+    kWarning = 48,      // exclamation mark
+    kInformation = 64,  // an outcome worth confirming
+};
+
+// The title of the warnings; a box without a title bears the program's name.
+inline constexpr const char* kAttentionTitle = "ATTENZIONE";
 
 // What a calculation needs of its window.
 class CalcWindow {
@@ -32,31 +48,50 @@ class CalcWindow {
     virtual std::string fieldText(int index) const = 0;
     virtual void setFieldText(int index, const std::string& text) = 0;
     // Modal box with one OK button; an empty title means the application's own.
-    virtual void messageBox(const std::string& prompt, int style, const std::string& title) = 0;
+    virtual void messageBox(const std::string& prompt, MessageStyle style,
+                            const std::string& title) = 0;
     // One line of text on the window surface, replacing any earlier notice.
     virtual void drawNotice(const std::string& text) = 0;
     virtual void clearNotice() = 0;
 };
 
 enum class Precision { kDouble, kSingle };
+enum class Role { kInput, kResult };
 
-struct InputField {
+// One value field of a case: Text1(index) with its caption Label1(index).
+struct Field {
     int index;
-    std::string_view symbol;
-    std::string_view example;         // written when the example is requested
-    std::string_view missingMessage;  // empty when 0 is a valid value
-    Precision precision = Precision::kDouble;
+    Role role;
+    std::string_view symbol;                   // as the caption ends: "B", "Af'", "σc" (UTF-8)
+    Quantity quantity;                         // what the number is, whatever the case
+    std::string_view caption;                  // as the panel shows it, blank runs and all
+    std::string_view example = {};             // input: written when the example is requested
+    std::string_view missingMessage = {};      // input: refuses a 0; empty where 0 is valid
+    Precision precision = Precision::kDouble;  // input: held so once read
+
+    Unit unit() const { return unitOf(quantity); }
+    // A steel area found by a design is never written below zero.
+    bool isSteelAreaResult() const {
+        return role == Role::kResult &&
+               (quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel);
+    }
 };
 
-struct ResultField {
-    int index;
-    std::string_view symbol;
-    bool steelArea = false;  // an area of steel is never written below zero
-};
+// Rows of a case's field table.
+constexpr Field inputField(int index, std::string_view symbol, Quantity quantity,
+                           std::string_view caption, std::string_view example,
+                           std::string_view missingMessage,
+                           Precision precision = Precision::kDouble) {
+    return {index, Role::kInput, symbol, quantity, caption, example, missingMessage, precision};
+}
+constexpr Field resultField(int index, std::string_view symbol, Quantity quantity,
+                            std::string_view caption) {
+    return {index, Role::kResult, symbol, quantity, caption};
+}
 
 struct Message {
     std::string prompt;
-    int style = kPlainStyle;
+    MessageStyle style = MessageStyle::kPlain;
     std::string title;
 };
 
@@ -75,7 +110,8 @@ class Outcome {
         blank_.reset(index);
     }
     void blank(int index) { blank_.set(index); }
-    void refuse(std::string prompt, int style = kPlainStyle, std::string title = {});
+    void refuse(std::string prompt, MessageStyle style = MessageStyle::kPlain,
+                std::string title = {});
     void refuseImpossible() { refuse(kImpossibleCalculation); }
     void notice(std::string text) { notice_ = std::move(text); }
 
@@ -93,14 +129,33 @@ class Outcome {
 
 using ComputeFn = void (*)(const Inputs&, Outcome&);
 
-// One calculation case: its fields in check (and ascending) order and its formulas.
+// One calculation case: everything the window, the files, the report and the command line
+// know of it. Its fields run from index 2 upward without a gap, the inputs in the order they
+// are checked for missing data, then the results in the order they are written.
 struct CalcCase {
-    std::int16_t code;
-    std::string_view name;  // as given on the command line
-    std::span<const InputField> inputs;
-    std::span<const ResultField> results;  // in the order they are written
+    std::int16_t code;      // the calculation code a run records
+    std::string_view name;  // as given on the command line and in case files
+    SectionType section;    // picked by Option1 to Option3
+    Operation operation;    // picked by Option4 to Option6
+    std::span<const Field> fields;
     ComputeFn compute;
     bool drawsNotices = false;  // a run first clears the notice of an earlier run
+
+    std::span<const Field> inputs() const { return fields.first(inputCount()); }
+    std::span<const Field> results() const { return fields.subspan(inputCount()); }
+    // The field with this index; nullptr for one the case lacks.
+    const Field* field(int index) const {
+        const int row = index - kFirstInputField;
+        return row >= 0 && row < static_cast<int>(fields.size()) ? &fields[row] : nullptr;
+    }
+
+  private:
+    size_t inputCount() const {
+        size_t n = 0;
+        while (n < fields.size() && fields[n].role == Role::kInput)
+            ++n;
+        return n;
+    }
 };
 
 // Runs calculations and holds the calculation code (0 until a calculation runs).

@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "sections/numbers.h"
 
 #include <cfloat>
 #include <charconv>

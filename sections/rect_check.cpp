@@ -1,34 +1,38 @@
-#include "rect_check.h"
+#include "sections/rect_check.h"
 
 #include <cmath>
 
-#include "numbers.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kC, kH, kAf, kAfc, kN, kM, kJ, kX, kSigmaC, kSigmaF };
+using namespace rect_check;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "25", "MANCA LA BASE DELLA TRAVE"},
-    {kC, "C", "3", "MANCA IL COPRIFERRO"},
-    {kH, "h", "77", "MANCA L'ALTEZZA DELLA TRAVE"},
-    {kAf, "Af", "8.04", "MANCA L'Area dell'ARMATURA TESA"},
-    {kAfc, "Af'", "1.01", "MANCA L'Area dell'ARMATURA COMPRESSA"},
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "1000000", "MANCA IL MOMENTO FLETTENTE"},
-};
-
-constexpr ResultField kResults[] = {
-    {kJ, "J"},
-    {kX, "X"},
-    {kSigmaC, "σc"},
-    {kSigmaF, "σf"},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kWidth, "Base  della sezione(cm)   B", "25",
+               "MANCA LA BASE DELLA TRAVE"),
+    inputField(kC, "C", Quantity::kCover, "Spessore copriferro(cm)   C", "3",
+               "MANCA IL COPRIFERRO"),
+    inputField(kH, "h", Quantity::kEffectiveDepth, "Altezza    utile(cm)   h", "77",
+               "MANCA L'ALTEZZA DELLA TRAVE"),
+    inputField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af ", "8.04",
+               "MANCA L'Area dell'ARMATURA TESA"),
+    inputField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compressa(cmq) Af'", "1.01",
+               "MANCA L'Area dell'ARMATURA COMPRESSA"),
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici   n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "1000000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    resultField(kJ, "J", Quantity::kInertia, "Momento di inerzia(cm4)   J"),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)   X"),
+    resultField(kSigmaC, "σc", Quantity::kConcreteStress, "Tensione CLS(Kg/cmq) σc"),
+    resultField(kSigmaF, "σf", Quantity::kSteelStress, "Tensione ferro(Kg/cmq) σf"),
 };
 
 void compute(const Inputs& in, Outcome& out) {
-    const double B = in[kB], C = in[kC], h = in[kH], Af = in[kAf], Afc = in[kAfc], n = in[kN],
-                 M = in[kM];
+    const double B = in[kB], C = in[kC], h = in[kH], Af = in[kAf], Afc = in[kAfPrime],
+                 n = in[kModularRatio], M = in[kM];
     // Equal static moments of the compressed concrete and the transformed steel about the
     // neutral axis: X^2 + 2pX - q = 0, positive root.
     const double p = (n * (Af + Afc)) / B;
@@ -48,7 +52,7 @@ void compute(const Inputs& in, Outcome& out) {
 }  // namespace
 
 constinit const CalcCase kRectangularCheck{
-    1, "rett-verifica", kInputs, kResults, compute,
+    1, "rett-verifica", SectionType::kRectangular, Operation::kCheck, kFields, compute, false,
 };
 
 }  // namespace lirvo

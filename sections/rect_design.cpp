@@ -1,35 +1,42 @@
-#include "rect_design.h"
+#include "sections/rect_design.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "numbers.h"
-#include "rectangle_design.h"
+#include "sections/numbers.h"
+#include "sections/rectangle_design.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kQ, kW, kSigmaC, kSigmaF, kN, kM, kH, kC, kHTotal, kX, kJ, kAf, kAfc };
+using namespace rect_design;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "25", "MANCA LA BASE DELLA TRAVE"},
-    {kQ, "Q", "0", ""},
-    {kW, "W", "0", ""},
-    {kSigmaC, "σc", "50", "MANCA LA TENSIONE AMMISSIBILE DEL CLS"},
-    {kSigmaF, "σf", "1400", "MANCA LA TENSIONE AMMISSIBILE DEL FERRO"},
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "690000", "MANCA IL MOMENTO FLETTENTE"},
-};
-
-constexpr ResultField kResults[] = {
-    {kH, "h"}, {kC, "C"},         {kHTotal, "H"},      {kX, "X"},
-    {kJ, "J"}, {kAf, "Af", true}, {kAfc, "Af'", true},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kWidth, "Base  della sezione(cm)   B", "25",
+               "MANCA LA BASE DELLA TRAVE"),
+    inputField(kQ, "Q", Quantity::kCoverRatio, "Rapp.copriferro/Altezza    Q", "0", ""),
+    inputField(kW, "W", Quantity::kSteelRatio, "Rapporto fra le Armature    W", "0", ""),
+    inputField(kSigmaC, "σc", Quantity::kAllowableConcreteStress, "Tensione CLS(Kg/cmq) σc", "50",
+               "MANCA LA TENSIONE AMMISSIBILE DEL CLS"),
+    inputField(kSigmaF, "σf", Quantity::kAllowableSteelStress, "Tensione ferro(Kg/cmq) σf", "1400",
+               "MANCA LA TENSIONE AMMISSIBILE DEL FERRO"),
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici   n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "690000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    resultField(kH, "h", Quantity::kEffectiveDepth, "Altezza    utile(cm)  h"),
+    resultField(kC, "C", Quantity::kCover, "Copriferro(cm)  C"),
+    resultField(kHTotal, "H", Quantity::kTotalDepth, "Altezza(cm) H"),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)  X"),
+    resultField(kJ, "J", Quantity::kInertia, "Momento di inerzia(cm4)  J"),
+    resultField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af"),
+    resultField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compr.(cmq) Af'"),
 };
 
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], Q = in[kQ], W = in[kW], sigmaC = in[kSigmaC], sigmaF = in[kSigmaF],
-                 n = in[kN], M = in[kM];
+                 n = in[kModularRatio], M = in[kM];
     const double xi = balancedAxisRatio(sigmaC, sigmaF, n);
 
     // Beyond this ratio the tension steel ratio has a denominator of zero or less.
@@ -67,13 +74,13 @@ void compute(const Inputs& in, Outcome& out) {
     out.set(kX, X);
     out.set(kJ, integerPart(J));
     out.set(kAf, Af);
-    out.set(kAfc, Afc);
+    out.set(kAfPrime, Afc);
 }
 
 }  // namespace
 
 constinit const CalcCase kRectangularDesign{
-    2, "rett-progetto", kInputs, kResults, compute,
+    2, "rett-progetto", SectionType::kRectangular, Operation::kDesign, kFields, compute, false,
 };
 
 }  // namespace lirvo

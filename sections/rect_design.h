@@ -2,8 +2,29 @@
 // 2).
 #pragma once
 
-#include "frame.h"
+#include "sections/frame.h"
 
 namespace lirvo {
+namespace rect_design {
+// The case's fields by the symbol of their caption: n is the modular ratio, N the normal force,
+// a trailing "Prime" the compression steel, "Out" a result that repeats an input's symbol.
+enum FieldIndex : int {
+    kB = 2,
+    kQ,
+    kW,
+    kSigmaC,
+    kSigmaF,
+    kModularRatio,
+    kM,
+    kH,
+    kC,
+    kHTotal,
+    kX,
+    kJ,
+    kAf,
+    kAfPrime
+};
+}  // namespace rect_design
+
 extern const CalcCase kRectangularDesign;
-}
+}  // namespace lirvo

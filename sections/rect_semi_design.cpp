@@ -1,30 +1,34 @@
-#include "rect_semi_design.h"
+#include "sections/rect_semi_design.h"
 
 #include <cmath>
 
-#include "numbers.h"
-#include "search.h"
+#include "sections/numbers.h"
+#include "sections/search.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kC, kH, kSigmaC, kSigmaF, kN, kM, kX, kSigmaCOut, kAf, kAfc };
+using namespace rect_semi_design;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "25", "MANCA LA BASE DELLA TRAVE"},
-    {kC, "C", "3", "MANCA LO SPESSORE DEL COPRIFERRO"},
-    {kH, "h", "67", "MANCA L'ALTEZZA UTILE DELLA TRAVE"},
-    {kSigmaC, "σc", "60", "MANCA LA TENSIONE AMMISSIBILE DEL CLS"},
-    {kSigmaF, "σf", "1400", "MANCA LA TENSIONE AMMISSIBILE DEL FERRO"},
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "680000", "MANCA IL MOMENTO FLETTENTE"},
-};
-
-constexpr ResultField kResults[] = {
-    {kX, "X"},
-    {kSigmaCOut, "σc"},
-    {kAf, "Af", true},
-    {kAfc, "Af'", true},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kWidth, "Base  della sezione(cm)   B", "25",
+               "MANCA LA BASE DELLA TRAVE"),
+    inputField(kC, "C", Quantity::kCover, "Copriferro(cm)   C", "3",
+               "MANCA LO SPESSORE DEL COPRIFERRO"),
+    inputField(kH, "h", Quantity::kEffectiveDepth, "Altezza    utile(cm)   h", "67",
+               "MANCA L'ALTEZZA UTILE DELLA TRAVE"),
+    inputField(kSigmaC, "σc", Quantity::kAllowableConcreteStress, "Tensione CLS(Kg/cmq) σc", "60",
+               "MANCA LA TENSIONE AMMISSIBILE DEL CLS"),
+    inputField(kSigmaF, "σf", Quantity::kAllowableSteelStress, "Tensione ferro(Kg/cmq) σf", "1400",
+               "MANCA LA TENSIONE AMMISSIBILE DEL FERRO"),
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici    n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "680000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)   X"),
+    resultField(kSigmaCOut, "σc", Quantity::kConcreteStress, "Tensione CLS(Kg/cmq) σc"),
+    resultField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af"),
+    resultField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compr.(cmq) Af'"),
 };
 
 // The neutral-axis search advances by this much (cm) at every step.
@@ -34,7 +38,7 @@ constexpr double kUsualStart = 17;
 
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], C = in[kC], h = in[kH], sigmaC = in[kSigmaC], sigmaF = in[kSigmaF],
-                 n = in[kN], M = in[kM];
+                 n = in[kModularRatio], M = in[kM];
     double Afc = 0;
 
     // Balanced section, tension steel only: both materials at their allowable stress.
@@ -70,13 +74,14 @@ void compute(const Inputs& in, Outcome& out) {
     out.set(kX, X);
     out.set(kSigmaCOut, sigmaC);
     out.set(kAf, Af);
-    out.set(kAfc, Afc);
+    out.set(kAfPrime, Afc);
 }
 
 }  // namespace
 
 constinit const CalcCase kRectangularSemiDesign{
-    3, "rett-semiprogetto", kInputs, kResults, compute,
+    3,     "rett-semiprogetto", SectionType::kRectangular, Operation::kSemiDesign, kFields, compute,
+    false,
 };
 
 }  // namespace lirvo

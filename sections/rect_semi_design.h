@@ -1,8 +1,26 @@
-// Semi-design of a rectangular beam: the steel of a given concrete section (case 3).
+// Semi-design of a rectangular beam: the steel for a given concrete section (case 3).
 #pragma once
 
-#include "frame.h"
+#include "sections/frame.h"
 
 namespace lirvo {
+namespace rect_semi_design {
+// The case's fields by the symbol of their caption: n is the modular ratio, N the normal force,
+// a trailing "Prime" the compression steel, "Out" a result that repeats an input's symbol.
+enum FieldIndex : int {
+    kB = 2,
+    kC,
+    kH,
+    kSigmaC,
+    kSigmaF,
+    kModularRatio,
+    kM,
+    kX,
+    kSigmaCOut,
+    kAf,
+    kAfPrime
+};
+}  // namespace rect_semi_design
+
 extern const CalcCase kRectangularSemiDesign;
-}
+}  // namespace lirvo

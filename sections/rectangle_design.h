@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "numbers.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 

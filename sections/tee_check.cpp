@@ -1,33 +1,43 @@
-#include "tee_check.h"
+#include "sections/tee_check.h"
 
 #include <cmath>
 
-#include "numbers.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int { kB = 2, kD, kC, kS, kH, kAf, kAfc, kN, kM, kX, kSigmaC, kSigmaF, kJ, kHTotal };
+using namespace tee_check;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "120", "MANCA LA BASE DELLA TRAVE"},
-    {kD, "d", "25", "MANCA LO SPESSORE DELLA SOLETTA"},
-    {kC, "C", "3", "MANCA LO SPESSORE DEL IL COPRIFERRO"},
-    {kS, "s", "30", "MANCA LO SPESSORE DELLA COSTOLA"},
-    {kH, "h", "95", "MANCA L'ALTEZZA DELLA TRAVE"},
-    {kAf, "Af", "18.85", "MANCA L'Area dell'ARMATURA TESA"},
-    {kAfc, "Af'", "4.71", "MANCA L'Area dell'ARMATURA COMPRESSA"},
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "3500000", "MANCA IL MOMENTO FLETTENTE"},
-};
-
-constexpr ResultField kResults[] = {
-    {kX, "X"}, {kSigmaC, "σc"}, {kSigmaF, "σf"}, {kJ, "J"}, {kHTotal, "H"},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kFlangeWidth, "Base  della sezione(cm)  B", "120",
+               "MANCA LA BASE DELLA TRAVE"),
+    inputField(kD, "d", Quantity::kFlangeDepth, "Spessore soletta(cm)  d", "25",
+               "MANCA LO SPESSORE DELLA SOLETTA"),
+    inputField(kC, "C", Quantity::kCover, "Spessore copriferro(cm)  C", "3",
+               "MANCA LO SPESSORE DEL IL COPRIFERRO"),
+    inputField(kS, "s", Quantity::kWebWidth, "Larghezza costola(cm) s", "30",
+               "MANCA LO SPESSORE DELLA COSTOLA"),
+    inputField(kH, "h", Quantity::kEffectiveDepth, "Altezza    utile(cm)  h", "95",
+               "MANCA L'ALTEZZA DELLA TRAVE"),
+    inputField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af", "18.85",
+               "MANCA L'Area dell'ARMATURA TESA"),
+    inputField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compressa(cmq) Af'", "4.71",
+               "MANCA L'Area dell'ARMATURA COMPRESSA"),
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici   n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "3500000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)   X"),
+    resultField(kSigmaC, "σc", Quantity::kConcreteStress, "Tensione CLS(Kg/cmq) σc"),
+    resultField(kSigmaF, "σf", Quantity::kSteelStress, "Tensione ferro(Kg/cmq) σf"),
+    resultField(kJ, "J", Quantity::kInertia, "Momento di inerzia(cm4)   J"),
+    resultField(kHTotal, "H", Quantity::kTotalDepth, "Altezza totale(cm)   H"),
 };
 
 void compute(const Inputs& in, Outcome& out) {
-    const double B = in[kB], d = in[kD], C = in[kC], h = in[kH], Af = in[kAf], Afc = in[kAfc],
-                 n = in[kN], M = in[kM];
+    const double B = in[kB], d = in[kD], C = in[kC], h = in[kH], Af = in[kAf], Afc = in[kAfPrime],
+                 n = in[kModularRatio], M = in[kM];
     double s = in[kS];
 
     // Static moments about the lower face of the slab: whole slab with the compression steel
@@ -60,7 +70,7 @@ void compute(const Inputs& in, Outcome& out) {
 }  // namespace
 
 constinit const CalcCase kTeeCheck{
-    4, "t-verifica", kInputs, kResults, compute,
+    4, "t-verifica", SectionType::kTee, Operation::kCheck, kFields, compute, false,
 };
 
 }  // namespace lirvo

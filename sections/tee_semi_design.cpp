@@ -1,45 +1,39 @@
-#include "tee_semi_design.h"
+#include "sections/tee_semi_design.h"
 
 #include <cmath>
 
-#include "numbers.h"
-#include "search.h"
+#include "sections/numbers.h"
+#include "sections/search.h"
 
 namespace lirvo {
 namespace {
 
-enum Field : int {
-    kB = 2,
-    kD,
-    kC,
-    kS,
-    kH,
-    kSigmaC,
-    kSigmaF,
-    kN,
-    kM,
-    kX,
-    kHOut,
-    kHTotal,
-    kJ,
-    kAf,
-    kAfc
-};
+using namespace tee_semi_design;
 
-constexpr InputField kInputs[] = {
-    {kB, "B", "140", "MANCA LA BASE DELLA TRAVE"},
-    {kD, "d", "12", "MANCA LO SPESSORE DELLA SOLETTA"},
-    {kC, "C", "3", "MANCA IL COPRIFERRO"},
-    {kS, "s", "20", "MANCA LO SPESSORE DELLA COSTOLA"},
-    {kH, "h", "54", "MANCA L'ALTEZZA UTILE"},
-    {kSigmaC, "σc", "80", "MANCA LA TENSIONE AMMESSA PER IL CLS"},
-    {kSigmaF, "σf", "1400", "MANCA LA TENSIONE AMMESSA PER IL FERRO"},
-    {kN, "n", "10", "MANCA IL RAPPORTO DEI MODILI ELASTICI"},
-    {kM, "M", "2400000", "MANCA IL MOMENTO FLETTENTE"},
-};
-
-constexpr ResultField kResults[] = {
-    {kX, "X"}, {kHOut, "h"}, {kHTotal, "H"}, {kJ, "J"}, {kAf, "Af", true}, {kAfc, "Af'", true},
+constexpr Field kFields[] = {
+    inputField(kB, "B", Quantity::kFlangeWidth, "Base  della sezione(cm)   B", "140",
+               "MANCA LA BASE DELLA TRAVE"),
+    inputField(kD, "d", Quantity::kFlangeDepth, "Spessore soletta(cm)   d", "12",
+               "MANCA LO SPESSORE DELLA SOLETTA"),
+    inputField(kC, "C", Quantity::kCover, "Copriferro(cm)   C", "3", "MANCA IL COPRIFERRO"),
+    inputField(kS, "s", Quantity::kWebWidth, "Larghezza costola(cm)   s", "20",
+               "MANCA LO SPESSORE DELLA COSTOLA"),
+    inputField(kH, "h", Quantity::kEffectiveDepth, "Altezza    utile(cm)    h", "54",
+               "MANCA L'ALTEZZA UTILE"),
+    inputField(kSigmaC, "σc", Quantity::kAllowableConcreteStress, "Tensione CLS(Kg/cmq) σc", "80",
+               "MANCA LA TENSIONE AMMESSA PER IL CLS"),
+    inputField(kSigmaF, "σf", Quantity::kAllowableSteelStress, "Tensione ferro(Kg/cmq) σf", "1400",
+               "MANCA LA TENSIONE AMMESSA PER IL FERRO"),
+    inputField(kModularRatio, "n", Quantity::kModularRatio, "Rapporto moduli elastici   n", "10",
+               "MANCA IL RAPPORTO DEI MODILI ELASTICI"),
+    inputField(kM, "M", Quantity::kMoment, "Momento flettente(Kgcm) M", "2400000",
+               "MANCA IL MOMENTO FLETTENTE"),
+    resultField(kX, "X", Quantity::kNeutralAxis, "Asse neutro(cm)   X"),
+    resultField(kHOut, "h", Quantity::kEffectiveDepth, "Altezza  utile(cm)   h"),
+    resultField(kHTotal, "H", Quantity::kTotalDepth, "Altezza totale(cm)   H"),
+    resultField(kJ, "J", Quantity::kInertia, "Momento di inerzia(cm4)  J"),
+    resultField(kAf, "Af", Quantity::kTensionSteel, "Armatura tesa(cmq) Af"),
+    resultField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compr.(cmq) Af'"),
 };
 
 // The neutral-axis search advances by this much (cm) at every step.
@@ -47,7 +41,7 @@ constexpr double kStep = 0.001;
 
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], d = in[kD], C = in[kC], s = in[kS], h = in[kH], sigmaC = in[kSigmaC],
-                 sigmaF = in[kSigmaF], n = in[kN], M = in[kM];
+                 sigmaF = in[kSigmaF], n = in[kModularRatio], M = in[kM];
 
     // Working width below the slab, held in single precision: the whole slab while the
     // neutral axis lies within it, the rib beyond.
@@ -113,13 +107,13 @@ void compute(const Inputs& in, Outcome& out) {
     out.set(kHTotal, h + C);
     out.set(kJ, integerPart(J));
     out.set(kAf, Af);
-    out.set(kAfc, Afc);
+    out.set(kAfPrime, Afc);
 }
 
 }  // namespace
 
 constinit const CalcCase kTeeSemiDesign{
-    6, "t-semiprogetto", kInputs, kResults, compute,
+    6, "t-semiprogetto", SectionType::kTee, Operation::kSemiDesign, kFields, compute, false,
 };
 
 }  // namespace lirvo

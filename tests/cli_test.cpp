@@ -1,5 +1,5 @@
 // lirvo-calc: events as lines, exit statuses, and the batch.
-#include "calculator.h"
+#include "cli/calculator.h"
 
 #include <gtest/gtest.h>
 

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "cases.h"
-#include "event_log.h"
-#include "numbers.h"
+#include "sections/cases.h"
+#include "sections/event_log.h"
+#include "sections/numbers.h"
 
 namespace lirvo {
 namespace {
@@ -144,10 +144,9 @@ TypedRun execute(const CalcCase& calc, std::vector<std::string> typed, bool exam
     TypedRun run{&calc, std::move(typed), example, {}};
     EventLog log;
     CalcFrame frame;
-    for (size_t i = 0; i < calc.inputs.size(); ++i)
-        log.type(calc.inputs[i].index, run.typed[i]);
+    log.typeInputs(calc, run.typed);
     if (stale)
-        for (const ResultField& r : calc.results)
+        for (const Field& r : calc.results())
             log.type(r.index, " 123");
     log.requestExample(example);
     const auto start = std::chrono::steady_clock::now();
@@ -196,7 +195,7 @@ std::string brokenProperty(const TypedRun& run) {
         ++next;
     }
     if (run.example) {
-        for (const InputField& f : calc.inputs) {
+        for (const Field& f : calc.inputs()) {
             if (next == end || next->kind != Event::kField || next->index != f.index ||
                 next->text != f.example)
                 return "example texts not written first";
@@ -207,16 +206,16 @@ std::string brokenProperty(const TypedRun& run) {
         return next + 1 == end ? "" : "a refusal followed by more events";
     const bool noticed = next != end && next->kind == Event::kNotice;
     if (noticed) ++next;
-    if (end - next != static_cast<long>(calc.results.size()))
+    if (end - next != static_cast<long>(calc.results().size()))
         return "not every result written once";
-    for (const ResultField& field : calc.results) {
+    for (const Field& field : calc.results()) {
         const Event& e = *next++;
         if (e.kind != Event::kField || e.index != field.index) return "results out of order";
         if (e.text.empty()) {
             if (!noticed) return "a blank result without a notice";
         } else if (!isWrittenNumber(e.text)) {
             return "field " + std::to_string(e.index) + " holds [" + e.text + "]";
-        } else if (field.steelArea && readNumber(e.text) < 0) {
+        } else if (field.isSteelAreaResult() && readNumber(e.text) < 0) {
             return "a negative steel area";
         }
     }
@@ -226,7 +225,7 @@ std::string brokenProperty(const TypedRun& run) {
 // What a run showed after the example texts: messages, notices and results.
 std::vector<std::string> answer(const TypedRun& run) {
     std::vector<std::string> shown;
-    size_t skip = run.example ? run.calc->inputs.size() : 0;
+    size_t skip = run.example ? run.calc->inputs().size() : 0;
     for (const Event& e : run.events) {
         if (e.kind == Event::kClearNotice) continue;
         if (skip > 0) {
@@ -258,7 +257,7 @@ TEST(RandomFieldTexts, EndQuicklyWithAWholeAnswerOrOneRefusal) {
             // Mostly plausible sections with a field or two spoilt, some wholly odd.
             const double oddShare = source.chance(0.3) ? 0.8 : 0.15;
             std::vector<std::string> typed;
-            for (const InputField& f : calc->inputs)
+            for (const Field& f : calc->inputs())
                 typed.push_back(source.chance(oddShare) ? source.odd()
                                                         : source.engineering(f.symbol));
             const TypedRun run = execute(*calc, typed, false, source.chance(0.5));
@@ -282,12 +281,12 @@ TEST(ExampleRequested, AnswersTheExampleWhateverTheFieldsHold) {
     TextSource source(envOr("LIRVO_ROBUSTNESS_SEED", 20261206));
     for (const CalcCase* calc : allCases()) {
         std::vector<std::string> exampleTexts;
-        for (const InputField& f : calc->inputs)
+        for (const Field& f : calc->inputs())
             exampleTexts.emplace_back(f.example);
         const TypedRun byHand = execute(*calc, exampleTexts, false, false);
         for (int k = 0; k < 50; ++k) {
             std::vector<std::string> typed;
-            for (size_t i = 0; i < calc->inputs.size(); ++i)
+            for (size_t i = 0; i < calc->inputs().size(); ++i)
                 typed.push_back(source.odd());
             const TypedRun run = execute(*calc, typed, true, source.chance(0.5));
             ASSERT_EQ(brokenProperty(run), "") << describe(run);

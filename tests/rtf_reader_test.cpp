@@ -1,6 +1,6 @@
 // The RTF reader on the constructs of the help text, on what other RTF writers put around
 // them, and on damaged input.
-#include "rtf_reader.h"
+#include "ui/rtf_reader.h"
 
 #include <gtest/gtest.h>
 

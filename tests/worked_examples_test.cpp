@@ -9,8 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "numbers.h"
-#include "run_case.h"
+#include "sections/column_check.h"
+#include "sections/numbers.h"
+#include "tests/run_case.h"
 
 namespace lirvo::testing {
 namespace {
@@ -19,47 +20,47 @@ struct ExampleRow {
     const char* what;
     int code;
     std::vector<std::string> texts;  // fields 2 upward; empty: the case's own example
-    std::vector<std::pair<int, std::string>> results;
-    std::string notice;  // drawn by the column cases
+    std::vector<std::pair<std::string, std::string>> results;  // by symbol
+    std::string notice;                                        // drawn by the column cases
 };
 
 // clang-format off
 const ExampleRow kRows[] = {
     // Rectangular check: p = 3.62, q = 497.688, J = 330209.32.
-    {"rectangular check", 1, {}, {{9, " 330209"}, {10, " 18.9807168027919"}, {11, " 57.4808628060891"}, {12, " 1757.04558063677"}}, ""},
+    {"rectangular check", 1, {}, {{"J", " 330209"}, {"X", " 18.9807168027919"}, {"σc", " 57.4808628060891"}, {"σf", " 1757.04558063677"}}, ""},
     // Rectangular design: xi = 0.2631..., h = 67.8128646746664 -> 68, cover at least 3.
-    {"rectangular design", 2, {}, {{9, " 68"}, {10, " 3"}, {11, " 71"}, {12, " 17.84"}, {13, " 246267"}, {14, " 7.96"}, {15, " 0"}}, ""},
+    {"rectangular design", 2, {}, {{"h", " 68"}, {"C", " 3"}, {"H", " 71"}, {"X", " 17.84"}, {"J", " 246267"}, {"Af", " 7.96"}, {"Af'", " 0"}}, ""},
     // Rectangular semi-design: M < Mlim = 909022.5, 7060 steps from 17 cm.
-    {"rectangular semi-design", 3, {}, {{9, " 17.7059999999984"}, {10, " 60"}, {11, " 10.7678571428571"}, {12, " 0"}}, ""},
+    {"rectangular semi-design", 3, {}, {{"X", " 17.7059999999984"}, {"σc", " 60"}, {"Af", " 10.7678571428571"}, {"Af'", " 0"}}, ""},
     // T check: S1 = 38536.2 >= S2 = 13195, a rectangle 120 wide.
-    {"T check", 4, {}, {{11, " 15.49"}, {12, " 40"}, {13, " 2064"}, {14, " 1347681"}, {15, " 98"}}, ""},
+    {"T check", 4, {}, {{"X", " 15.49"}, {"σc", " 40"}, {"σf", " 2064"}, {"J", " 1347681"}, {"H", " 98"}}, ""},
     // T design: Xr = 14.064 below the 12 cm slab, corrected for the rib.
-    {"T design", 5, {}, {{11, " 14.2126173168138"}, {12, " 54"}, {13, " 0"}, {14, " 34.79"}, {15, " 0"}, {16, " 54"}}, ""},
+    {"T design", 5, {}, {{"X", " 14.2126173168138"}, {"h", " 54"}, {"C", " 0"}, {"Af", " 34.79"}, {"Af'", " 0"}, {"H", " 54"}}, ""},
     // T semi-design: balanced X = 19.636 below the slab, 14189 steps to 14.189.
-    {"T semi-design", 6, {}, {{11, " 14.19"}, {12, " 54"}, {13, " 57"}, {14, " 1142803"}, {15, " 34.68"}, {16, " 0"}}, ""},
+    {"T semi-design", 6, {}, {{"X", " 14.19"}, {"h", " 54"}, {"H", " 57"}, {"J", " 1142803"}, {"Af", " 34.68"}, {"Af'", " 0"}}, ""},
     // T semi-design, axis within the slab: a rectangle 140 wide, 10288 steps.
-    {"T semi-design, axis in the slab", 6, {"140", "12", "3", "20", "54", "80", "1400", "10", "1200000"}, {{11, " 10.29"}, {15, " 16.95"}, {16, " 0"}}, ""},
+    {"T semi-design, axis in the slab", 6, {"140", "12", "3", "20", "54", "80", "1400", "10", "1200000"}, {{"X", " 10.29"}, {"Af", " 16.95"}, {"Af'", " 0"}}, ""},
     // Column semi-design, case A: Ms = -400000, whole section in tension.
-    {"column semi-design, in tension", 9, {}, {{11, " 0"}, {12, " 75"}, {13, " 7.95"}, {14, " 4.55"}, {15, " 105305"}, {16, " 50"}}, "SEZIONE TUTTA TESA X=INFINITO"},
+    {"column semi-design, in tension", 9, {}, {{"X", " 0"}, {"σc", " 75"}, {"Af", " 7.95"}, {"Af'", " 4.55"}, {"J", " 105305"}, {"H", " 50"}}, "SEZIONE TUTTA TESA X=INFINITO"},
     // Case C: Ms = 520000 < Mr = 616146.69, tension steel only.
-    {"column semi-design, tension steel only", 9, {"30", "3", "3", "47", "75", "2000", "10", "300000", "10000"}, {{11, " 11.89"}, {12, " 68"}, {13, " 1.04"}, {14, " 0"}, {15, " 105305"}}, ""},
+    {"column semi-design, tension steel only", 9, {"30", "3", "3", "47", "75", "2000", "10", "300000", "10000"}, {{"X", " 11.89"}, {"σc", " 68"}, {"Af", " 1.04"}, {"Af'", " 0"}, {"J", " 105305"}}, ""},
     // Case B: Ms = 2050000 >= Mr, compression steel.
-    {"column semi-design, compression steel", 9, {"30", "3", "3", "47", "75", "2000", "10", "1500000", "25000"}, {{11, " 12.82"}, {12, " 75"}, {13, " 11"}, {14, " 56.73"}}, ""},
+    {"column semi-design, compression steel", 9, {"30", "3", "3", "47", "75", "2000", "10", "1500000", "25000"}, {{"X", " 12.82"}, {"σc", " 75"}, {"Af", " 11"}, {"Af'", " 56.73"}}, ""},
     // Case D, whole section compressed: e = 6 < 50/6; sigma = 25000/1500 + 12 = 28.67.
-    {"column semi-design, wholly compressed", 9, {"30", "3", "3", "47", "75", "2000", "10", "150000", "25000"}, {{11, " 59.72"}, {12, " 29"}, {13, " 0"}, {14, " 0"}}, "SEZIONE TUTTA COMPRESSA"},
+    {"column semi-design, wholly compressed", 9, {"30", "3", "3", "47", "75", "2000", "10", "150000", "25000"}, {{"X", " 59.72"}, {"σc", " 29"}, {"Af", " 0"}, {"Af'", " 0"}}, "SEZIONE TUTTA COMPRESSA"},
     // Case D, partly compressed over the whole height h + C1 = 50: x = 3(25 - 8.33) = 50.
-    {"column semi-design, partly compressed", 9, {"30", "3", "3", "47", "75", "2000", "10", "500000", "60000"}, {{11, " 50"}, {12, " 80"}, {13, " 0"}, {14, " 0"}, {15, " 105305"}, {16, " 50"}}, ""},
+    {"column semi-design, partly compressed", 9, {"30", "3", "3", "47", "75", "2000", "10", "500000", "60000"}, {{"X", " 50"}, {"σc", " 80"}, {"Af", " 0"}, {"Af'", " 0"}, {"J", " 105305"}, {"H", " 50"}}, ""},
 
     // Regression inputs: single precision, accumulated steps and the search start.
-    {"semi-design search from 17 cm", 3, {"40", "3", "79", "95", "1431", "13", "2812575"}, {{9, " 30.0976999999695"}, {11, " 48.5901087431187"}}, ""},
-    {"semi-design single-precision target", 3, {"33", "3", "79", "100", "2308", "10", "1642787"}, {{9, " 18.8859999999956"}}, ""},
-    {"T design with compression steel", 5, {"140", "12", "20", "0", "0.27", "50", "1400", "10", "2400000"}, {{11, " 13.3674721905217"}, {14, " 36.65"}, {15, " 9.9"}}, ""},
-    {"T semi-design, single-precision rib", 6, {"110.3", "13", "3", "33.7", "68", "76", "2086", "13", "2708339"}, {{11, " 16.1"}, {15, " 20.66"}}, ""},
-    {"T semi-design, wide slab", 6, {"163.1", "25", "3", "28", "83", "48", "2586", "10", "3107083"}, {{11, " 11.53"}, {14, " 1083228"}}, ""},
-    {"rectangular check, heavy steel", 1, {"23", "6", "40", "22.29", "7.21", "11", "2550967"}, {{9, " 174116"}, {10, " 18.9559260158438"}, {11, " 277.721974487867"}}, ""},
-    {"semi-design with compression steel", 3, {"25", "3", "67", "60", "1400", "10", "910003"}, {{9, " 20.1"}, {11, " 10.7788002232143"}, {12, " 3.00134777046819E-02"}}, ""},
-    {"semi-design axis below 17 cm", 3, {"40", "2", "36", "80", "1835", "6", "345742"}, {{9, " 6.97959999999707"}, {11, " 6.50843627332702"}}, ""},
-    {"semi-design of a shallow beam", 3, {"20", "2", "5", "60", "1400", "10", "1000"}, {{9, " .796399999999929"}, {11, " .642857142857143"}}, ""},
+    {"semi-design search from 17 cm", 3, {"40", "3", "79", "95", "1431", "13", "2812575"}, {{"X", " 30.0976999999695"}, {"Af", " 48.5901087431187"}}, ""},
+    {"semi-design single-precision target", 3, {"33", "3", "79", "100", "2308", "10", "1642787"}, {{"X", " 18.8859999999956"}}, ""},
+    {"T design with compression steel", 5, {"140", "12", "20", "0", "0.27", "50", "1400", "10", "2400000"}, {{"X", " 13.3674721905217"}, {"Af", " 36.65"}, {"Af'", " 9.9"}}, ""},
+    {"T semi-design, single-precision rib", 6, {"110.3", "13", "3", "33.7", "68", "76", "2086", "13", "2708339"}, {{"X", " 16.1"}, {"Af", " 20.66"}}, ""},
+    {"T semi-design, wide slab", 6, {"163.1", "25", "3", "28", "83", "48", "2586", "10", "3107083"}, {{"X", " 11.53"}, {"J", " 1083228"}}, ""},
+    {"rectangular check, heavy steel", 1, {"23", "6", "40", "22.29", "7.21", "11", "2550967"}, {{"J", " 174116"}, {"X", " 18.9559260158438"}, {"σc", " 277.721974487867"}}, ""},
+    {"semi-design with compression steel", 3, {"25", "3", "67", "60", "1400", "10", "910003"}, {{"X", " 20.1"}, {"Af", " 10.7788002232143"}, {"Af'", " 3.00134777046819E-02"}}, ""},
+    {"semi-design axis below 17 cm", 3, {"40", "2", "36", "80", "1835", "6", "345742"}, {{"X", " 6.97959999999707"}, {"Af", " 6.50843627332702"}}, ""},
+    {"semi-design of a shallow beam", 3, {"20", "2", "5", "60", "1400", "10", "1000"}, {{"X", " .796399999999929"}, {"Af", " .642857142857143"}}, ""},
 };
 // clang-format on
 
@@ -75,8 +76,8 @@ TEST_P(WorkedExample, WritesEveryResultDigitForDigit) {
     CaseRun run;
     runCase(run, row.code, row.texts, row.texts.empty());
     ASSERT_FALSE(run.message()) << run.message()->text;
-    for (const auto& [index, text] : row.results)
-        EXPECT_EQ(run.field(index), text) << "field " << index;
+    for (const auto& [symbol, text] : row.results)
+        EXPECT_EQ(run.result(symbol), text) << symbol;
     if (row.notice.empty())
         EXPECT_TRUE(run.notices().empty());
     else
@@ -96,20 +97,20 @@ TEST(ColumnCheck, ExampleIsWhollyCompressed) {
     CaseRun run;
     runCase(run, 7, {}, true);
     // Ai = 1633.2, xG = 25.9429, J = 375516.7, M' = 173573.4
-    EXPECT_NEAR(readNumber(run.field(12)), 27.30, 0.005);
-    for (int empty : {11, 13, 14, 15})
-        EXPECT_EQ(run.field(empty), "") << empty;
+    EXPECT_NEAR(readNumber(run.result("σc")), 27.30, 0.005);
+    for (const char* empty : {"X", "σf", "J", "H"})
+        EXPECT_EQ(run.result(empty), "") << empty;
     EXPECT_EQ(run.notices(), std::vector<std::string>{"sezione tutta compressa"});
 }
 
 TEST(ColumnCheck, LargeMomentFindsTheAxisInsideTheSection) {
     CaseRun run;
     runCase(run, 7, {"30", "3", "3", "47", "10.16", "3.16", "10", "1500000", "25000"});
-    EXPECT_NEAR(readNumber(run.field(11)), 18.7185, 0.0001);
-    EXPECT_NEAR(readNumber(run.field(12)), 162.54, 0.005);
-    EXPECT_NEAR(readNumber(run.field(13)), 2455.8, 0.05);
-    EXPECT_EQ(run.field(14), " 154657");  // J(x) = 154657.9 of the last evaluation
-    EXPECT_EQ(run.field(15), " 50");
+    EXPECT_NEAR(readNumber(run.result("X")), 18.7185, 0.0001);
+    EXPECT_NEAR(readNumber(run.result("σc")), 162.54, 0.005);
+    EXPECT_NEAR(readNumber(run.result("σf")), 2455.8, 0.05);
+    EXPECT_EQ(run.result("J"), " 154657");  // J(x) = 154657.9 of the last evaluation
+    EXPECT_EQ(run.result("H"), " 50");
     EXPECT_TRUE(run.notices().empty());
 }
 
@@ -117,19 +118,19 @@ TEST(ColumnCheck, PullingForceWithSteelOnBothSidesIsWhollyInTension) {
     CaseRun run;
     runCase(run, 7, {"30", "3", "3", "47", "10.16", "3.16", "10", "150000", "-25000"});
     // A = 13.32, xG = 36.5616, J = 4666.4, M' = -139039.0
-    EXPECT_NEAR(readNumber(run.field(13)), 1565.9, 0.05);
-    for (int empty : {11, 12, 14, 15})
-        EXPECT_EQ(run.field(empty), "") << empty;
+    EXPECT_NEAR(readNumber(run.result("σf")), 1565.9, 0.05);
+    for (const char* empty : {"X", "σc", "J", "H"})
+        EXPECT_EQ(run.result(empty), "") << empty;
     EXPECT_EQ(run.notices(), std::vector<std::string>{"sezione tutta tesa"});
 }
 
 TEST(ColumnCheck, PullingForceWithoutCompressionSteelHasNoEquilibrium) {
     CaseRun run;
-    for (int i = 11; i <= 15; ++i)
-        run.log.type(i, "old");
+    for (const Field& result : kColumnCheck.results())
+        run.log.type(result.index, "old");
     runCase(run, 7, {"30", "3", "3", "47", "10.16", "0", "10", "150000", "-25000"});
-    for (int i = 11; i <= 15; ++i)
-        EXPECT_EQ(run.field(i), "") << i;
+    for (const Field& result : kColumnCheck.results())
+        EXPECT_EQ(run.field(result.index), "") << result.symbol;
     EXPECT_EQ(run.notices(), std::vector<std::string>{"equilibrio impossibile"});
     EXPECT_FALSE(run.message());
 }
@@ -138,15 +139,9 @@ TEST(ColumnCheck, OneSidedSteelUnderCompressionIsComputed) {
     CaseRun run;
     runCase(run, 7, {"30", "3", "3", "47", "10.16", "0", "10", "1500000", "25000"});
     EXPECT_FALSE(run.message());
-    EXPECT_GT(readNumber(run.field(11)), 0);
-    EXPECT_LT(readNumber(run.field(11)), 50);
+    EXPECT_GT(readNumber(run.result("X")), 0);
+    EXPECT_LT(readNumber(run.result("X")), 50);
 }
-
-}  // namespace
-}  // namespace lirvo::testing
-
-namespace lirvo::testing {
-namespace {
 
 // S1 = 20*10^2/2 + 10*1*(10 - 5) = 1050 < S2 = 10*6*(31 - 10) = 1260: the axis lies below
 // the slab and the rib counts. p = (10*7 + 10*10)/10 = 17, q = (20*191 + 10*100)/10 = 482,
@@ -154,8 +149,8 @@ namespace {
 TEST(TeeCheck, AxisBelowTheSlabUsesTheRib) {
     CaseRun run;
     runCase(run, 4, {"20", "10", "5", "10", "31", "6", "1", "10", "500000"});
-    EXPECT_EQ(run.field(11), " 10.76");
-    EXPECT_EQ(run.field(15), " 36");
+    EXPECT_EQ(run.result("X"), " 10.76");
+    EXPECT_EQ(run.result("H"), " 36");
 }
 
 }  // namespace

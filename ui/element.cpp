@@ -1,8 +1,9 @@
-#include "element.h"
+#include "ui/element.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
@@ -22,27 +23,27 @@ Placed::Placed(QWidget* widget, const Screen& screen, float width, float height)
     apply();
 }
 
-void Placed::setLeft(double twips) {
+void Placed::setLeftTwips(double twips) {
     rect_.left = static_cast<float>(twips);
     apply();
 }
 
-void Placed::setTop(double twips) {
+void Placed::setTopTwips(double twips) {
     rect_.top = static_cast<float>(twips);
     apply();
 }
 
-void Placed::setWidth(double twips) {
+void Placed::setWidthTwips(double twips) {
     rect_.width = static_cast<float>(twips);
     apply();
 }
 
-void Placed::setHeight(double twips) {
+void Placed::setHeightTwips(double twips) {
     rect_.height = static_cast<float>(twips);
     apply();
 }
 
-void Placed::move(double left, double top) {
+void Placed::moveTwips(double left, double top) {
     rect_.left = static_cast<float>(left);
     rect_.top = static_cast<float>(top);
     apply();
@@ -71,10 +72,32 @@ double Placed::fittingPointSize(const QString& text, double points, double small
     return font.pointSizeF();
 }
 
-void Placed::setPointSize(double points) {
-    QFont font = widget_->font();
+void setPointSize(QWidget* widget, double points, bool bold) {
+    QFont font = widget->font();
     font.setPointSizeF(points);
-    widget_->setFont(font);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+double shrinkToCommonSize(std::span<Placed* const> group, double points) {
+    double common = points;
+    for (const Placed* element : group) {
+        const QWidget* w = element->widget();
+        QString text;
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            text = label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            text = button->text();
+        common = std::min(common, element->fittingPointSize(text, points));
+    }
+    for (Placed* element : group)
+        element->setPointSize(common);
+    return common;
+}
+
+void chainTabOrder(std::span<QWidget* const> order) {
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void Placed::setBackground(const QColor& colour) {

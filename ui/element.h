@@ -4,10 +4,15 @@
 
 #include <QColor>
 #include <QWidget>
+#include <span>
+#include <vector>
 
-#include "screen.h"
+#include "ui/screen.h"
 
 namespace lirvo::ui {
+
+// The one way the windows set a font size.
+void setPointSize(QWidget* widget, double points, bool bold = false);
 
 struct TwipRect {
     float left = 0, top = 0, width = 0, height = 0;
@@ -19,17 +24,18 @@ class Placed {
     // Takes the widget's present pixel geometry as its size at creation.
     Placed(QWidget* widget, const Screen& screen, float width, float height);
 
-    // Each value is computed in double precision and stored in single precision.
-    void setLeft(double twips);
-    void setTop(double twips);
-    void setWidth(double twips);
-    void setHeight(double twips);
-    void move(double left, double top);
+    // Twips, each computed in double precision and stored in single precision. The names say
+    // twips so that they never pass for the widget's own pixel geometry (`->move()`).
+    void setLeftTwips(double twips);
+    void setTopTwips(double twips);
+    void setWidthTwips(double twips);
+    void setHeightTwips(double twips);
+    void moveTwips(double left, double top);
 
-    float left() const { return rect_.left; }
-    float top() const { return rect_.top; }
-    float width() const { return rect_.width; }
-    float height() const { return rect_.height; }
+    float leftTwips() const { return rect_.left; }
+    float topTwips() const { return rect_.top; }
+    float widthTwips() const { return rect_.width; }
+    float heightTwips() const { return rect_.height; }
     const TwipRect& rect() const { return rect_; }
 
     bool visible() const { return !widget_->isHidden(); }
@@ -44,7 +50,7 @@ class Placed {
     void setMinimumPixelHeight(int pixels);
     // The same, from the height of the element's present font and a margin in pixels.
     void fitTextHeight(int margin = 0);
-    void setPointSize(double points);
+    void setPointSize(double points) { ui::setPointSize(widget_, points); }
     // The font size at which the text fits the element's width on this screen: `points`, or
     // less where it would be cut, never below `smallest`.
     double fittingPointSize(const QString& text, double points, double smallest = 7) const;
@@ -80,5 +86,13 @@ Element<W> makeElement(W* widget, const Screen& screen, float width = 0, float h
 
 // Pixels of a twips value on the screen, to the nearest whole pixel.
 int toPixels(double twips, const Screen& screen);
+
+// Gives a group of captions one font size: `points`, or the largest size at which every text
+// of the group fits its element, so that none is cut and the group still reads evenly.
+// Returns the size given.
+double shrinkToCommonSize(std::span<Placed* const> group, double points);
+
+// Tab goes from each widget to the next, in the order given.
+void chainTabOrder(std::span<QWidget* const> order);
 
 }  // namespace lirvo::ui

@@ -1,24 +1,24 @@
-#include "message_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 
 namespace lirvo::ui {
 namespace {
 
-// The icon is told by bits 4 to 6 of the style: 16 stop, 32 question, 48 exclamation, 64 i.
-QMessageBox::Icon iconOf(int style) {
-    switch (style & 0x70) {
-        case 16:
+QMessageBox::Icon iconOf(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::kStop:
             return QMessageBox::Critical;
-        case 32:
+        case MessageStyle::kQuestion:
             return QMessageBox::Question;
-        case 48:
+        case MessageStyle::kWarning:
             return QMessageBox::Warning;
-        case 64:
+        case MessageStyle::kInformation:
             return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
+        case MessageStyle::kPlain:
+            break;
     }
+    return QMessageBox::NoIcon;
 }
 
 std::string boxTitle(const std::string& title) {
@@ -27,7 +27,7 @@ std::string boxTitle(const std::string& title) {
 
 }  // namespace
 
-void ModalMessageBoxes::show(QWidget* parent, const std::string& prompt, int style,
+void ModalMessageBoxes::show(QWidget* parent, const std::string& prompt, MessageStyle style,
                              const std::string& title) {
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromStdString(boxTitle(title)));
@@ -38,7 +38,7 @@ void ModalMessageBoxes::show(QWidget* parent, const std::string& prompt, int sty
     box.exec();
 }
 
-void MessageRecorder::show(QWidget*, const std::string& prompt, int style,
+void MessageRecorder::show(QWidget*, const std::string& prompt, MessageStyle style,
                            const std::string& title) {
     shown_.push_back({prompt, style, boxTitle(title)});
 }

@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "sections/frame.h"
+
 class QWidget;
 
 namespace lirvo::ui {
+
+using lirvo::MessageStyle;
 
 // The title of a box that has none of its own.
 inline constexpr const char* kApplicationTitle = "lirvo";
@@ -15,15 +19,14 @@ inline constexpr const char* kApplicationTitle = "lirvo";
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
-    // Returns when the user has dismissed the box. Style 0: no icon; 16: stop; 32: question
-    // mark; 48: exclamation mark; 64: information.
-    virtual void show(QWidget* parent, const std::string& prompt, int style,
+    // Returns when the user has dismissed the box.
+    virtual void show(QWidget* parent, const std::string& prompt, MessageStyle style,
                       const std::string& title) = 0;
 };
 
 class ModalMessageBoxes : public MessageBoxes {
   public:
-    void show(QWidget* parent, const std::string& prompt, int style,
+    void show(QWidget* parent, const std::string& prompt, MessageStyle style,
               const std::string& title) override;
 };
 
@@ -31,10 +34,10 @@ class MessageRecorder : public MessageBoxes {
   public:
     struct Shown {
         std::string prompt;
-        int style;
+        MessageStyle style;
         std::string title;  // as the box bears it
     };
-    void show(QWidget* parent, const std::string& prompt, int style,
+    void show(QWidget* parent, const std::string& prompt, MessageStyle style,
               const std::string& title) override;
     const std::vector<Shown>& shown() const { return shown_; }
     void forget() { shown_.clear(); }

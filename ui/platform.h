@@ -3,9 +3,9 @@
 // answer for the save dialog in place of the real ones.
 #pragma once
 
-#include "message_box.h"
-#include "printer.h"
-#include "screen.h"
+#include "ui/message_box.h"
+#include "ui/printer.h"
+#include "ui/screen.h"
 
 namespace lirvo::ui {
 

@@ -1,4 +1,4 @@
-#include "printer.h"
+#include "ui/printer.h"
 
 #include <QFileDialog>
 #include <QPainter>

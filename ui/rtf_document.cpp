@@ -1,4 +1,4 @@
-#include "rtf_document.h"
+#include "ui/rtf_document.h"
 
 #include <QFile>
 #include <QTextBlockFormat>

@@ -5,7 +5,7 @@
 #include <QTextDocument>
 #include <vector>
 
-#include "rtf_reader.h"
+#include "ui/rtf_reader.h"
 
 namespace lirvo::ui {
 

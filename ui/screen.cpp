@@ -1,4 +1,4 @@
-#include "screen.h"
+#include "ui/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,9 +1,9 @@
-#include "surface.h"
+#include "ui/surface.h"
 
 #include <QPainter>
 #include <QPalette>
 
-#include "element.h"
+#include "ui/element.h"
 
 namespace lirvo::ui {
 

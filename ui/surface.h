@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "screen.h"
+#include "ui/screen.h"
 
 namespace lirvo::ui {
 

@@ -1,9 +1,9 @@
-#include "widgets.h"
+#include "ui/widgets.h"
 
 #include <QFontDatabase>
 #include <QPainter>
 
-#include "rtf_document.h"
+#include "ui/rtf_document.h"
 
 namespace lirvo::ui {
 

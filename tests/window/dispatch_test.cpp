@@ -2,8 +2,12 @@
 // run of every case by clicks.
 #include <QDir>
 
-#include "schematic.h"
-#include "window_fixture.h"
+#include <algorithm>
+
+#include "sections/cases.h"
+#include "sections/column_check.h"
+#include "sections/event_log.h"
+#include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
 namespace {
@@ -15,29 +19,25 @@ TEST_F(MainWindowTest, SectionTypeShowsItsPictureInTheSchematicFrame) {
     EXPECT_TRUE(e().frame3.visible());
     EXPECT_TRUE(e().label2.visible());
     EXPECT_EQ(e().frame3->title(), "Schema");
-    EXPECT_EQ(e().frame3.left(), static_cast<float>(0.35 * W));
-    EXPECT_EQ(e().frame3.top(), static_cast<float>(0.02 * H));
-    EXPECT_EQ(e().frame3.width(), static_cast<float>(0.3 * W));
-    EXPECT_EQ(e().frame3.height(), static_cast<float>(0.25 * H));
-    EXPECT_EQ(e().picture1.width(), static_cast<float>(0.95 * e().frame3.width()));
-    EXPECT_EQ(e().picture1.height(), static_cast<float>(0.9 * e().frame3.height()));
+    EXPECT_EQ(e().frame3.leftTwips(), static_cast<float>(0.35 * W));
+    EXPECT_EQ(e().frame3.topTwips(), static_cast<float>(0.02 * H));
+    EXPECT_EQ(e().frame3.widthTwips(), static_cast<float>(0.3 * W));
+    EXPECT_EQ(e().frame3.heightTwips(), static_cast<float>(0.25 * H));
+    EXPECT_EQ(e().picture1.widthTwips(), static_cast<float>(0.95 * e().frame3.widthTwips()));
+    EXPECT_EQ(e().picture1.heightTwips(), static_cast<float>(0.9 * e().frame3.heightTwips()));
     EXPECT_FALSE(e().picture1->picture().isNull()) << "ret1_ver.jpg beside the tests";
     const QImage beam = e().picture1->picture();
 
     clickOption(e().sectionOption(2));  // the column: wider, taller, almost at the top
-    EXPECT_EQ(e().frame3.left(), static_cast<float>(0.3 * W));
-    EXPECT_EQ(e().frame3.top(), static_cast<float>(0.001 * H));
-    EXPECT_EQ(e().frame3.width(), static_cast<float>(0.39 * W));
-    EXPECT_EQ(e().frame3.height(), static_cast<float>(0.3 * H));
+    EXPECT_EQ(e().frame3.leftTwips(), static_cast<float>(0.3 * W));
+    EXPECT_EQ(e().frame3.topTwips(), static_cast<float>(0.001 * H));
+    EXPECT_EQ(e().frame3.widthTwips(), static_cast<float>(0.39 * W));
+    EXPECT_EQ(e().frame3.heightTwips(), static_cast<float>(0.3 * H));
     EXPECT_FALSE(e().picture1->picture().isNull());
     EXPECT_NE(e().picture1->picture(), beam);
 }
 
 TEST_F(MainWindowTest, PicturesAreReadFromTheCurrentDirectory) {
-    EXPECT_STREQ(panels::pictureFileName(panels::SectionType::kRectangular), "ret1_ver.jpg");
-    EXPECT_STREQ(panels::pictureFileName(panels::SectionType::kTee), "t1_ver.jpg");
-    EXPECT_STREQ(panels::pictureFileName(panels::SectionType::kColumn), "Pil1_ver.jpg");
-
     const QString here = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());  // no pictures there: the box stays empty
     clickOption(e().sectionOption(1));
@@ -47,8 +47,8 @@ TEST_F(MainWindowTest, PicturesAreReadFromTheCurrentDirectory) {
 }
 
 TEST_F(MainWindowTest, ChangeOfSectionWipesThePanelAndTheOperation) {
-    choose(0, 0);
-    type(2, "25");
+    choose(kRectangularCheck);
+    type(rect_check::kB, "25");
     e().fields.text1[17]->setText("untouched");
     clickOption(e().sectionOption(2));
     EXPECT_FALSE(e().operationOption(0)->isChecked());
@@ -63,96 +63,88 @@ TEST_F(MainWindowTest, ChangeOfSectionWipesThePanelAndTheOperation) {
 TEST_F(MainWindowTest, ComputeWithoutASectionAsksForOne) {
     clickOption(e().operationOption(0));
     compute();
-    expectOneMessage("TIPO DI TRAVE NON PREVISTA!!!", "ATTENZIONE", 32);
+    expectOneMessage("TIPO DI TRAVE NON PREVISTA!!!", "ATTENZIONE", MessageStyle::kQuestion);
     EXPECT_EQ(window().calculationCode(), 0);
 }
 
 TEST_F(MainWindowTest, ComputeRightAfterAChangeOfSectionAsksForTheOperation) {
-    choose(0, 0);
+    choose(kRectangularCheck);
     clickOption(e().sectionOption(1));
     compute();
-    expectOneMessage("TIPO DI OPERAZIONE NON PREVISTA!!!", "ATTENZIONE", 32);
+    expectOneMessage("TIPO DI OPERAZIONE NON PREVISTA!!!", "ATTENZIONE", MessageStyle::kQuestion);
 }
 
 TEST_F(MainWindowTest, ColumnDesignMakesNoSenseAndChangesNothing) {
-    choose(2, 0);
+    choose(kColumnCheck);
     clickOption(e().ckes.get());
     compute();
     ASSERT_EQ(window().calculationCode(), 7);
-    const QString before = text(12);
+    const QString before = text(column_check::kSigmaF);
     clickOption(e().operationOption(1));
     compute();
-    expectOneMessage("NON HA SENSO IL PROGETTO", "lirvo", 0);
+    expectOneMessage("NON HA SENSO IL PROGETTO", "lirvo", MessageStyle::kPlain);
     EXPECT_EQ(window().calculationCode(), 7);
-    EXPECT_EQ(text(12), before);
+    EXPECT_EQ(text(column_check::kSigmaF), before);
 }
 
 // The typical run: rectangular beam, check, the data typed, "E l a b o r a".
-TEST_F(MainWindowTest, TypedRectangularCheckFillsFieldsNineToTwelve) {
-    choose(0, 0);
-    typeRectangularCheckData();
+TEST_F(MainWindowTest, TypedRectangularCheckFillsItsResults) {
+    using namespace rect_check;
+    choose(kRectangularCheck);
+    typeExample(kRectangularCheck);
     compute();
     EXPECT_TRUE(messages_.shown().empty());
     EXPECT_EQ(window().calculationCode(), 1);
-    EXPECT_EQ(text(9), " 330209");
-    EXPECT_EQ(text(10), " 18.9807168027919");
-    EXPECT_EQ(text(11), " 57.4808628060891");
-    EXPECT_EQ(text(12), " 1757.04558063677");
+    EXPECT_EQ(text(kJ), " 330209");
+    EXPECT_EQ(text(kX), " 18.9807168027919");
+    EXPECT_EQ(text(kSigmaC), " 57.4808628060891");
+    EXPECT_EQ(text(kSigmaF), " 1757.04558063677");
 }
 
 TEST_F(MainWindowTest, MissingDatumIsBoxedAndLeavesTheResults) {
-    choose(0, 0);
+    choose(kRectangularCheck);
     clickOption(e().ckes.get());
     compute();
     clickOption(e().ckes.get());
-    type(4, "0");
+    type(rect_check::kH, "0");
     compute();
-    expectOneMessage("MANCA L'ALTEZZA DELLA TRAVE", "lirvo", 0);
-    EXPECT_EQ(text(9), " 330209");
+    expectOneMessage("MANCA L'ALTEZZA DELLA TRAVE", "lirvo", MessageStyle::kPlain);
+    EXPECT_EQ(text(rect_check::kJ), " 330209");
 }
 
-struct ClickRun {
-    const char* name;
-    int section, operation, code;
-    int field;
-    const char* result;  // the worked example's result in that field
-};
-
-const ClickRun kRuns[] = {
-    {"rett_verifica", 0, 0, 1, 12, " 1757.04558063677"},
-    {"rett_progetto", 0, 1, 2, 13, " 246267"},
-    {"rett_semiprogetto", 0, 2, 3, 9, " 17.7059999999984"},
-    {"t_verifica", 1, 0, 4, 14, " 1347681"},
-    {"t_progetto", 1, 1, 5, 14, " 34.79"},
-    {"t_semiprogetto", 1, 2, 6, 14, " 1142803"},
-    {"pil_verifica", 2, 0, 7, 12, " 27.2988552729028"},
-    {"pil_semiprogetto", 2, 2, 9, 16, " 50"},
-};
-
-void PrintTo(const ClickRun& run, std::ostream* os) {
-    *os << run.name;
-}
-
-class EveryCaseByClicks : public MainWindowTest, public testing::WithParamInterface<ClickRun> {};
+// Clicking a case's two options and ticking the example runs that case and no other: the
+// window shows exactly what the case computes on its own example.
+class EveryCaseByClicks : public MainWindowTest,
+                          public testing::WithParamInterface<const CalcCase*> {};
 
 TEST_P(EveryCaseByClicks, ComputesItsWorkedExample) {
-    const ClickRun& run = GetParam();
-    choose(run.section, run.operation);
+    const CalcCase& calc = *GetParam();
+    EventLog alone;
+    alone.requestExample(true);
+    CalcFrame frame;
+    frame.run(calc, alone);
+
+    choose(calc);
     clickOption(e().ckes.get());
     compute();
     for (const auto& m : messages_.shown())
         ADD_FAILURE() << m.prompt;
-    EXPECT_EQ(window().calculationCode(), run.code);
-    EXPECT_EQ(text(run.field), run.result);
+    EXPECT_EQ(window().calculationCode(), calc.code);
+    for (const Field& result : calc.results())
+        EXPECT_EQ(text(result.index).toStdString(), alone.fieldText(result.index)) << result.symbol;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EveryCaseByClicks, testing::ValuesIn(kRuns),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, EveryCaseByClicks, testing::ValuesIn(allCases()),
+                         [](const auto& info) {
+                             std::string name(info.param->name);
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 // Column notices stand on the surface at 0.6 W, 0.75 H, one at a time, and go with a new
 // section type.
 TEST_F(MainWindowTest, ColumnNoticeIsDrawnOnceAndClearedBySectionChange) {
-    choose(2, 2);
+    choose(kColumnSemiDesign);
     clickOption(e().ckes.get());
     compute();
     compute();

@@ -2,7 +2,8 @@
 // the example box, "Azzera", "Aiuto".
 #include <QDir>
 
-#include "window_fixture.h"
+#include "sections/tee_check.h"
+#include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
 namespace {
@@ -39,31 +40,31 @@ TEST_F(MainWindowTest, TooltipsNumberTheCaptionsAndFields) {
 // Window 0.8 and 0.9 of the screen; elements as fractions of the window, in single precision.
 TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
     const ui::Placed& w = window().placement();
-    EXPECT_EQ(w.width(), 12288.0f);
-    EXPECT_EQ(w.height(), 10368.0f);
-    EXPECT_EQ(w.left(), 1536.0f);
-    EXPECT_EQ(w.top(), 576.0f);
-    EXPECT_EQ(e().frame1.width(), 3317.76f);
-    EXPECT_EQ(e().frame1.height(), 2384.64f);
-    EXPECT_EQ(e().frame1.left(), 614.4f);
-    EXPECT_EQ(e().frame1.top(), 207.36f);
-    EXPECT_EQ(e().cmdelab.top(), 8501.76f);
+    EXPECT_EQ(w.widthTwips(), 12288.0f);
+    EXPECT_EQ(w.heightTwips(), 10368.0f);
+    EXPECT_EQ(w.leftTwips(), 1536.0f);
+    EXPECT_EQ(w.topTwips(), 576.0f);
+    EXPECT_EQ(e().frame1.widthTwips(), 3317.76f);
+    EXPECT_EQ(e().frame1.heightTwips(), 2384.64f);
+    EXPECT_EQ(e().frame1.leftTwips(), 614.4f);
+    EXPECT_EQ(e().frame1.topTwips(), 207.36f);
+    EXPECT_EQ(e().cmdelab.topTwips(), 8501.76f);
     // 15 twips a pixel: the window shows at 819 × 691 pixels.
     EXPECT_EQ(window().width(), 819);
     EXPECT_EQ(window().height(), 691);
     // The third operation at 0.7 of its frame's height; command buttons keep their size.
-    EXPECT_EQ(e().option[5].top(), static_cast<float>(0.7 * e().frame2.height()));
-    EXPECT_EQ(e().option[5].width(), static_cast<float>(0.8 * e().frame2.width()));
-    EXPECT_EQ(e().cmdAzzera.left(), static_cast<float>(0.4 * 12288));
-    EXPECT_EQ(e().cmdAzzera.width(), 735.0f);
-    EXPECT_EQ(e().cmdAzzera.height(), 375.0f);
-    EXPECT_EQ(e().fields.label1[2].width(), 1300.0f);
-    EXPECT_EQ(e().fields.label1[1].width(), 2055.0f);  // the results heading keeps its own
-    EXPECT_EQ(e().fields.label1[1].height(), 975.0f);
+    EXPECT_EQ(e().option[5].topTwips(), static_cast<float>(0.7 * e().frame2.heightTwips()));
+    EXPECT_EQ(e().option[5].widthTwips(), static_cast<float>(0.8 * e().frame2.widthTwips()));
+    EXPECT_EQ(e().cmdAzzera.leftTwips(), static_cast<float>(0.4 * 12288));
+    EXPECT_EQ(e().cmdAzzera.widthTwips(), 735.0f);
+    EXPECT_EQ(e().cmdAzzera.heightTwips(), 375.0f);
+    EXPECT_EQ(e().fields.label1[2].widthTwips(), 1300.0f);
+    EXPECT_EQ(e().fields.label1[1].widthTwips(), 2055.0f);  // the results heading keeps its own
+    EXPECT_EQ(e().fields.label1[1].heightTwips(), 975.0f);
     // Print heading: second column of lines at half the frame plus 500.
-    EXPECT_EQ(e().frame4.width(), static_cast<float>(0.9 * 12288));
-    EXPECT_EQ(e().label3[4].left(), static_cast<float>(e().frame4.width() / 2 + 500));
-    EXPECT_EQ(e().label3[4].top(), 600.0f);
+    EXPECT_EQ(e().frame4.widthTwips(), static_cast<float>(0.9 * 12288));
+    EXPECT_EQ(e().label3[4].leftTwips(), static_cast<float>(e().frame4.widthTwips() / 2 + 500));
+    EXPECT_EQ(e().label3[4].topTwips(), 600.0f);
 }
 
 TEST_F(MainWindowTest, LinesCutTheWindowIntoBands) {
@@ -100,10 +101,10 @@ TEST_F(MainWindowTest, MissingHelpFileLeavesTheHelpBoxEmpty) {
 }
 
 TEST_F(MainWindowTest, HelpBoxCoversTheMiddleOfTheWindow) {
-    EXPECT_EQ(e().rtb1.left(), static_cast<float>(0.2 * 12288));
-    EXPECT_EQ(e().rtb1.top(), static_cast<float>(0.2 * 10368));
-    EXPECT_EQ(e().rtb1.width(), static_cast<float>(0.6 * 12288));
-    EXPECT_EQ(e().rtb1.height(), static_cast<float>(0.6 * 10368));
+    EXPECT_EQ(e().rtb1.leftTwips(), static_cast<float>(0.2 * 12288));
+    EXPECT_EQ(e().rtb1.topTwips(), static_cast<float>(0.2 * 10368));
+    EXPECT_EQ(e().rtb1.widthTwips(), static_cast<float>(0.6 * 12288));
+    EXPECT_EQ(e().rtb1.heightTwips(), static_cast<float>(0.6 * 10368));
 }
 
 TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
@@ -124,22 +125,23 @@ TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
 }
 
 TEST_F(MainWindowTest, ExampleReplacesTypedDataWhileTicked) {
-    choose(0, 0);
-    type(2, "99");
+    using namespace rect_check;
+    choose(kRectangularCheck);
+    type(kB, "99");
     clickOption(e().ckes.get());
-    type(2, "99");
+    type(kB, "99");
     compute();
-    EXPECT_EQ(text(2), "25");
-    EXPECT_EQ(text(10), " 18.9807168027919");  // X of the rectangular check example
+    EXPECT_EQ(text(kB), "25");
+    EXPECT_EQ(text(kX), " 18.9807168027919");  // X of the rectangular check example
     clickOption(e().ckes.get());
-    type(2, "30");
+    type(kB, "30");
     compute();
-    EXPECT_EQ(text(2), "30");
-    EXPECT_NE(text(10), " 18.9807168027919");
+    EXPECT_EQ(text(kB), "30");
+    EXPECT_NE(text(kX), " 18.9807168027919");
 }
 
 TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
-    choose(0, 0);
+    choose(kRectangularCheck);
     clickOption(e().ckes.get());
     compute();
     ASSERT_EQ(window().calculationCode(), 1);
@@ -166,8 +168,8 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     compute();
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].prompt, "TIPO DI TRAVE NON PREVISTA!!!");
-    choose(1, 0);
-    EXPECT_TRUE(e().fields.text1[10].visible());
+    choose(kTeeCheck);
+    EXPECT_TRUE(e().fields.text1[tee_check::kM].visible());
 }
 
 TEST_F(MainWindowTest, FineClosesTheWindowAtOnce) {
@@ -184,16 +186,19 @@ TEST_F(MainWindowTest, DoubleClickHidesThePrintHeading) {
 }
 
 TEST_F(MainWindowTest, TabGoesThroughInputsBeforeResults) {
-    choose(1, 0);  // T or L check: inputs 2 to 10, results 11 to 15
-    for (int i = 2; i < 15; ++i)
-        EXPECT_EQ(e().fields.text1[i]->nextInFocusChain(), e().fields.text1[i + 1].get()) << i;
+    choose(kTeeCheck);
+    const auto fields = kTeeCheck.fields;
+    for (size_t i = 1; i < fields.size(); ++i)
+        EXPECT_EQ(e().fields.text1[fields[i - 1].index]->nextInFocusChain(),
+                  e().fields.text1[fields[i].index].get())
+            << fields[i].symbol;
 }
 
 TEST_F(MainWindowTest, ReturnInAValueFieldComputes) {
-    choose(0, 0);
-    typeRectangularCheckData();
-    QTest::keyClick(e().fields.text1[8].get(), Qt::Key_Return);
-    EXPECT_EQ(text(9), " 330209");
+    choose(kRectangularCheck);
+    typeExample(kRectangularCheck);
+    QTest::keyClick(e().fields.text1[rect_check::kM].get(), Qt::Key_Return);
+    EXPECT_EQ(text(rect_check::kJ), " 330209");
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "report_printing.h"
-#include "window_fixture.h"
+#include "report/report_printing.h"
+#include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
 namespace {
@@ -43,7 +43,7 @@ class ReportTest : public MainWindowTest {
     const report::PrintDataElements& d() { return printData()->elements(); }
 
     void runRectangularCheckExample() {
-        choose(0, 0);
+        choose(kRectangularCheck);
         clickOption(e().ckes.get());
         compute();
     }
@@ -111,36 +111,36 @@ TEST_F(ReportTest, PrintDataGeometryFollowsTheScreenInTwips) {
     runRectangularCheckExample();
     stampa();
     const ui::Placed& w = printData()->placement();
-    EXPECT_EQ(w.width(), 10752.0f);
-    EXPECT_EQ(w.height(), 8064.0f);
-    EXPECT_EQ(w.left(), 2304.0f);
-    EXPECT_EQ(w.top(), 1728.0f);
-    EXPECT_FLOAT_EQ(d().label1[0].top(), 1451.52f);  // "Proprietario" at 0.18 H
-    EXPECT_FLOAT_EQ(d().text1[0].top(), 1401.52f);   // its field 50 twips higher
-    EXPECT_FLOAT_EQ(d().label1[4].top(), 4032.0f);   // 0.5 H
-    EXPECT_FLOAT_EQ(d().label1[5].top(), 806.4f);    // "Calcolo di" heads the window
-    EXPECT_FLOAT_EQ(d().label2.top(), 756.4f);
-    EXPECT_FLOAT_EQ(d().label1[6].top(), 5322.24f);   // "Sezione" at 0.66 H
-    EXPECT_FLOAT_EQ(d().cmbsezioni.top(), 5252.24f);  // 70 twips above its caption
-    EXPECT_FLOAT_EQ(d().cmbsezioni.left(), 3763.2f);
-    EXPECT_FLOAT_EQ(d().cmbsezioni.width(), 2688.0f);
-    EXPECT_FLOAT_EQ(d().label1[3].width(), 3225.6f);
-    EXPECT_EQ(d().label1[3].height(), 300.0f);
+    EXPECT_EQ(w.widthTwips(), 10752.0f);
+    EXPECT_EQ(w.heightTwips(), 8064.0f);
+    EXPECT_EQ(w.leftTwips(), 2304.0f);
+    EXPECT_EQ(w.topTwips(), 1728.0f);
+    EXPECT_FLOAT_EQ(d().label1[0].topTwips(), 1451.52f);  // "Proprietario" at 0.18 H
+    EXPECT_FLOAT_EQ(d().text1[0].topTwips(), 1401.52f);   // its field 50 twips higher
+    EXPECT_FLOAT_EQ(d().label1[4].topTwips(), 4032.0f);   // 0.5 H
+    EXPECT_FLOAT_EQ(d().label1[5].topTwips(), 806.4f);    // "Calcolo di" heads the window
+    EXPECT_FLOAT_EQ(d().label2.topTwips(), 756.4f);
+    EXPECT_FLOAT_EQ(d().label1[6].topTwips(), 5322.24f);   // "Sezione" at 0.66 H
+    EXPECT_FLOAT_EQ(d().cmbsezioni.topTwips(), 5252.24f);  // 70 twips above its caption
+    EXPECT_FLOAT_EQ(d().cmbsezioni.leftTwips(), 3763.2f);
+    EXPECT_FLOAT_EQ(d().cmbsezioni.widthTwips(), 2688.0f);
+    EXPECT_FLOAT_EQ(d().label1[3].widthTwips(), 3225.6f);
+    EXPECT_EQ(d().label1[3].heightTwips(), 300.0f);
     EXPECT_EQ(d().label1[3]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_FLOAT_EQ(d().text1[3].width(), 5913.6f);
-    EXPECT_FLOAT_EQ(d().label2.width(), 5376.0f);
-    EXPECT_EQ(d().label2.height(), 350.0f);
-    EXPECT_FLOAT_EQ(d().cmdFine.left(), 3225.6f);
-    EXPECT_FLOAT_EQ(d().cmdOk.left(), 6988.8f);
-    EXPECT_FLOAT_EQ(d().cmdOk.top(), 6451.2f);
-    EXPECT_EQ(d().cmdOk.width(), 1000.0f);
-    EXPECT_EQ(d().cmdOk.height(), 600.0f);
+    EXPECT_FLOAT_EQ(d().text1[3].widthTwips(), 5913.6f);
+    EXPECT_FLOAT_EQ(d().label2.widthTwips(), 5376.0f);
+    EXPECT_EQ(d().label2.heightTwips(), 350.0f);
+    EXPECT_FLOAT_EQ(d().cmdFine.leftTwips(), 3225.6f);
+    EXPECT_FLOAT_EQ(d().cmdOk.leftTwips(), 6988.8f);
+    EXPECT_FLOAT_EQ(d().cmdOk.topTwips(), 6451.2f);
+    EXPECT_EQ(d().cmdOk.widthTwips(), 1000.0f);
+    EXPECT_EQ(d().cmdOk.heightTwips(), 600.0f);
     EXPECT_EQ(d().text1[2]->font().pointSize(), 14);
     EXPECT_EQ(d().cmbsezioni->font().pointSize(), 12);
 }
 
 TEST_F(ReportTest, ACalculationStoppedOnAMissingDatumStillOpensIt) {
-    choose(0, 0);
+    choose(kRectangularCheck);
     compute();  // every field empty
     ASSERT_EQ(messages_.shown().size(), 1u);
     stampa();
@@ -181,12 +181,12 @@ TEST_F(ReportTest, SectionCaptionFollowsTheLastCalculationAtEveryOpening) {
     stampa();
     EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
     fine();
-    choose(1, 1);  // T or L design, example box still ticked
+    choose(kTeeDesign);  // T or L design, example box still ticked
     compute();
     stampa();
     EXPECT_EQ(d().label2->text(), "Trave A T o L");
     fine();
-    choose(2, 2);  // column semi-design, code 9
+    choose(kColumnSemiDesign);  // column semi-design, code 9
     compute();
     ASSERT_EQ(window().calculationCode(), 9);
     stampa();
@@ -228,7 +228,7 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
     };
     ok();
     EXPECT_TRUE(lookedAtPage);
-    expectOneMessage("VAI ALLA STAMPA", "lirvo", 0);
+    expectOneMessage("VAI ALLA STAMPA", "lirvo", MessageStyle::kPlain);
     EXPECT_TRUE(printData()->isVisible()) << "the print-data window stays open";
 
     ASSERT_EQ(pdfPages(printer_.path), 1);
@@ -242,7 +242,7 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
 
     expectNormalLook(true);
     EXPECT_EQ(e().label3[0]->text(), "Edificio per: Civile abitazione") << "kept for next time";
-    EXPECT_EQ(text(9), " 330209");
+    EXPECT_EQ(text(rect_check::kJ), " 330209");
     EXPECT_EQ(window().calculationCode(), 1);
 }
 
@@ -260,7 +260,7 @@ TEST_F(ReportTest, ASecondReportPrintsTheSamePage) {
 }
 
 TEST_F(ReportTest, AColumnNoticeIsOnThePage) {
-    choose(2, 2);
+    choose(kColumnSemiDesign);
     clickOption(e().ckes.get());
     compute();
     ASSERT_EQ(e().surface->drawnTexts().size(), 1u);
@@ -293,7 +293,7 @@ TEST_F(ReportTest, WithoutAPrinterThePageCanBeSavedAsPdf) {
     ASSERT_EQ(messages_.shown().size(), 3u);
     EXPECT_EQ(messages_.shown()[1].prompt,
               "NESSUNA STAMPANTE DISPONIBILE: LA PAGINA PUO' ESSERE SALVATA COME FILE PDF");
-    EXPECT_EQ(messages_.shown()[1].style, 48);
+    EXPECT_EQ(messages_.shown()[1].style, MessageStyle::kWarning);
     EXPECT_EQ(
         messages_.shown()[2].prompt,
         "PAGINA SALVATA NEL FILE " + QDir::toNativeSeparators(*saveDialogs_.choice).toStdString());
@@ -312,7 +312,7 @@ TEST_F(ReportTest, WithoutAPrinterCancellingTheSaveStillRestoresTheWindow) {
     stampa();
     ok();
     ASSERT_EQ(messages_.shown().size(), 2u);
-    EXPECT_EQ(messages_.shown()[1].style, 48);
+    EXPECT_EQ(messages_.shown()[1].style, MessageStyle::kWarning);
     EXPECT_FALSE(QFileInfo::exists(printer_.path));
     expectNormalLook(true);
 }
@@ -324,7 +324,7 @@ TEST_F(ReportTest, AFailedJobIsReportedAndTheWindowRestored) {
     ok();
     ASSERT_EQ(messages_.shown().size(), 2u);
     EXPECT_EQ(messages_.shown()[1].prompt, "STAMPA NON RIUSCITA");
-    EXPECT_EQ(messages_.shown()[1].style, 48);
+    EXPECT_EQ(messages_.shown()[1].style, MessageStyle::kWarning);
     expectNormalLook(true);
 
     // No printer, and the file chosen cannot be written.

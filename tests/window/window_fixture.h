@@ -12,7 +12,8 @@
 #include <functional>
 #include <memory>
 
-#include "main_window.h"
+#include "app/main_window.h"
+#include "sections/cases.h"
 
 namespace lirvo::test {
 
@@ -60,6 +61,9 @@ class MainWindowTest : public testing::Test {
         clickOption(e().sectionOption(section));
         clickOption(e().operationOption(operation));
     }
+    void choose(const CalcCase& calc) {
+        choose(static_cast<int>(calc.section), static_cast<int>(calc.operation));
+    }
     void compute() { click(e().cmdelab.get()); }
     QString text(int i) { return e().fields.text1[i]->text(); }
     QString caption(int i) { return e().fields.label1[i]->text(); }
@@ -68,15 +72,14 @@ class MainWindowTest : public testing::Test {
         QTest::keyClicks(e().fields.text1[i].get(), s);
     }
 
-    // The rectangular check's worked example, typed into fields 2 to 8 of its panel.
-    void typeRectangularCheckData() {
-        const char* data[] = {"25", "3", "77", "8.04", "1.01", "10", "1000000"};
-        for (int i = 0; i < 7; ++i)
-            type(2 + i, data[i]);
+    // A case's worked example, typed by hand into its panel.
+    void typeExample(const CalcCase& calc) {
+        for (const Field& field : calc.inputs())
+            type(field.index, QString::fromUtf8(field.example.data(), field.example.size()));
     }
 
     // Exactly one box was shown, with this prompt, title (as borne) and style.
-    void expectOneMessage(const std::string& prompt, const std::string& title, int style) {
+    void expectOneMessage(const std::string& prompt, const std::string& title, MessageStyle style) {
         ASSERT_EQ(messages_.shown().size(), 1u);
         EXPECT_EQ(messages_.shown()[0].prompt, prompt);
         EXPECT_EQ(messages_.shown()[0].title, title);

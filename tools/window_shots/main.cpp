@@ -8,22 +8,12 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "main_window.h"
+#include "app/main_window.h"
+#include "sections/cases.h"
 
 using lirvo::app::FrmVerifica;
 
 namespace {
-
-struct Shot {
-    int section, operation;  // option indices within their frames
-    const char* file;
-};
-
-constexpr Shot kShots[] = {
-    {0, 0, "rett-verifica.png"}, {0, 1, "rett-progetto.png"},    {0, 2, "rett-semiprogetto.png"},
-    {1, 0, "t-verifica.png"},    {1, 1, "t-progetto.png"},       {1, 2, "t-semiprogetto.png"},
-    {2, 0, "pil-verifica.png"},  {2, 2, "pil-semiprogetto.png"},
-};
 
 // An option button takes a click on its circle or its caption, not on the blank beyond.
 void clickOption(QWidget* option) {
@@ -86,22 +76,23 @@ int main(int argc, char** argv) {
     window.grab().save(out.filePath("start.png"));
 
     auto& e = window.elements();
-    for (const Shot& shot : kShots) {
-        clickOption(e.sectionOption(shot.section));
-        clickOption(e.operationOption(shot.operation));
+    for (const lirvo::CalcCase* calc : lirvo::allCases()) {
+        const QString file = QString::fromUtf8(calc->name.data(), calc->name.size()) + ".png";
+        clickOption(e.sectionOption(static_cast<int>(calc->section)));
+        clickOption(e.operationOption(static_cast<int>(calc->operation)));
         if (!e.ckes->isChecked()) clickOption(e.ckes.get());
         QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
         QTest::qWait(100);
-        window.grab().save(out.filePath(shot.file));
+        window.grab().save(out.filePath(file));
         QTest::mouseClick(e.cmdStampa.get(), Qt::LeftButton);
         QTest::qWait(100);
         lirvo::report::FrmStampa& printData = *window.printDataWindow();
-        printData.grab().save(out.filePath(QString("dati-") + shot.file));
-        printer.path = out.filePath(QString(shot.file).replace(".png", ".pdf"));
+        printData.grab().save(out.filePath("dati-" + file));
+        printer.path = out.filePath(QString(file).replace(".png", ".pdf"));
         QTest::mouseClick(printData.elements().cmdOk.get(), Qt::LeftButton);
         QTest::mouseClick(printData.elements().cmdFine.get(), Qt::LeftButton);
         for (const auto& m : messages.shown())
-            std::printf("%s: %s\n", shot.file, m.prompt.c_str());
+            std::printf("%s: %s\n", qPrintable(file), m.prompt.c_str());
         messages.forget();
     }
     QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
@@ -119,9 +110,10 @@ int main(int argc, char** argv) {
         });
     };
     pictureBox("box-32.png");
-    boxes.show(&window, "TIPO DI TRAVE NON PREVISTA!!!", 32, "ATTENZIONE");
+    boxes.show(&window, "TIPO DI TRAVE NON PREVISTA!!!", lirvo::MessageStyle::kQuestion,
+               lirvo::kAttentionTitle);
     pictureBox("box-0.png");
-    boxes.show(&window, "MANCA L'ALTEZZA DELLA TRAVE", 0, "");
+    boxes.show(&window, "MANCA L'ALTEZZA DELLA TRAVE", lirvo::MessageStyle::kPlain, "");
 
     // The report on a machine without a printer, through the real boxes and save dialog.
     NoPrinter none;
