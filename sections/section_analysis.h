@@ -42,18 +42,18 @@ struct SteelLayer {
 // A T (or L, which computes as the T of the same widths) of flange B x d over a web of width s,
 // total depth H. A rectangle B x H is a T with s = B, or with d = H.
 struct SectionModel {
-    double B = 0;  // flange width, cm
-    double d = 0;  // flange depth, cm, 0 < d <= H
-    double s = 0;  // web width, cm
-    double H = 0;  // total depth, cm
-    std::vector<SteelLayer> steel;
-    double n = 0;  // modular ratio Es/Ec
-    double N = 0;  // normal force, kg, compression positive, acting at depth H/2
+    double B = 0;                   // flange width, cm
+    double d = 0;                   // flange depth, cm, 0 < d <= H
+    double s = 0;                   // web width, cm
+    double H = 0;                   // total depth, cm
+    std::vector<SteelLayer> steel;  // bars in any order; their stresses come back in that order
+    double n = 0;                   // modular ratio Es/Ec
+    double N = 0;                   // normal force, kg, compression positive, acting at depth H/2
     double M = 0;  // moment about depth H/2, kg cm, positive when it compresses the top edge
 };
 
 enum class AnalysisStatus {
-    kSolved,
+    kSolved,  // equilibrium found: every number of the state is finite but x, which may be inf
     // Non-finite data, B, s, H or n not positive, d outside (0, H], a negative steel area or
     // a layer outside the depth of the section.
     kInvalidData,
@@ -80,7 +80,8 @@ struct SectionState {
     Regime regime = Regime::kUnloaded;
     // Depth from the top edge (cm) where the stress line vanishes. Cracked: 0 < x < H. Wholly
     // compressed: x >= H with the top more compressed, x <= 0 with the bottom more
-    // compressed, +infinity for a uniform stress. Absent when unloaded or in tension.
+    // compressed, far away (up to +infinity) for a stress that is uniform to rounding. Absent
+    // when unloaded or in tension.
     std::optional<double> x;
     // With x: the line falls from top to bottom, so the concrete is compressed above x
     // (uniform counts as true); otherwise the bottom is compressed, below x.
