@@ -3,7 +3,8 @@
 //   - the longest runs the search bounds allow: the stepwise neutral-axis searches of the
 //     rectangular and T semi-designs near and at kMaxSearchSteps, and the slowest column
 //     bisections found;
-//   - batch throughput of runBatch on 100 000 rectangular checks.
+//   - batch throughput of runBatch on 100 000 rectangular checks;
+//   - the equilibrium analysis of a section on its own, without the frame.
 // They measure and report; none of them fails on speed.
 #include <benchmark/benchmark.h>
 
@@ -24,6 +25,7 @@
 #include "sections/numbers.h"
 #include "sections/rect_semi_design.h"
 #include "sections/search.h"
+#include "sections/section_analysis.h"
 #include "sections/tee_semi_design.h"
 
 namespace lirvo::bench {
@@ -255,6 +257,23 @@ void BM_BatchRectangularChecksToString(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kBatchLines);
 }
 BENCHMARK(BM_BatchRectangularChecksToString)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------------------------------------
+// The section analysis alone: the rectangular check's worked example (pure bending, axis inside
+// the section) and the column check's (a push 6 cm off the centre, wholly compressed).
+
+void BM_SectionAnalysis(benchmark::State& state, const SectionModel& model) {
+    if (analyseSection(model).status != AnalysisStatus::kSolved)
+        return state.SkipWithError("the section is no longer solved");
+    for (auto _ : state) {
+        SectionState result = analyseSection(model);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK_CAPTURE(BM_SectionAnalysis, rett_verifica_example,
+                  SectionModel{25, 80, 25, 80, {{8.04, 77}, {1.01, 3}}, 10, 0, 1e6});
+BENCHMARK_CAPTURE(BM_SectionAnalysis, pil_verifica_example,
+                  SectionModel{30, 50, 30, 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000});
 
 void registerCaseBenchmarks() {
     for (const CalcCase* calc : allCases())
