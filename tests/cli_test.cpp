@@ -64,6 +64,22 @@ TEST(Command, ColumnNoticeAndBlankFields) {
               "FIELD\t11\tX\t\nFIELD\t12\tσc\t\nFIELD\t13\tσf\t\nFIELD\t14\tJ\t\nFIELD\t15\tH\t\n");
 }
 
+// Squares through the C library's pow(), as in the Debug build: x*x, the folding that
+// -fno-builtin-pow forbids, ends these in ...616 and ...417.
+TEST(Command, PowersOfTwoAreThoseOfTheLibraryPowInEveryBuild) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::string_view sigmaF;
+    } rows[] = {
+        {{"7", "45", "3", "4", "34", "2.64", "35.26", "8", "1111831", "20479"},
+         "FIELD\t13\tσf\t 9515.59779589617\n"},
+        {{"1", "36", "3", "33", "13.9", "6.36", "15", "344316"},
+         "FIELD\t12\tσf\t 856.384571131418\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_NE(command(row.args).out.find(row.sigmaF), std::string::npos) << row.args[0];
+}
+
 TEST(Command, UsageErrors) {
     for (auto args : std::vector<std::vector<std::string_view>>{
              {}, {"8"}, {"0"}, {"rett"}, {"1", "1", "2", "3", "4", "5", "6", "7", "8"}}) {
