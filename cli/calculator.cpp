@@ -65,6 +65,18 @@ std::string tooManyTexts(const CalcCase& calc) {
 
 }  // namespace
 
+bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view>& texts) {
+    texts.clear();
+    size_t tab = line.find('\t');
+    while (tab != std::string_view::npos) {
+        if (texts.size() == most) return false;
+        line.remove_prefix(tab + 1);
+        tab = line.find('\t');
+        texts.push_back(line.substr(0, tab));
+    }
+    return true;
+}
+
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
@@ -113,22 +125,14 @@ void runBatch(std::istream& in, std::ostream& out) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();  // spreadsheet exports
         prefix = std::to_string(number) + '\t';
-        std::string_view rest = line;
-        size_t tab = rest.find('\t');
-        std::string_view name = rest.substr(0, tab);
-        texts.clear();
-        while (tab != std::string_view::npos) {
-            rest.remove_prefix(tab + 1);
-            tab = rest.find('\t');
-            texts.push_back(rest.substr(0, tab));
-        }
+        const std::string_view name = std::string_view(line).substr(0, line.find('\t'));
         const CalcCase* calc = findCase(name);
         std::string error;
         if (line.empty())
             error = "riga vuota";
         else if (!calc)
             error = "caso sconosciuto: " + std::string(name);
-        else if (!typeInputs(*calc, texts, log))
+        else if (!splitTexts(line, calc->inputs.size(), texts) || !typeInputs(*calc, texts, log))
             error = tooManyTexts(*calc);
         if (!error.empty()) {
             buffer.append(prefix).append("ERROR\t").append(error).append("\n");

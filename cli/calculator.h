@@ -24,4 +24,9 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
 // prefixed by the 1-based line number and a TAB; a malformed line gives an ERROR record.
 void runBatch(std::istream& in, std::ostream& out);
 
+// The texts that follow the case name of a batch line, at its TABs, into texts; false, with
+// no more than `most` texts split, when the line has more than `most`. A line of millions
+// of TABs thus costs no more memory than the line itself.
+bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view>& texts);
+
 }  // namespace lirvo::cli

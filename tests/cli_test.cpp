@@ -122,6 +122,33 @@ TEST(Batch, PrefixesEachLinesEventsWithItsNumber) {
               "6\tFIELD\t15\tH\t 98\n");
 }
 
+// Memory stays within a small multiple of the line: the texts of a line that has too many
+// are not all split.
+TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
+    const std::string tabs = "1" + std::string(2'000'000, '\t');
+    const std::vector<std::string_view> none, two(2), seven(7);
+    const struct {
+        std::string_view line;
+        size_t most;
+        bool fits;
+        const std::vector<std::string_view>& texts;
+    } rows[] = {
+        {"1", 7, true, none},
+        {"1\t\t", 2, true, two},
+        {"1\t\t\t", 2, false, two},
+        {tabs, 7, false, seven},
+    };
+    std::vector<std::string_view> texts;
+    for (const auto& row : rows) {
+        EXPECT_EQ(splitTexts(row.line, row.most, texts), row.fits) << row.line.size();
+        EXPECT_EQ(texts, row.texts) << row.line.size();
+    }
+    EXPECT_TRUE(splitTexts("1\t25\t\t3", 7, texts));
+    EXPECT_EQ(texts, (std::vector<std::string_view>{"25", "", "3"}));
+    EXPECT_EQ(command({"--batch"}, tabs + "\n").out,
+              "1\tERROR\ttroppi testi: il caso 1 ha 7 campi di dati\n");
+}
+
 TEST(Batch, LinesDoNotInheritTextsFromEarlierLines) {
     Result r = command({"--batch"},
                        "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n"
