@@ -22,10 +22,17 @@ const char* const kUsage =
     "  FIELD    indice  simbolo  testo scritto\n"
     "  MESSAGE  stile   titolo   messaggio\n"
     "  NOTICE   testo disegnato sulla finestra\n"
-    "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso.\n"
+    "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso,\n"
+    "        3 risultati non scritti (disco pieno, uscita chiusa).\n"
     "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
 
 namespace {
+
+// The results did not all reach their output.
+int writeFailed(std::ostream& err) {
+    err << "lirvo-calc: impossibile scrivere i risultati\n";
+    return kWriteFailed;
+}
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
                   std::string& buffer) {
@@ -81,9 +88,10 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
                std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
-        return kResultsWritten;
+        return out.flush() ? kResultsWritten : writeFailed(err);
     }
-    if (args.size() == 1 && args[0] == "--batch") return runBatch(in, out), kResultsWritten;
+    if (args.size() == 1 && args[0] == "--batch")
+        return runBatch(in, out) ? kResultsWritten : writeFailed(err);
     if (args.empty()) {
         err << kUsage;
         return kUsageError;
@@ -112,10 +120,11 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     std::string buffer;
     appendEvents(*calc, log, {}, buffer);
     out << buffer;
+    if (!out.flush()) return writeFailed(err);
     return log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
 }
 
-void runBatch(std::istream& in, std::ostream& out) {
+bool runBatch(std::istream& in, std::ostream& out) {
     CalcFrame frame;
     EventLog log;
     std::string line, buffer, prefix;
@@ -142,12 +151,12 @@ void runBatch(std::istream& in, std::ostream& out) {
             appendEvents(*calc, log, prefix, buffer);
         }
         if (buffer.size() > (1 << 16)) {
-            out << buffer;
+            if (!(out << buffer)) return false;
             buffer.clear();
         }
     }
     out << buffer;
-    out.flush();
+    return static_cast<bool>(out.flush());
 }
 
 }  // namespace lirvo::cli

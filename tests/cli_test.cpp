@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,6 +88,25 @@ TEST(Command, UsageErrors) {
         EXPECT_EQ(r.status, kUsageError);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("lirvo-calc CASO"), std::string::npos);
+    }
+}
+
+// An output that takes nothing, as a full disk does.
+struct FullDevice : std::streambuf {};
+
+TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
+    std::string lines;
+    for (int i = 0; i < 2000; ++i)
+        lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
+    for (auto args : std::vector<std::vector<std::string_view>>{
+             {"--batch"}, {"1", "--example"}, {"1", "25"}, {"--help"}}) {
+        std::istringstream in(lines);
+        FullDevice device;
+        std::ostream out(&device);
+        std::ostringstream err;
+        EXPECT_EQ(runCommand(args, in, out, err), kWriteFailed) << args[0];
+        EXPECT_EQ(err.str(), "lirvo-calc: impossibile scrivere i risultati\n") << args[0];
+        EXPECT_FALSE(in.eof()) << "a batch stops at its first failed write";
     }
 }
 
