@@ -142,6 +142,35 @@ TEST(Batch, PrefixesEachLinesEventsWithItsNumber) {
               "6\tFIELD\t15\tH\t 98\n");
 }
 
+// What a line quotes is safe on a terminal: no control characters, UTF-8 only, 40
+// characters at most.
+TEST(Batch, ErrorQuotesFortyPrintableCharactersAtMost) {
+    auto times = [](int n, std::string_view s) {
+        std::string out;
+        while (n-- > 0)
+            out += s;
+        return out;
+    };
+    const struct {
+        std::string name, quoted;
+    } rows[] = {
+        {"x\x1b[31m", "x?[31m"},                 // ESC
+        {"a\x7f\x01\rb", "a???b"},               // DEL, C0, a CR inside
+        {"\xc2\x9b[2J", "?[2J"},                 // C1 CSI
+        {"caso\xff\xfe", "caso??"},              // bytes UTF-8 never has
+        {"\xe2\x82x", "?x"},                     // a truncated character
+        {"\xc0\xaf\xed\xa0\x80", "?????"},       // overlong '/', surrogate
+        {"città", "città"},                      // UTF-8 kept
+        {times(40, "a"), times(40, "a")},        // 40: whole
+        {times(41, "a"), times(40, "a") + "…"},  // 41: cut
+        {times(41, "σ"), times(40, "σ") + "…"},  // cut between characters
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(command({"--batch"}, row.name + "\t1\n").out,
+                  "1\tERROR\tcaso sconosciuto: " + row.quoted + "\n");
+    EXPECT_NE(command({"x\x1b"}).err.find("caso sconosciuto: x?\n"), std::string::npos);
+}
+
 // Memory stays within a small multiple of the line: the texts of a line that has too many
 // are not all split.
 TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
