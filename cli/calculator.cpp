@@ -43,11 +43,76 @@ std::string usage() {
            "  FIELD    indice  simbolo  testo scritto\n"
            "  MESSAGE  stile   titolo   messaggio\n"
            "  NOTICE   testo disegnato sulla finestra\n"
-           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso.\n"
+           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso,\n"
+           "        3 risultati non scritti (disco pieno, uscita chiusa).\n"
            "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
 }
 
 namespace {
+
+// Characters of a text from the input that an ERROR record or a usage error quotes.
+constexpr size_t kQuotedCharacters = 40;
+
+struct Utf8Char {
+    size_t bytes;  // of a valid character, or of an ill-formed sequence (at least 1)
+    bool valid;
+    char32_t code;
+};
+
+// The UTF-8 character at the start of a non-empty text. An ill-formed sequence spans its
+// longest start that some valid character shares (a truncated character is one sequence, a
+// stray byte another), as Unicode counts them for substitution. Overlong forms, surrogates
+// and code points beyond U+10FFFF are ill-formed.
+Utf8Char firstChar(std::string_view s) {
+    auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return {1, true, lead};
+    size_t following = 0;
+    char32_t code = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        following = 1, code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        following = 2, code = lead & 0x0F;
+        if (lead == 0xE0) low = 0xA0;   // overlong below
+        if (lead == 0xED) high = 0x9F;  // surrogates above
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        following = 3, code = lead & 0x07;
+        if (lead == 0xF0) low = 0x90;   // overlong below
+        if (lead == 0xF4) high = 0x8F;  // beyond U+10FFFF above
+    } else {
+        return {1, false, 0};
+    }
+    for (size_t k = 1; k <= following; ++k) {
+        if (k >= s.size() || byte(k) < low || byte(k) > high) return {k, false, 0};
+        code = (code << 6) | (byte(k) & 0x3F);
+        low = 0x80, high = 0xBF;
+    }
+    return {following + 1, true, code};
+}
+
+// A text from the input as it may be echoed to a terminal: each control character (C0, DEL,
+// C1) and each ill-formed UTF-8 sequence becomes '?', and beyond kQuotedCharacters
+// characters the text is cut, between two characters, and ends with "…".
+std::string quoted(std::string_view text) {
+    std::string out;
+    for (size_t characters = 0; !text.empty(); ++characters) {
+        if (characters == kQuotedCharacters) return out + "…";
+        const Utf8Char c = firstChar(text);
+        if (!c.valid || c.code < 0x20 || (c.code >= 0x7F && c.code <= 0x9F))
+            out += '?';
+        else
+            out.append(text.substr(0, c.bytes));
+        text.remove_prefix(c.bytes);
+    }
+    return out;
+}
+
+// The results did not all reach their output.
+int writeFailed(std::ostream& err) {
+    err << "lirvo-calc: impossibile scrivere i risultati\n";
+    return kWriteFailed;
+}
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
                   std::string& buffer) {
@@ -79,20 +144,33 @@ std::string tooManyTexts(const CalcCase& calc) {
 
 }  // namespace
 
+bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view>& texts) {
+    texts.clear();
+    size_t tab = line.find('\t');
+    while (tab != std::string_view::npos) {
+        if (texts.size() == most) return false;
+        line.remove_prefix(tab + 1);
+        tab = line.find('\t');
+        texts.push_back(line.substr(0, tab));
+    }
+    return true;
+}
+
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage();
-        return kResultsWritten;
+        return out.flush() ? kResultsWritten : writeFailed(err);
     }
-    if (args.size() == 1 && args[0] == "--batch") return runBatch(in, out), kResultsWritten;
+    if (args.size() == 1 && args[0] == "--batch")
+        return runBatch(in, out) ? kResultsWritten : writeFailed(err);
     if (args.empty()) {
         err << usage();
         return kUsageError;
     }
     const CalcCase* calc = findCase(args[0]);
     if (!calc) {
-        err << "lirvo-calc: caso sconosciuto: " << args[0] << "\n\n" << usage();
+        err << "lirvo-calc: caso sconosciuto: " << quoted(args[0]) << "\n\n" << usage();
         return kUsageError;
     }
     std::vector<std::string_view> texts;
@@ -114,10 +192,11 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     std::string buffer;
     appendEvents(*calc, log, {}, buffer);
     out << buffer;
+    if (!out.flush()) return writeFailed(err);
     return log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
 }
 
-void runBatch(std::istream& in, std::ostream& out) {
+bool runBatch(std::istream& in, std::ostream& out) {
     CalcFrame frame;
     EventLog log;
     std::string line, buffer, prefix;
@@ -127,22 +206,14 @@ void runBatch(std::istream& in, std::ostream& out) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();  // spreadsheet exports
         prefix = std::to_string(number) + '\t';
-        std::string_view rest = line;
-        size_t tab = rest.find('\t');
-        std::string_view name = rest.substr(0, tab);
-        texts.clear();
-        while (tab != std::string_view::npos) {
-            rest.remove_prefix(tab + 1);
-            tab = rest.find('\t');
-            texts.push_back(rest.substr(0, tab));
-        }
+        const std::string_view name = std::string_view(line).substr(0, line.find('\t'));
         const CalcCase* calc = findCase(name);
         std::string error;
         if (line.empty())
             error = "riga vuota";
         else if (!calc)
-            error = "caso sconosciuto: " + std::string(name);
-        else if (!log.typeInputs(*calc, texts))
+            error = "caso sconosciuto: " + quoted(name);
+        else if (!splitTexts(line, calc->inputs().size(), texts) || !log.typeInputs(*calc, texts))
             error = tooManyTexts(*calc);
         if (!error.empty()) {
             buffer.append(prefix).append("ERROR\t").append(error).append("\n");
@@ -152,12 +223,12 @@ void runBatch(std::istream& in, std::ostream& out) {
             appendEvents(*calc, log, prefix, buffer);
         }
         if (buffer.size() > (1 << 16)) {
-            out << buffer;
+            if (!(out << buffer)) return false;
             buffer.clear();
         }
     }
     out << buffer;
-    out.flush();
+    return static_cast<bool>(out.flush());
 }
 
 }  // namespace lirvo::cli

@@ -11,7 +11,12 @@
 
 namespace lirvo::cli {
 
-enum ExitStatus : int { kResultsWritten = 0, kStoppedByMessage = 1, kUsageError = 2 };
+enum ExitStatus : int {
+    kResultsWritten = 0,
+    kStoppedByMessage = 1,
+    kUsageError = 2,
+    kWriteFailed = 3,  // the results could not be written (a full disk, a closed pipe)
+};
 
 // The help text, with the list of the cases.
 std::string usage();
@@ -23,6 +28,12 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
 
 // Batch: each input line "CASE<TAB>TEXT2<TAB>TEXT3..." gives that line's events, each
 // prefixed by the 1-based line number and a TAB; a malformed line gives an ERROR record.
-void runBatch(std::istream& in, std::ostream& out);
+// False when out failed: the batch then stops at once.
+bool runBatch(std::istream& in, std::ostream& out);
+
+// The texts that follow the case name of a batch line, at its TABs, into texts; false, with
+// no more than `most` texts split, when the line has more than `most`. A line of millions
+// of TABs thus costs no more memory than the line itself.
+bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view>& texts);
 
 }  // namespace lirvo::cli

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,22 @@ TEST(Command, ColumnNoticeAndBlankFields) {
               "FIELD\t11\tX\t\nFIELD\t12\tσc\t\nFIELD\t13\tσf\t\nFIELD\t14\tJ\t\nFIELD\t15\tH\t\n");
 }
 
+// Squares through the C library's pow(), as in the Debug build: x*x, the folding that
+// -fno-builtin-pow forbids, ends these in ...616 and ...417.
+TEST(Command, PowersOfTwoAreThoseOfTheLibraryPowInEveryBuild) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::string_view sigmaF;
+    } rows[] = {
+        {{"7", "45", "3", "4", "34", "2.64", "35.26", "8", "1111831", "20479"},
+         "FIELD\t13\tσf\t 9515.59779589617\n"},
+        {{"1", "36", "3", "33", "13.9", "6.36", "15", "344316"},
+         "FIELD\t12\tσf\t 856.384571131418\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_NE(command(row.args).out.find(row.sigmaF), std::string::npos) << row.args[0];
+}
+
 TEST(Command, UsageErrors) {
     for (auto args : std::vector<std::vector<std::string_view>>{
              {}, {"8"}, {"0"}, {"rett"}, {"1", "1", "2", "3", "4", "5", "6", "7", "8"}}) {
@@ -71,6 +88,25 @@ TEST(Command, UsageErrors) {
         EXPECT_EQ(r.status, kUsageError);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("lirvo-calc CASO"), std::string::npos);
+    }
+}
+
+// An output that takes nothing, as a full disk does.
+struct FullDevice : std::streambuf {};
+
+TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
+    std::string lines;
+    for (int i = 0; i < 2000; ++i)
+        lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
+    for (auto args : std::vector<std::vector<std::string_view>>{
+             {"--batch"}, {"1", "--example"}, {"1", "25"}, {"--help"}}) {
+        std::istringstream in(lines);
+        FullDevice device;
+        std::ostream out(&device);
+        std::ostringstream err;
+        EXPECT_EQ(runCommand(args, in, out, err), kWriteFailed) << args[0];
+        EXPECT_EQ(err.str(), "lirvo-calc: impossibile scrivere i risultati\n") << args[0];
+        EXPECT_FALSE(in.eof()) << "a batch stops at its first failed write";
     }
 }
 
@@ -104,6 +140,62 @@ TEST(Batch, PrefixesEachLinesEventsWithItsNumber) {
               "6\tFIELD\t13\tσf\t 2064\n"
               "6\tFIELD\t14\tJ\t 1347681\n"
               "6\tFIELD\t15\tH\t 98\n");
+}
+
+// What a line quotes is safe on a terminal: no control characters, UTF-8 only, 40
+// characters at most.
+TEST(Batch, ErrorQuotesFortyPrintableCharactersAtMost) {
+    auto times = [](int n, std::string_view s) {
+        std::string out;
+        while (n-- > 0)
+            out += s;
+        return out;
+    };
+    const struct {
+        std::string name, quoted;
+    } rows[] = {
+        {"x\x1b[31m", "x?[31m"},                 // ESC
+        {"a\x7f\x01\rb", "a???b"},               // DEL, C0, a CR inside
+        {"\xc2\x9b[2J", "?[2J"},                 // C1 CSI
+        {"caso\xff\xfe", "caso??"},              // bytes UTF-8 never has
+        {"\xe2\x82x", "?x"},                     // a truncated character
+        {"\xc0\xaf\xed\xa0\x80", "?????"},       // overlong '/', surrogate
+        {"città", "città"},                      // UTF-8 kept
+        {times(40, "a"), times(40, "a")},        // 40: whole
+        {times(41, "a"), times(40, "a") + "…"},  // 41: cut
+        {times(41, "σ"), times(40, "σ") + "…"},  // cut between characters
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(command({"--batch"}, row.name + "\t1\n").out,
+                  "1\tERROR\tcaso sconosciuto: " + row.quoted + "\n");
+    EXPECT_NE(command({"x\x1b"}).err.find("caso sconosciuto: x?\n"), std::string::npos);
+}
+
+// Memory stays within a small multiple of the line: the texts of a line that has too many
+// are not all split.
+TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
+    const std::string tabs = "1" + std::string(2'000'000, '\t');
+    const std::vector<std::string_view> none, two(2), seven(7);
+    const struct {
+        std::string_view line;
+        size_t most;
+        bool fits;
+        const std::vector<std::string_view>& texts;
+    } rows[] = {
+        {"1", 7, true, none},
+        {"1\t\t", 2, true, two},
+        {"1\t\t\t", 2, false, two},
+        {tabs, 7, false, seven},
+    };
+    std::vector<std::string_view> texts;
+    for (const auto& row : rows) {
+        EXPECT_EQ(splitTexts(row.line, row.most, texts), row.fits) << row.line.size();
+        EXPECT_EQ(texts, row.texts) << row.line.size();
+    }
+    EXPECT_TRUE(splitTexts("1\t25\t\t3", 7, texts));
+    EXPECT_EQ(texts, (std::vector<std::string_view>{"25", "", "3"}));
+    EXPECT_EQ(command({"--batch"}, tabs + "\n").out,
+              "1\tERROR\ttroppi testi: il caso 1 ha 7 campi di dati\n");
 }
 
 TEST(Batch, LinesDoNotInheritTextsFromEarlierLines) {
