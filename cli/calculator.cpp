@@ -1,10 +1,13 @@
 #include "calculator.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "cases.h"
 #include "event_log.h"
+#include "events.h"
+#include "file_commands.h"
 
 namespace lirvo::cli {
 
@@ -13,6 +16,12 @@ const char* const kUsage =
     "  lirvo-calc CASO [TESTO ...]   calcola il caso sui testi dei campi di dati, dal 2 in su\n"
     "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
     "  lirvo-calc --batch            una riga per calcolo da stdin: CASO<TAB>TESTO2<TAB>...\n"
+    "  lirvo-calc --file FILE.lirvo ...\n"
+    "                                calcola il caso di ogni file sui suoi dati e sulla sua\n"
+    "                                scelta dell'esempio (i risultati scritti nel file non "
+    "contano)\n"
+    "  lirvo-calc --save FILE.lirvo CASO [TESTO ...] [--example]\n"
+    "                                calcola come sopra e salva il calcolo nel file\n"
     "  lirvo-calc --help             questo testo\n"
     "\n"
     "CASO: 1 rett-verifica, 2 rett-progetto, 3 rett-semiprogetto, 4 t-verifica,\n"
@@ -22,32 +31,13 @@ const char* const kUsage =
     "  FIELD    indice  simbolo  testo scritto\n"
     "  MESSAGE  stile   titolo   messaggio\n"
     "  NOTICE   testo disegnato sulla finestra\n"
-    "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso.\n"
-    "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
+    "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
+    "salvato, 2 errore d'uso.\n"
+    "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n"
+    "Con piu' file ogni riga porta davanti il nome del file; un file che non si puo' calcolare\n"
+    "da' ERROR e il motivo, e si passa al file seguente. Un file non salvato da' ERROR.\n";
 
 namespace {
-
-void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  std::string& buffer) {
-    for (const Event& e : log.events()) {
-        switch (e.kind) {
-            case Event::kField:
-                buffer.append(prefix).append("FIELD\t").append(std::to_string(e.index));
-                buffer.append("\t").append(fieldSymbol(calc, e.index)).append("\t").append(e.text);
-                break;
-            case Event::kMessage:
-                buffer.append(prefix).append("MESSAGE\t").append(std::to_string(e.style));
-                buffer.append("\t").append(e.title).append("\t").append(e.text);
-                break;
-            case Event::kNotice:
-                buffer.append(prefix).append("NOTICE\t").append(e.text);
-                break;
-            case Event::kClearNotice:
-                continue;  // nothing is shown for an erased notice
-        }
-        buffer += '\n';
-    }
-}
 
 // Types the texts into the input fields from 2 upward; false when there are too many.
 bool typeInputs(const CalcCase& calc, std::span<const std::string_view> texts, EventLog& log) {
@@ -72,7 +62,13 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
         return kResultsWritten;
     }
     if (args.size() == 1 && args[0] == "--batch") return runBatch(in, out), kResultsWritten;
-    if (args.empty()) {
+    if (args.size() >= 2 && args[0] == "--file") return runFiles(args.subspan(1), out);
+    std::optional<std::string_view> saveTo;
+    if (args.size() >= 3 && args[0] == "--save") {
+        saveTo = args[1];
+        args = args.subspan(2);
+    }
+    if (args.empty() || args[0] == "--file" || args[0] == "--save") {
         err << kUsage;
         return kUsageError;
     }
@@ -99,8 +95,15 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     frame.run(*calc, log);
     std::string buffer;
     appendEvents(*calc, log, {}, buffer);
+    int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
+    if (saveTo) {
+        if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
+            buffer.append("ERROR\t").append(failure).append("\n");
+            status = kStoppedByMessage;
+        }
+    }
     out << buffer;
-    return log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
+    return status;
 }
 
 void runBatch(std::istream& in, std::ostream& out) {
