@@ -22,6 +22,10 @@ namespace {
 using ::testing::StartsWith;
 using namespace std::string_view_literals;
 
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 std::string contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
@@ -76,6 +80,16 @@ TEST(CaseFile, EveryWorkedExampleReopensAsSavedAndRecomputesItsResults) {
         CalcFrame frame;
         frame.run(*calc, reopened);
         EXPECT_EQ(captureCalculation(*calc, reopened).results, read.file->results);
+    }
+}
+
+TEST(CaseFile, EveryCaseHasASampleFileOfItsWorkedExample) {
+    for (const CalcCase* calc : allCases()) {
+        const std::string name(calc->name);
+        const ReadOutcome read = readCaseFile(LIRVO_EXAMPLES_DIR "/" + q(name) + ".lirvo");
+        ASSERT_TRUE(read.file) << read.message;
+        EXPECT_EQ(read.file->caseName, name);
+        EXPECT_TRUE(read.file->example) << name;
     }
 }
 
