@@ -21,7 +21,7 @@ const char* const kUsage =
     "                                scelta dell'esempio (i risultati scritti nel file non "
     "contano)\n"
     "  lirvo-calc --save FILE.lirvo CASO [TESTO ...] [--example]\n"
-    "                                calcola come sopra e salva il calcolo nel file\n"
+    "                                calcola il caso come CASO [TESTO ...] e salva il calcolo\n"
     "  lirvo-calc --help             questo testo\n"
     "\n"
     "CASO: 1 rett-verifica, 2 rett-progetto, 3 rett-semiprogetto, 4 t-verifica,\n"
