@@ -80,7 +80,8 @@ const CalcCase* caseNamed(std::string_view name);
 // a field the file leaves out, or that is no input of the case, is empty.
 FieldTexts inputTexts(const CaseFile& file, const CalcCase& calc);
 
-// The text of the file: indented JSON, keys sorted, so equal calculations give equal bytes.
+// The text of the file: indented JSON, format and version first, then the other keys sorted,
+// so equal calculations give equal bytes.
 QByteArray toJson(const CaseFile& file);
 
 struct ReadOutcome {
