@@ -1,8 +1,11 @@
 #include "cli/calculator.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 
+#include "cli/events.h"
+#include "cli/file_commands.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
 
@@ -35,6 +38,14 @@ std::string usage() {
            "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
            "  lirvo-calc --batch            una riga per calcolo da stdin: "
            "CASO<TAB>TESTO2<TAB>...\n"
+           "  lirvo-calc --file FILE.lirvo ...\n"
+           "                                calcola il caso di ogni file sui suoi dati e sulla "
+           "sua\n"
+           "                                scelta dell'esempio (i risultati scritti nel file non "
+           "contano)\n"
+           "  lirvo-calc --save FILE.lirvo CASO [TESTO ...] [--example]\n"
+           "                                calcola il caso come CASO [TESTO ...] e salva il "
+           "calcolo\n"
            "  lirvo-calc --help             questo testo\n"
            "\n" +
            caseList() +
@@ -43,9 +54,13 @@ std::string usage() {
            "  FIELD    indice  simbolo  testo scritto\n"
            "  MESSAGE  stile   titolo   messaggio\n"
            "  NOTICE   testo disegnato sulla finestra\n"
-           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso,\n"
-           "        3 risultati non scritti (disco pieno, uscita chiusa).\n"
-           "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
+           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
+           "        salvato, 2 errore d'uso, 3 risultati non scritti (disco pieno, uscita "
+           "chiusa).\n"
+           "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n"
+           "Con piu' file ogni riga porta davanti il nome del file; un file che non si puo' "
+           "calcolare\n"
+           "da' ERROR e il motivo, e si passa al file seguente. Un file non salvato da' ERROR.\n";
 }
 
 namespace {
@@ -114,29 +129,6 @@ int writeFailed(std::ostream& err) {
     return kWriteFailed;
 }
 
-void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  std::string& buffer) {
-    for (const Event& e : log.events()) {
-        switch (e.kind) {
-            case Event::kField:
-                buffer.append(prefix).append("FIELD\t").append(std::to_string(e.index));
-                buffer.append("\t").append(fieldSymbol(calc, e.index)).append("\t").append(e.text);
-                break;
-            case Event::kMessage:
-                buffer.append(prefix).append("MESSAGE\t");
-                buffer.append(std::to_string(static_cast<int>(e.style)));
-                buffer.append("\t").append(e.title).append("\t").append(e.text);
-                break;
-            case Event::kNotice:
-                buffer.append(prefix).append("NOTICE\t").append(e.text);
-                break;
-            case Event::kClearNotice:
-                continue;  // nothing is shown for an erased notice
-        }
-        buffer += '\n';
-    }
-}
-
 std::string tooManyTexts(const CalcCase& calc) {
     return "troppi testi: il caso " + std::to_string(calc.code) + " ha " +
            std::to_string(calc.inputs().size()) + " campi di dati";
@@ -164,7 +156,16 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     }
     if (args.size() == 1 && args[0] == "--batch")
         return runBatch(in, out) ? kResultsWritten : writeFailed(err);
-    if (args.empty()) {
+    if (args.size() >= 2 && args[0] == "--file") {
+        const int status = runFiles(args.subspan(1), out);
+        return out.flush() ? status : writeFailed(err);
+    }
+    std::optional<std::string_view> saveTo;
+    if (args.size() >= 3 && args[0] == "--save") {
+        saveTo = args[1];
+        args = args.subspan(2);
+    }
+    if (args.empty() || args[0] == "--file" || args[0] == "--save") {
         err << usage();
         return kUsageError;
     }
@@ -191,9 +192,16 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     frame.run(*calc, log);
     std::string buffer;
     appendEvents(*calc, log, {}, buffer);
+    int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
+    if (saveTo) {
+        if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
+            buffer.append("ERROR\t").append(failure).append("\n");
+            status = kStoppedByMessage;
+        }
+    }
     out << buffer;
     if (!out.flush()) return writeFailed(err);
-    return log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
+    return status;
 }
 
 bool runBatch(std::istream& in, std::ostream& out) {

@@ -1,5 +1,6 @@
-// lirvo-calc: runs the calculation cases on field texts given as arguments or as lines of a
-// batch, and prints what each run does to its fields, one event a line, TAB-separated:
+// lirvo-calc: runs the calculation cases on field texts given as arguments, as lines of a
+// batch or in case files, and prints what each run does to its fields, one event a line,
+// TAB-separated:
 //   FIELD <index> <symbol> <text>     MESSAGE <style> <title> <prompt>     NOTICE <text>
 #pragma once
 
@@ -13,7 +14,7 @@ namespace lirvo::cli {
 
 enum ExitStatus : int {
     kResultsWritten = 0,
-    kStoppedByMessage = 1,
+    kStoppedByMessage = 1,  // also a case file that could not be read or written
     kUsageError = 2,
     kWriteFailed = 3,  // the results could not be written (a full disk, a closed pipe)
 };
@@ -21,8 +22,8 @@ enum ExitStatus : int {
 // The help text, with the list of the cases.
 std::string usage();
 
-// The whole command line (without the program name). A batch reads from in; events go to
-// out, usage and errors to err.
+// The whole command line (without the program name). A batch reads from in; events, and the
+// ERROR records of case files, go to out; usage and errors to err.
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                std::ostream& err);
 

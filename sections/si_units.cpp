@@ -1,8 +1,8 @@
 #include "sections/si_units.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace lirvo {
 
@@ -38,10 +38,10 @@ std::string fourSignificantDigits(double value) {
         const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
         const int decimals = digitsBeforePoint >= 4 ? 0 : 4 - digitsBeforePoint;
         // Whole numbers of more than four digits keep four significant ones: 3434567 → 3435000.
-        const double shownValue =
-            digitsBeforePoint > 4 ? std::round(value / std::pow(10.0, digitsBeforePoint - 4)) *
-                                        std::pow(10.0, digitsBeforePoint - 4)
-                                  : value;
+        const double shownValue = digitsBeforePoint > 4
+                                      ? std::round(value / std::pow(10.0, digitsBeforePoint - 4)) *
+                                            std::pow(10.0, digitsBeforePoint - 4)
+                                      : value;
         std::snprintf(text, sizeof text, "%.*f", decimals, shownValue);
         // A rounding up to the next power of ten ("9.9996" → "10.000") keeps one digit too many.
         std::string s = text;

@@ -2,7 +2,10 @@
 #include "cli/calculator.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -82,8 +85,15 @@ TEST(Command, PowersOfTwoAreThoseOfTheLibraryPowInEveryBuild) {
 }
 
 TEST(Command, UsageErrors) {
-    for (auto args : std::vector<std::vector<std::string_view>>{
-             {}, {"8"}, {"0"}, {"rett"}, {"1", "1", "2", "3", "4", "5", "6", "7", "8"}}) {
+    for (auto args :
+         std::vector<std::vector<std::string_view>>{{},
+                                                    {"8"},
+                                                    {"0"},
+                                                    {"rett"},
+                                                    {"1", "1", "2", "3", "4", "5", "6", "7", "8"},
+                                                    {"--file"},
+                                                    {"--save", "a.lirvo"},
+                                                    {"--save", "a.lirvo", "8"}}) {
         Result r = command(args);
         EXPECT_EQ(r.status, kUsageError);
         EXPECT_EQ(r.out, "");
@@ -204,6 +214,72 @@ TEST(Batch, LinesDoNotInheritTextsFromEarlierLines) {
                        "1\t25\t3\t77\n");
     EXPECT_NE(r.out.find("2\tMESSAGE\t0\t\tMANCA L'Area dell'ARMATURA TESA\n"), std::string::npos)
         << r.out;
+}
+
+// Case files in a fresh folder, removed afterwards.
+class CaseFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lirvo_cli_XXXXXX").string();
+        ASSERT_TRUE(mkdtemp(pattern.data()));
+        dir_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+};
+
+const std::vector<std::string_view> kTypedCheck = {"1",    "25",   "3",  "77",
+                                                   "8.04", "1.01", "10", "1000000"};
+
+TEST_F(CaseFiles, ASavedRunReopensWithTheSameEvents) {
+    const Result typed = command(kTypedCheck);
+    const std::string file = path("a.lirvo");
+    std::vector<std::string_view> save = {"--save", file};
+    save.insert(save.end(), kTypedCheck.begin(), kTypedCheck.end());
+    const Result saved = command(save);
+    EXPECT_EQ(saved.status, kResultsWritten);
+    EXPECT_EQ(saved.out, typed.out);
+
+    const Result reopened = command({"--file", file});
+    EXPECT_EQ(reopened.status, kResultsWritten);
+    EXPECT_EQ(reopened.out, typed.out);
+}
+
+TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
+    const std::string good = path("good.lirvo"), stopped = path("stopped.lirvo"),
+                      bad = path("bad.lirvo");
+    ASSERT_EQ(command({"--save", good, "4", "120", "25", "3", "30", "95", "18.85", "4.71", "10",
+                       "3500000"})
+                  .status,
+              kResultsWritten);
+    ASSERT_EQ(command({"--save", stopped, "rett-verifica", "25"}).status, kStoppedByMessage);
+    std::ofstream(bad) << "B=25\n";
+
+    const Result r = command({"--file", good, bad, stopped});
+    EXPECT_EQ(r.status, kStoppedByMessage);
+    std::string expected;
+    for (const char* line : {"FIELD\t11\tX\t 15.49", "FIELD\t12\tσc\t 40", "FIELD\t13\tσf\t 2064",
+                             "FIELD\t14\tJ\t 1347681", "FIELD\t15\tH\t 98"})
+        expected += good + '\t' + line + '\n';
+    expected += bad + "\tERROR\tIL FILE bad.lirvo NON È UN CALCOLO DI LIRVO\n";
+    expected += stopped + "\tMESSAGE\t0\t\tMANCA IL COPRIFERRO\n";
+    EXPECT_EQ(r.out, expected);
+
+    // One bad file alone: no name before the record, and the status says so.
+    EXPECT_EQ(command({"--file", bad}).out, "ERROR\tIL FILE bad.lirvo NON È UN CALCOLO DI LIRVO\n");
+    EXPECT_EQ(command({"--file", bad}).status, kStoppedByMessage);
+    EXPECT_EQ(command({"--file", good, good}).status, kResultsWritten);
+    EXPECT_EQ(command({"--file", stopped, good}).status, kStoppedByMessage);
+}
+
+TEST_F(CaseFiles, ASaveThatFailsSaysSoAfterTheEvents) {
+    const Result r = command({"--save", path("missing/a.lirvo"), "rett-verifica", "--example"});
+    EXPECT_EQ(r.status, kStoppedByMessage);
+    EXPECT_EQ(r.out, command({"rett-verifica", "--example"}).out +
+                         "ERROR\tIMPOSSIBILE SALVARE IL CALCOLO NEL FILE a.lirvo\n");
 }
 
 }  // namespace

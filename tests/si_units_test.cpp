@@ -19,10 +19,14 @@ struct SiRow {
 // 57.4808628 kg/cm² = 563.69 N / 100 mm² = 5.6369 N/mm²; 8.04 cm² = 804 mm²;
 // 330209 cm⁴ = 3.30209e9 mm⁴; 25000 kg = 245166.25 N; 18.98 cm = 189.8 mm.
 const SiRow kRows[] = {
-    {1000000, Unit::kKgCm, "98.07", "kN·m"},   {57.4808628060891, Unit::kKgPerCm2, "5.637", "N/mm²"},
-    {8.04, Unit::kCm2, "804.0", "mm²"},        {330209, Unit::kCm4, "3.302e+09", "mm⁴"},
-    {25000, Unit::kKg, "245200", "N"},         {18.9807168027919, Unit::kCm, "189.8", "mm"},
-    {-1757.04558063677, Unit::kKgPerCm2, "-172.3", "N/mm²"}, {1.0198, Unit::kCm, "10.20", "mm"},
+    {1000000, Unit::kKgCm, "98.07", "kN·m"},
+    {57.4808628060891, Unit::kKgPerCm2, "5.637", "N/mm²"},
+    {8.04, Unit::kCm2, "804.0", "mm²"},
+    {330209, Unit::kCm4, "3.302e+09", "mm⁴"},
+    {25000, Unit::kKg, "245200", "N"},
+    {18.9807168027919, Unit::kCm, "189.8", "mm"},
+    {-1757.04558063677, Unit::kKgPerCm2, "-172.3", "N/mm²"},
+    {1.0198, Unit::kCm, "10.20", "mm"},
 };
 
 TEST(SiUnits, ConvertsEveryUnitToFourSignificantDigits) {
@@ -32,7 +36,7 @@ TEST(SiUnits, ConvertsEveryUnitToFourSignificantDigits) {
         EXPECT_EQ(fourSignificantDigits(si->value), row.shown);
         EXPECT_EQ(si->unit, row.unitText);
     }
-    EXPECT_FALSE(toSi(10, Unit::kNone));  // the modular ratio has no unit to convert
+    EXPECT_FALSE(toSi(10, Unit::kNone));                 // the modular ratio has no unit to convert
     EXPECT_EQ(fourSignificantDigits(0.99996), "1.000");  // rounding up keeps four digits
     EXPECT_EQ(fourSignificantDigits(0.00002), "2.000e-05");
 }

@@ -26,12 +26,14 @@ echo "installed $build into $prefix"
 
 entry=$prefix/share/applications/lirvo.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/lirvo.svg
+mime=$prefix/share/mime/packages/lirvo.xml
 for f in bin/lirvo bin/lirvo-calc share/lirvo/{lirvo.rtf,ret1_ver.jpg,t1_ver.jpg,Pil1_ver.jpg}; do
   [ -f "$prefix/$f" ] || fail "$f not installed"
 done
 [ -f "$icon" ] || fail "icon not installed"
 [ -f "$entry" ] || fail "desktop entry not installed"
-echo "programs, help file, pictures, icon and desktop entry in place"
+[ -f "$mime" ] || fail "type of the case files not installed"
+echo "programs, help file, pictures, icon, file type and desktop entry in place"
 
 # A key's value, with the string escape \\ undone.
 key() {
@@ -40,8 +42,11 @@ key() {
   [ -n "$v" ] || fail "no $1= in the desktop entry"
   printf '%s' "${v//\\\\/\\}"
 }
-# Exec= holds the bare program: undo its command-line quoting and the %% escape.
+# Exec= holds the program and the file to open: drop %f, undo the program's command-line
+# quoting and the %% escape.
 program=$(key Exec)
+[[ $program == *" %f" ]] || fail "Exec=$program does not take a file (%f)"
+program=${program% %f}
 if [[ $program == \"*\" ]]; then
   program=$(sed -E 's/\\([\\"`$])/\1/g' <<<"${program:1:-1}")
 fi
@@ -51,12 +56,25 @@ icon_key=$(key Icon)
 [[ $program == "$prefix"/* && $program -ef $prefix/bin/lirvo ]] || fail "Exec=$program"
 [[ $path == "$prefix"/* && -f $path/lirvo.rtf && -f $path/ret1_ver.jpg ]] || fail "Path=$path"
 [[ $icon_key == "$prefix"/* && $icon_key -ef $icon ]] || fail "Icon=$icon_key"
-echo "desktop entry: Exec, Path and Icon point at the installed files"
+[ "$(key MimeType)" = "application/x-lirvo;" ] || fail "MimeType=$(key MimeType)"
+echo "desktop entry: Exec, Path and Icon point at the installed files; it opens case files"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$entry" || fail "desktop-file-validate"
   echo "desktop-file-validate: no errors"
 else
   echo "desktop-file-validate not found: entry not validated"
+fi
+
+# The file type as a desktop builds it, in a copy: the database is no installed file.
+if command -v update-mime-database >/dev/null; then
+  database=$(mktemp -d)
+  cp -r "$prefix/share/mime/." "$database"
+  out=$(update-mime-database "$database" 2>&1) || fail "update-mime-database: $out"
+  grep -q '^50:application/x-lirvo:\*\.lirvo$' "$database/globs2" || fail "*.lirvo not in globs2"
+  rm -rf "$database"
+  echo "update-mime-database: *.lirvo is application/x-lirvo"
+else
+  echo "update-mime-database not found: file type not checked"
 fi
 
 "$prefix/bin/lirvo-calc" 1 --example >/dev/null || fail "installed lirvo-calc 1 --example: exit $?"

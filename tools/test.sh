@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install_packages.sh g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
-  clang-format qt6-base-dev fonts-liberation poppler-utils
+  clang-format qt6-base-dev fonts-liberation poppler-utils dpkg-dev file desktop-file-utils
 
 echo "== format"
 tools/check_format.sh

@@ -1,0 +1,349 @@
+#include "casefiles/case_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "sections/cases.h"
+
+namespace lirvo::casefiles {
+namespace {
+
+// The case records are being reworked: these few lines are all that knows their layout.
+struct FieldKey {
+    int index;
+    std::string_view symbol;
+};
+
+std::string_view nameOf(const CalcCase& calc) {
+    return calc.name;
+}
+
+std::vector<FieldKey> inputSymbols(const CalcCase& calc) {
+    std::vector<FieldKey> keys;
+    for (const Field& f : calc.inputs())
+        keys.push_back({f.index, f.symbol});
+    return keys;
+}
+
+std::vector<FieldKey> resultSymbols(const CalcCase& calc) {
+    std::vector<FieldKey> keys;
+    for (const Field& f : calc.results())
+        keys.push_back({f.index, f.symbol});
+    return keys;
+}
+
+// Keys of the file.
+constexpr char kFormatKey[] = "formato";
+constexpr char kVersionKey[] = "versione";
+constexpr char kCaseKey[] = "caso";
+constexpr char kExampleKey[] = "esempio";
+constexpr char kInputsKey[] = "dati";
+constexpr char kResultsKey[] = "risultati";
+constexpr char kParticularsKey[] = "stampa";
+constexpr char kSectionKey[] = "sezione";
+constexpr char kMaterialsKey[] = "materiali";
+constexpr char kRckKey[] = "Rck";
+
+constexpr struct {
+    const char* key;
+    std::string Particulars::*text;
+} kParticularTexts[] = {
+    {"proprietario", &Particulars::owner},  {"edificio", &Particulars::building},
+    {"indirizzo", &Particulars::address},   {"comune", &Particulars::town},
+    {"struttura", &Particulars::structure},
+};
+
+// By SectionPlace.
+constexpr const char* kSectionPlaces[] = {"Incastro", "Mezzeria"};
+
+constexpr struct {
+    const char* key;
+    std::string Materials::*text;
+} kMaterialTexts[] = {
+    {"acciaio", &Materials::steel},
+    {"σc,adm", &Materials::sigmaCAdm},
+    {"σf,adm", &Materials::sigmaFAdm},
+};
+
+// What the user reads when a file is refused; %1 is the file's name.
+constexpr char kMissing[] = "IL FILE %1 NON ESISTE";
+constexpr char kFolder[] = "%1 È UNA CARTELLA, NON UN CALCOLO DI LIRVO";
+constexpr char kUnreadable[] = "IL FILE %1 NON SI PUÒ LEGGERE";
+constexpr char kEmpty[] = "IL FILE %1 È VUOTO";
+constexpr char kTooLarge[] = "IL FILE %1 È TROPPO GRANDE PER ESSERE UN CALCOLO DI LIRVO";
+constexpr char kNotACalculation[] = "IL FILE %1 NON È UN CALCOLO DI LIRVO";
+constexpr char kDamaged[] = "IL FILE %1 È DANNEGGIATO O INCOMPLETO (ERRORE AL BYTE %2)";
+constexpr char kNewerVersion[] = "IL FILE %1 È DI UNA VERSIONE PIÙ RECENTE (%2)";
+constexpr char kBadVersion[] = "IL FILE %1 HA UNA VERSIONE NON VALIDA";
+constexpr char kNoCase[] = "IL FILE %1 NON DICE QUALE CASO CALCOLA";
+constexpr char kUnknownCase[] = "IL FILE %1: CASO SCONOSCIUTO: %2";
+constexpr char kNoSuchInput[] = "IL FILE %1: IL CASO %2 NON HA IL DATO %3";
+constexpr char kNoSuchResult[] = "IL FILE %1: IL CASO %2 NON HA IL RISULTATO %3";
+constexpr char kInputNotText[] = "IL FILE %1: IL DATO %2 NON È UN TESTO";
+constexpr char kResultNotText[] = "IL FILE %1: IL RISULTATO %2 NON È UN TESTO";
+constexpr char kEntryNotText[] = "IL FILE %1: LA VOCE %2 NON È UN TESTO";
+constexpr char kEntryNotBool[] = "IL FILE %1: LA VOCE %2 NON È true O false";
+constexpr char kEntryNotGroup[] = "IL FILE %1: LA VOCE %2 NON È UN GRUPPO DI VOCI { }";
+constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È Incastro O Mezzeria, NON %2";
+constexpr char kRckNotWhole[] = "IL FILE %1: Rck NON È UN NUMERO INTERO";
+constexpr char kNotSaved[] = "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1";
+
+// Only a look at the start of a file decides whether it is text.
+constexpr qint64 kFirstBlock = 4096;
+
+QString q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+QString q(const QString& text) {
+    return text;
+}
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+template <typename... Args>
+std::string message(const char* pattern, const Args&... args) {
+    return QString::fromUtf8(pattern).arg(q(args)...).toStdString();
+}
+
+struct Refusal {
+    std::string message;
+};
+
+// Reads one file's object, refusing with the first thing wrong.
+class Reader {
+  public:
+    explicit Reader(QString fileName) : fileName_(std::move(fileName)) {}
+
+    template <typename... Args>
+    [[noreturn]] void refuse(const char* pattern, const Args&... args) const {
+        throw Refusal{message(pattern, fileName_, args...)};
+    }
+
+    std::string text(const QJsonValue& value, const char* notText, const QString& key) const {
+        if (!value.isString()) refuse(notText, key);
+        return value.toString().toStdString();
+    }
+
+    // A group of entries; an absent one is empty.
+    QJsonObject group(const QJsonObject& parent, const char* key) const {
+        const QJsonValue value = parent.value(q(key));
+        if (value.isUndefined()) return {};
+        if (!value.isObject()) refuse(kEntryNotGroup, q(key));
+        return value.toObject();
+    }
+
+    // Texts by symbol, each the symbol of one of the case's fields.
+    TextsBySymbol texts(const QJsonObject& parent, const char* key,
+                        const std::vector<FieldKey>& fields, std::string_view caseName,
+                        const char* notOfCase, const char* notText) const {
+        TextsBySymbol texts;
+        const QJsonObject entries = group(parent, key);
+        for (auto it = entries.begin(); it != entries.end(); ++it) {
+            const std::string symbol = it.key().toStdString();
+            if (std::ranges::none_of(fields, [&](const FieldKey& f) { return f.symbol == symbol; }))
+                refuse(notOfCase, q(caseName), it.key());
+            texts[symbol] = text(it.value(), notText, it.key());
+        }
+        return texts;
+    }
+
+  private:
+    QString fileName_;
+};
+
+void checkFormatAndVersion(const Reader& reader, const QJsonObject& object) {
+    if (object.value(kFormatKey) != QJsonValue(q(kFormatName))) reader.refuse(kNotACalculation);
+    const QJsonValue version = object.value(kVersionKey);
+    const double v = version.toDouble();
+    if (!version.isDouble() || v < 1 || v != std::floor(v)) reader.refuse(kBadVersion);
+    if (v > kFormatVersion) reader.refuse(kNewerVersion, QString::number(v, 'g', 17));
+}
+
+Particulars readParticulars(const Reader& reader, const QJsonObject& object) {
+    Particulars particulars;
+    const QJsonObject group = reader.group(object, kParticularsKey);
+    for (const auto& row : kParticularTexts)
+        if (group.contains(q(row.key)))
+            particulars.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, row.key);
+    if (group.contains(kSectionKey)) {
+        const std::string place = reader.text(group.value(kSectionKey), kEntryNotText, kSectionKey);
+        if (place == kSectionPlaces[1])
+            particulars.section = SectionPlace::kMidSpan;
+        else if (place != kSectionPlaces[0])
+            reader.refuse(kBadSection, q(place));
+    }
+    return particulars;
+}
+
+std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& object) {
+    if (!object.contains(kMaterialsKey)) return std::nullopt;
+    Materials materials;
+    const QJsonObject group = reader.group(object, kMaterialsKey);
+    for (const auto& row : kMaterialTexts)
+        if (group.contains(q(row.key)))
+            materials.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, q(row.key));
+    if (group.contains(kRckKey)) {
+        const QJsonValue rck = group.value(kRckKey);
+        const double v = rck.toDouble();
+        if (!rck.isDouble() || v != std::floor(v) || std::fabs(v) > 1e9)
+            reader.refuse(kRckNotWhole);
+        materials.rck = int(v);
+    }
+    return materials;
+}
+
+CaseFile parse(const Reader& reader, const QByteArray& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+        // Text that opens as an object was meant to be one: say where it breaks.
+        if (text.trimmed().startsWith('{')) reader.refuse(kDamaged, QString::number(error.offset));
+        reader.refuse(kNotACalculation);
+    }
+    if (!document.isObject()) reader.refuse(kNotACalculation);
+    const QJsonObject object = document.object();
+    checkFormatAndVersion(reader, object);
+
+    CaseFile file;
+    if (!object.contains(kCaseKey)) reader.refuse(kNoCase);
+    file.caseName = reader.text(object.value(kCaseKey), kEntryNotText, kCaseKey);
+    const CalcCase* calc = caseNamed(file.caseName);
+    if (!calc) reader.refuse(kUnknownCase, q(file.caseName));
+
+    if (object.contains(kExampleKey)) {
+        if (!object.value(kExampleKey).isBool()) reader.refuse(kEntryNotBool, kExampleKey);
+        file.example = object.value(kExampleKey).toBool();
+    }
+    file.inputs = reader.texts(object, kInputsKey, inputSymbols(*calc), file.caseName, kNoSuchInput,
+                               kInputNotText);
+    file.results = reader.texts(object, kResultsKey, resultSymbols(*calc), file.caseName,
+                                kNoSuchResult, kResultNotText);
+    file.particulars = readParticulars(reader, object);
+    file.materials = readMaterials(reader, object);
+    return file;
+}
+
+QJsonObject textsObject(const TextsBySymbol& texts) {
+    QJsonObject object;
+    for (const auto& [symbol, text] : texts)
+        object.insert(q(symbol), q(text));
+    return object;
+}
+
+QString shownName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? path : name;
+}
+
+}  // namespace
+
+const CalcCase* caseNamed(std::string_view name) {
+    for (const CalcCase* calc : allCases())
+        if (nameOf(*calc) == name) return calc;
+    return nullptr;
+}
+
+CaseFile captureCalculation(const CalcCase& calc, const CalcWindow& window) {
+    CaseFile file;
+    file.caseName = nameOf(calc);
+    file.example = window.exampleRequested();
+    for (const FieldKey& f : inputSymbols(calc))
+        file.inputs[std::string(f.symbol)] = window.fieldText(f.index);
+    for (const FieldKey& f : resultSymbols(calc))
+        file.results[std::string(f.symbol)] = window.fieldText(f.index);
+    return file;
+}
+
+FieldTexts inputTexts(const CaseFile& file, const CalcCase& calc) {
+    FieldTexts texts;
+    for (const FieldKey& f : inputSymbols(calc))
+        if (auto it = file.inputs.find(f.symbol); it != file.inputs.end())
+            texts[f.index] = it->second;
+    return texts;
+}
+
+QByteArray toJson(const CaseFile& file) {
+    QJsonObject particulars;
+    for (const auto& row : kParticularTexts)
+        particulars.insert(q(row.key), q(file.particulars.*row.text));
+    particulars.insert(kSectionKey, kSectionPlaces[int(file.particulars.section)]);
+
+    QJsonObject object;
+    object.insert(kCaseKey, q(file.caseName));
+    object.insert(kExampleKey, file.example);
+    object.insert(kInputsKey, textsObject(file.inputs));
+    object.insert(kResultsKey, textsObject(file.results));
+    object.insert(kParticularsKey, particulars);
+    if (file.materials) {
+        QJsonObject materials;
+        materials.insert(kRckKey, file.materials->rck);
+        for (const auto& row : kMaterialTexts)
+            materials.insert(q(row.key), q(*file.materials.*row.text));
+        object.insert(kMaterialsKey, materials);
+    }
+    // The format and its version open the file, where a reader looks first; the rest follows
+    // in the sorted order of QJsonObject. Both go into an object's text as Qt indents it.
+    QJsonObject head;
+    head.insert(kFormatKey, kFormatName);
+    head.insert(kVersionKey, kFormatVersion);
+    QByteArray text = QJsonDocument(head).toJson(QJsonDocument::Indented);
+    text.chop(3);  // "\n}\n"
+    return text + ",\n" + QJsonDocument(object).toJson(QJsonDocument::Indented).mid(2);
+}
+
+ReadOutcome parseCaseFile(const QByteArray& text, const QString& fileName) {
+    try {
+        return {parse(Reader(fileName), text), {}};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.message};
+    }
+}
+
+ReadOutcome readCaseFile(const QString& path) {
+    const QFileInfo info(path);
+    const QString name = shownName(path);
+    auto refused = [&](const char* pattern) { return ReadOutcome{{}, message(pattern, name)}; };
+    if (!info.exists()) return refused(kMissing);
+    if (info.isDir()) return refused(kFolder);
+    if (!info.isFile()) return refused(kNotACalculation);  // a device, a pipe, a socket
+    if (info.size() > kMaxFileSize) return refused(kTooLarge);
+    if (info.size() == 0) return refused(kEmpty);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return refused(kUnreadable);
+    QByteArray text = file.read(kFirstBlock);
+    if (text.contains('\0')) return refused(kNotACalculation);
+    // One byte more than allowed tells a file that grew since it was measured.
+    text += file.read(kMaxFileSize + 1 - text.size());
+    if (file.error() != QFileDevice::NoError) return refused(kUnreadable);
+    if (text.size() > kMaxFileSize) return refused(kTooLarge);
+    return parseCaseFile(text, name);
+}
+
+std::string writeCaseFile(const QString& path, const CaseFile& file) {
+    const QByteArray text = toJson(file);
+    // QSaveFile would put a regular file in place of a pipe or a device.
+    const QFileInfo existing(path);
+    const bool replaceable = !existing.exists() || existing.isFile();
+    // commit() alone misses a write that fails while the buffer is flushed, as on a full disk,
+    // and puts the cut text in place of the old file: flush first. Without a commit the
+    // temporary file is removed and the old file stays.
+    QSaveFile out(path);
+    if (replaceable && out.open(QIODevice::WriteOnly) && out.write(text) == text.size() &&
+        out.flush() && out.commit())
+        return {};
+    return message(kNotSaved, shownName(path));
+}
+
+}  // namespace lirvo::casefiles

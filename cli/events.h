@@ -1,0 +1,18 @@
+// The lines lirvo-calc prints for what a run did to its window, one event a line:
+//   FIELD <index> <symbol> <text>     MESSAGE <style> <title> <prompt>     NOTICE <text>
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "sections/event_log.h"
+#include "sections/frame.h"
+
+namespace lirvo::cli {
+
+// Appends the log's events, each line led by the prefix (empty, or a batch line's number or
+// a file's name, and a TAB).
+void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
+                  std::string& buffer);
+
+}  // namespace lirvo::cli

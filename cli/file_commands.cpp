@@ -1,0 +1,55 @@
+#include "cli/file_commands.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <ostream>
+
+#include "casefiles/case_file.h"
+#include "cli/calculator.h"
+#include "cli/events.h"
+
+namespace lirvo::cli {
+namespace {
+
+// Command-line arguments are file names in the system's encoding.
+QString filePath(std::string_view argument) {
+    return QFile::decodeName(QByteArray(argument.data(), qsizetype(argument.size())));
+}
+
+}  // namespace
+
+int runFiles(std::span<const std::string_view> paths, std::ostream& out) {
+    CalcFrame frame;
+    EventLog log;
+    std::string buffer;
+    int status = kResultsWritten;
+    for (std::string_view path : paths) {
+        const std::string prefix = paths.size() > 1 ? std::string(path) + '\t' : std::string();
+        const casefiles::ReadOutcome read = casefiles::readCaseFile(filePath(path));
+        buffer.clear();
+        if (!read.file) {
+            buffer.append(prefix).append("ERROR\t").append(read.message).append("\n");
+            status = kStoppedByMessage;
+        } else {
+            // The reader has checked the case: it is one of ours.
+            const CalcCase& calc = *casefiles::caseNamed(read.file->caseName);
+            const casefiles::FieldTexts texts = casefiles::inputTexts(*read.file, calc);
+            for (int index = 0; index < kFieldCount; ++index)
+                log.type(index, texts[index]);
+            log.requestExample(read.file->example);
+            log.forgetEvents();
+            frame.run(calc, log);
+            appendEvents(calc, log, prefix, buffer);
+            if (log.stoppedOnMessage()) status = kStoppedByMessage;
+        }
+        out << buffer;
+    }
+    out.flush();
+    return status;
+}
+
+std::string saveRun(std::string_view path, const CalcCase& calc, const EventLog& log) {
+    return casefiles::writeCaseFile(filePath(path), casefiles::captureCalculation(calc, log));
+}
+
+}  // namespace lirvo::cli

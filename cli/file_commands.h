@@ -1,0 +1,25 @@
+// lirvo-calc and case files: running the calculations files hold, and keeping a typed run in
+// one. The only part of lirvo-calc that reads or writes files (through Qt Core).
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "sections/event_log.h"
+#include "sections/frame.h"
+
+namespace lirvo::cli {
+
+// Runs each file's case on its input texts and example box and prints the events as for a
+// typed run; with several files each line is led by the file's name, as given, and a TAB. A
+// file that cannot be read gives ERROR and the reason, and the next file goes on. Returns 0
+// when every file ran to its results, 1 otherwise.
+int runFiles(std::span<const std::string_view> paths, std::ostream& out);
+
+// Keeps the calculation a run left in its log in a case file: the input texts, the example
+// box and the results. Returns the reason when the file was not written, empty otherwise.
+std::string saveRun(std::string_view path, const CalcCase& calc, const EventLog& log);
+
+}  // namespace lirvo::cli

@@ -1,0 +1,243 @@
+// Case files: worked examples kept and reopened, damaged files refused with their reason, and
+// saves that fail leaving the earlier file whole.
+#include "casefiles/case_file.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "sections/cases.h"
+#include "sections/event_log.h"
+
+namespace lirvo::casefiles {
+namespace {
+
+using ::testing::StartsWith;
+using namespace std::string_view_literals;
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
+}
+
+void put(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(text);
+}
+
+// The worked example of a case as the window leaves it, heading and materials filled in.
+CaseFile workedExample(const CalcCase& calc, EventLog& log) {
+    CalcFrame frame;
+    log.requestExample(true);
+    frame.run(calc, log);
+    CaseFile file = captureCalculation(calc, log);
+    file.particulars = {"Rossi Mario", "Abitazione", "Via Roma, 1",
+                        "Forlì",       "Trave 101",  SectionPlace::kMidSpan};
+    file.materials = Materials{250, "FeB44k", "85", "2200"};
+    return file;
+}
+
+TEST(CaseFile, EveryWorkedExampleReopensAsSavedAndRecomputesItsResults) {
+    QTemporaryDir dir;
+    for (const CalcCase* calc : allCases()) {
+        SCOPED_TRACE(std::string(calc->name));
+        EventLog example;
+        const CaseFile saved = workedExample(*calc, example);
+        const QString first = dir.filePath("first.lirvo"), second = dir.filePath("second.lirvo");
+        ASSERT_EQ(writeCaseFile(first, saved), "");
+        const ReadOutcome read = readCaseFile(first);
+        ASSERT_TRUE(read.file) << read.message;
+        EXPECT_EQ(*read.file, saved);
+        ASSERT_EQ(writeCaseFile(second, *read.file), "");
+        EXPECT_EQ(contents(second), contents(first));
+
+        // Each input text back in its own field: symbols of one case never collide.
+        const FieldTexts texts = inputTexts(*read.file, *calc);
+        size_t typed = 0;
+        for (int index = 0; index < kFieldCount; ++index) {
+            if (texts[index].empty()) continue;
+            ++typed;
+            EXPECT_EQ(texts[index], example.fieldText(index)) << "field " << index;
+        }
+        EXPECT_EQ(typed, read.file->inputs.size());
+
+        // Typed back without the example box, the texts give the results the file holds.
+        EventLog reopened;
+        for (int index = 0; index < kFieldCount; ++index)
+            reopened.type(index, texts[index]);
+        CalcFrame frame;
+        frame.run(*calc, reopened);
+        EXPECT_EQ(captureCalculation(*calc, reopened).results, read.file->results);
+    }
+}
+
+TEST(CaseFile, EveryCaseHasASampleFileOfItsWorkedExample) {
+    for (const CalcCase* calc : allCases()) {
+        const std::string name(calc->name);
+        const ReadOutcome read = readCaseFile(LIRVO_EXAMPLES_DIR "/" + q(name) + ".lirvo");
+        ASSERT_TRUE(read.file) << read.message;
+        EXPECT_EQ(read.file->caseName, name);
+        EXPECT_TRUE(read.file->example) << name;
+    }
+}
+
+TEST(CaseFile, UnknownKeysAreIgnoredAndAMissingInputIsEmpty) {
+    const QByteArray text = R"({"formato": "lirvo-caso", "versione": 1, "caso": "rett-verifica",
+        "dati": {"B": "25", "h": " 77 "}, "nota": [1, 2], "stampa": {"colore": 3}})";
+    const ReadOutcome read = parseCaseFile(text, "a.lirvo");
+    ASSERT_TRUE(read.file) << read.message;
+    const FieldTexts texts = inputTexts(*read.file, *caseNamed("rett-verifica"));
+    // Rectangular check: B in field 2, C in 3, h in 4.
+    EXPECT_EQ(texts[2], "25");
+    EXPECT_EQ(texts[3], "");
+    EXPECT_EQ(texts[4], " 77 ");
+    EXPECT_FALSE(read.file->example);
+    EXPECT_FALSE(read.file->materials);
+}
+
+// How a damaged file is made: from a good file's text, or otherwise.
+enum class Made { kReplaced, kCutBefore, kWhole, kSparse100MB, kFolder, kPipe, kNothing };
+
+struct DamagedFile {
+    const char* what;
+    Made made;
+    std::string_view text;  // what is replaced, where the cut falls, or the whole file
+    std::string_view with;
+    const char* message;  // how the user's message starts
+};
+
+// clang-format off
+const DamagedFile kDamaged[] = {
+    {"truncated", Made::kCutBefore, "\"esempio\"", "", "IL FILE x.lirvo È DANNEGGIATO O INCOMPLETO (ERRORE AL BYTE "},
+    {"not JSON", Made::kWhole, "Trave 101\nB=25\n", "", "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    {"JSON list", Made::kWhole, "[1, 2]", "", "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    {"other format", Made::kReplaced, "lirvo-caso", "lirvo-report", "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    {"newer version", Made::kReplaced, "\"versione\": 1", "\"versione\": 2", "IL FILE x.lirvo È DI UNA VERSIONE PIÙ RECENTE (2)"},
+    {"version 0.5", Made::kReplaced, "\"versione\": 1", "\"versione\": 0.5", "IL FILE x.lirvo HA UNA VERSIONE NON VALIDA"},
+    {"unknown case", Made::kReplaced, "\"rett-verifica\"", "\"xyz\"", "IL FILE x.lirvo: CASO SCONOSCIUTO: xyz"},
+    {"case by code", Made::kReplaced, "\"rett-verifica\"", "\"1\"", "IL FILE x.lirvo: CASO SCONOSCIUTO: 1"},
+    {"no case", Made::kReplaced, "\"caso\"", "\"caso0\"", "IL FILE x.lirvo NON DICE QUALE CASO CALCOLA"},
+    {"number for a text", Made::kReplaced, "\"Af\": \"8.04\"", "\"Af\": 8.04", "IL FILE x.lirvo: IL DATO Af NON È UN TESTO"},
+    {"input of another case", Made::kReplaced, "\"Af'\"", "\"σc\"", "IL FILE x.lirvo: IL CASO rett-verifica NON HA IL DATO σc"},
+    {"result of another case", Made::kReplaced, "\"J\"", "\"Af\"", "IL FILE x.lirvo: IL CASO rett-verifica NON HA IL RISULTATO Af"},
+    {"example box as text", Made::kReplaced, "\"esempio\": true", "\"esempio\": \"si\"", "IL FILE x.lirvo: LA VOCE esempio NON È true O false"},
+    {"inputs as a list", Made::kReplaced, "\"dati\": {", "\"dati\": [{}], \"x\": {", "IL FILE x.lirvo: LA VOCE dati NON È UN GRUPPO DI VOCI"},
+    {"unknown section", Made::kReplaced, "Mezzeria", "Appoggio", "IL FILE x.lirvo: LA SEZIONE È Incastro O Mezzeria, NON Appoggio"},
+    {"owner as number", Made::kReplaced, "\"Rossi Mario\"", "7", "IL FILE x.lirvo: LA VOCE proprietario NON È UN TESTO"},
+    {"Rck with decimals", Made::kReplaced, "\"Rck\": 250", "\"Rck\": 250.5", "IL FILE x.lirvo: Rck NON È UN NUMERO INTERO"},
+    // Binary, not a damaged text: a NUL within a text would otherwise break the JSON there.
+    {"NUL bytes", Made::kReplaced, "Rossi Mario", "Rossi\0Mario"sv, "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    {"empty", Made::kWhole, "", "", "IL FILE x.lirvo È VUOTO"},
+    {"100 MB", Made::kSparse100MB, "", "", "IL FILE x.lirvo È TROPPO GRANDE PER ESSERE UN CALCOLO DI LIRVO"},
+    {"folder", Made::kFolder, "", "", "x.lirvo È UNA CARTELLA, NON UN CALCOLO DI LIRVO"},
+    {"named pipe", Made::kPipe, "", "", "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    {"missing", Made::kNothing, "", "", "IL FILE x.lirvo NON ESISTE"},
+};
+// clang-format on
+
+QByteArray bytes(std::string_view text) {
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+TEST(CaseFile, DamagedFilesAreRefusedWithTheirReason) {
+    EventLog log;
+    const QByteArray good = toJson(workedExample(*caseNamed("rett-verifica"), log));
+    for (const DamagedFile& row : kDamaged) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.lirvo");
+        const QByteArray text = bytes(row.text);
+        ASSERT_TRUE((row.made != Made::kReplaced && row.made != Made::kCutBefore) ||
+                    good.contains(text));
+        switch (row.made) {
+            case Made::kReplaced:
+                put(path, QByteArray(good).replace(text, bytes(row.with)));
+                break;
+            case Made::kCutBefore:
+                put(path, good.left(good.indexOf(text)));
+                break;
+            case Made::kWhole:
+                put(path, text);
+                break;
+            case Made::kSparse100MB: {
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(100 << 20));
+                break;
+            }
+            case Made::kFolder:
+                ASSERT_TRUE(QDir(dir.path()).mkdir("x.lirvo"));
+                break;
+            case Made::kPipe:
+                ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                break;
+            case Made::kNothing:
+                break;
+        }
+        const ReadOutcome read = readCaseFile(path);
+        EXPECT_FALSE(read.file);
+        EXPECT_THAT(read.message, StartsWith(row.message));
+    }
+}
+
+// A failed save must leave the earlier file as it was, and nothing beside it.
+void expectSaveRefusedKeepingTheOldFile(const QTemporaryDir& dir, const QString& path) {
+    EventLog log;
+    EXPECT_EQ(
+        writeCaseFile(path, workedExample(*caseNamed("t-verifica"), log)),
+        "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE " + QFileInfo(path).fileName().toStdString());
+    EXPECT_EQ(contents(path), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"x.lirvo"});
+}
+
+TEST(CaseFile, SaveOnAFullDiskLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.lirvo");
+    put(path, "old");
+    // The size limit of the process stands in for a full disk: writes beyond 100 bytes fail.
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectSaveRefusedKeepingTheOldFile(dir, path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+TEST(CaseFile, SaveInAReadOnlyFolderLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.lirvo");
+    put(path, "old");
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    if (access(QFile::encodeName(dir.path()).constData(), W_OK) == 0) {
+        chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        GTEST_SKIP() << "this user writes into read-only folders (root)";
+    }
+    expectSaveRefusedKeepingTheOldFile(dir, path);
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+}
+
+TEST(CaseFile, SaveNeverReplacesAPipe) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.lirvo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EventLog log;
+    EXPECT_NE(writeCaseFile(path, workedExample(*caseNamed("rett-verifica"), log)), "");
+    EXPECT_FALSE(QFileInfo(path).isFile());
+}
+
+}  // namespace
+}  // namespace lirvo::casefiles
