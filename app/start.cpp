@@ -24,8 +24,9 @@ int start(int argc, char** argv) {
     ui::ModalMessageBoxes messages;
     ui::DefaultPrinter printer;
     ui::ModalSaveDialogs saveDialogs;
+    ui::ModalCaseFileDialogs caseFileDialogs;
     CalcFrame calculations;  // holds the calculation code for the whole run
-    FrmVerifica window(calculations, {screen, messages, printer, saveDialogs});
+    FrmVerifica window(calculations, {screen, messages, printer, saveDialogs, caseFileDialogs});
     window.show();
     return application.exec();
 }

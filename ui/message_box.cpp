@@ -1,6 +1,7 @@
 #include "ui/message_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lirvo::ui {
 namespace {
@@ -38,9 +39,30 @@ void ModalMessageBoxes::show(QWidget* parent, const std::string& prompt, Message
     box.exec();
 }
 
+Answer ModalMessageBoxes::ask(QWidget* parent, const std::string& prompt) {
+    QMessageBox box(parent);
+    box.setWindowTitle(kApplicationTitle);
+    box.setText(QString::fromStdString(prompt));
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton("Sì", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("No", QMessageBox::NoRole);
+    box.addButton("Annulla", QMessageBox::RejectRole);  // also Escape and the close button
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::kYes;
+    if (box.clickedButton() == no) return Answer::kNo;
+    return Answer::kCancel;
+}
+
 void MessageRecorder::show(QWidget*, const std::string& prompt, MessageStyle style,
                            const std::string& title) {
     shown_.push_back({prompt, style, boxTitle(title)});
+}
+
+Answer MessageRecorder::ask(QWidget*, const std::string& prompt) {
+    asked_.push_back(prompt);
+    return answer;
 }
 
 }  // namespace lirvo::ui

@@ -1,8 +1,9 @@
 // What the windows need of the platform beyond their own widgets, in one place so that tests
-// can put a fixed screen, a recorder of message boxes, a PDF file for the printer and a fixed
-// answer for the save dialog in place of the real ones.
+// can put a fixed screen, a recorder of message boxes, a PDF file for the printer and fixed
+// answers for the file dialogs in place of the real ones.
 #pragma once
 
+#include "ui/file_dialogs.h"
 #include "ui/message_box.h"
 #include "ui/printer.h"
 #include "ui/screen.h"
@@ -14,6 +15,7 @@ struct Platform {
     MessageBoxes& messages;
     Printer& printer;
     SaveDialogs& saveDialogs;
+    CaseFileDialogs& caseFileDialogs;
 };
 
 }  // namespace lirvo::ui

@@ -1,6 +1,6 @@
 // A main window on a fixed 1024 × 768 screen (15360 × 11520 twips) with a recorder in place of
-// the message box, a PDF file in place of the printer and a fixed answer in place of the save
-// dialog. A watchdog fails the test and closes any modal window other than the print-data
+// the message box, a PDF file in place of the printer and fixed answers in place of the file
+// dialogs. A watchdog fails the test and closes any modal window other than the print-data
 // window (which never waits) that still appears, so no test can hang on one.
 #pragma once
 
@@ -45,7 +45,7 @@ class MainWindowTest : public testing::Test {
         });
         watchdog_.start(50);
         window_ = std::make_unique<app::FrmVerifica>(
-            calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_});
+            calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_, caseFiles_});
         window_->show();
     }
 
@@ -90,6 +90,7 @@ class MainWindowTest : public testing::Test {
     ui::MessageRecorder messages_;
     TestPrinter printer_;
     ui::FixedSaveChoice saveDialogs_;
+    ui::FixedCaseFileChoice caseFiles_;
     CalcFrame calculations_;
     QTimer watchdog_;
     std::unique_ptr<app::FrmVerifica> window_;

@@ -69,8 +69,9 @@ int main(int argc, char** argv) {
     lirvo::ui::MessageRecorder messages;
     ShotPrinter printer;
     lirvo::ui::FixedSaveChoice noSaving;
+    lirvo::ui::FixedCaseFileChoice noFiles;
     lirvo::CalcFrame calculations;
-    FrmVerifica window(calculations, {screen, messages, printer, noSaving});
+    FrmVerifica window(calculations, {screen, messages, printer, noSaving, noFiles});
     window.show();
     QTest::qWait(200);
     window.grab().save(out.filePath("start.png"));
@@ -114,11 +115,13 @@ int main(int argc, char** argv) {
                lirvo::kAttentionTitle);
     pictureBox("box-0.png");
     boxes.show(&window, "MANCA L'ALTEZZA DELLA TRAVE", lirvo::MessageStyle::kPlain, "");
+    pictureBox("box-domanda.png");
+    boxes.ask(&window, "Salvare le modifiche a trave-101.lirvo?");
 
     // The report on a machine without a printer, through the real boxes and save dialog.
     NoPrinter none;
     lirvo::ui::ModalSaveDialogs saveDialogs;
-    FrmVerifica plain(calculations, {screen, boxes, none, saveDialogs});
+    FrmVerifica plain(calculations, {screen, boxes, none, saveDialogs, noFiles});
     plain.show();
     auto& p = plain.elements();
     clickOption(p.sectionOption(0));
