@@ -20,8 +20,6 @@ constexpr const char* kDefaultTexts[5] = {
     "Spoleto (PG)",     "Trave tra murature",
 };
 
-constexpr const char* kSectionPlaces[2] = {"Incastro", "Mezzeria"};
-
 constexpr int kCalculationRow = 5;
 constexpr double kCaptionPoints = 12, kTextPoints = 14, kListPoints = 12;
 constexpr float kCaptionHeight = 300, kSectionCaptionHeight = 350;
@@ -60,6 +58,9 @@ void FrmStampa::createElements() {
     e_.cmdOk->setDefault(true);
     connect(e_.cmdOk.get(), &QPushButton::clicked, this, &FrmStampa::confirmPrint);
     connect(e_.cmdFine.get(), &QPushButton::clicked, this, &QDialog::hide);
+    for (auto& text : e_.text1)
+        connect(text.get(), &QLineEdit::textEdited, this, &FrmStampa::particularsEdited);
+    connect(e_.cmbsezioni.get(), &QComboBox::activated, this, &FrmStampa::particularsEdited);
     QWidget* const order[] = {e_.text1[0].get(), e_.text1[1].get(), e_.text1[2].get(),
                               e_.text1[3].get(), e_.text1[4].get(), e_.cmbsezioni.get(),
                               e_.cmdOk.get(),    e_.cmdFine.get()};
@@ -162,6 +163,15 @@ Particulars FrmStampa::particulars() const {
         p[i] = e_.text1[i]->text();
     p[5] = e_.cmbsezioni->itemText(e_.cmbsezioni->currentIndex());
     return p;
+}
+
+void FrmStampa::setParticulars(const Particulars& particulars) {
+    for (int i = 0; i < 5; ++i) {
+        e_.text1[i]->setText(particulars[i]);
+        e_.text1[i]->setCursorPosition(0);
+    }
+    const int place = e_.cmbsezioni->findText(particulars[5]);
+    if (place >= 0) e_.cmbsezioni->setCurrentIndex(place);
 }
 
 void FrmStampa::confirmPrint() {

@@ -19,6 +19,8 @@ namespace lirvo::report {
 // Owner, building, address, town, structure, then the section ("Incastro" or "Mezzeria").
 inline constexpr int kParticularCount = 6;
 using Particulars = std::array<QString, kParticularCount>;
+// Where the section lies along the member, as the list offers it.
+inline constexpr std::array<const char*, 2> kSectionPlaces = {"Incastro", "Mezzeria"};
 
 struct PrintDataElements {
     std::array<ui::Element<QLabel>, 7> label1;    // row captions
@@ -39,6 +41,9 @@ class FrmStampa : public QDialog {
     // follows the calculation that ran last, so the report never names another section.
     void showFor(std::int16_t calculationCode);
     Particulars particulars() const;
+    // Puts back particulars kept in a case file; a section the list does not offer leaves the
+    // list as it is.
+    void setParticulars(const Particulars& particulars);
 
     const PrintDataElements& elements() const { return e_; }
     const ui::Placed& placement() const { return window_; }
@@ -46,6 +51,8 @@ class FrmStampa : public QDialog {
   signals:
     // OK was pressed and the notice that printing starts was dismissed.
     void printRequested();
+    // The user typed into a particular or picked a section.
+    void particularsEdited();
 
   private:
     // The load: the window on the screen, then its list, rows and buttons (W × H twips).
