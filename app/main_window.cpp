@@ -1,11 +1,14 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
 
+#include "app/case_document.h"
+#include "app/menu_bar.h"
 #include "panels/field_panel.h"
 #include "panels/schematic.h"
 #include "report/report_printing.h"
@@ -59,6 +62,9 @@ FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
     window_ = ui::Placed(this, platform_.screen, 0, 0);
     elements_ = createElements(this, platform_.screen);
     load();
+    document_ = std::make_unique<CaseDocument>(*this, platform_);
+    menuBar_ = new MenuBar(*this, *document_, platform_);
+    placeMenuBar();
 }
 
 FrmVerifica::~FrmVerifica() = default;
@@ -187,10 +193,33 @@ void FrmVerifica::placePrintHeading() {
     e.frame4.setVisible(false);
 }
 
+// The menu bar stands above the layout: the window grows by the bar's height and the surface,
+// which holds every element, starts below the bar, so every position in twips keeps its place.
+void FrmVerifica::placeMenuBar() {
+    const int width = ui::toPixels(window_.widthTwips(), platform_.screen);
+    const int height = ui::toPixels(window_.heightTwips(), platform_.screen);
+    const int bar = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width, bar);
+    menuBar_->raise();
+    resize(width, height + bar);
+    elements_->surface->setGeometry(0, bar, width, height);
+}
+
 void FrmVerifica::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The client area follows the window; the layout keeps the twips of its last load.
-    if (elements_) elements_->surface->resize(size());
+    // The client area below the menu bar follows the window; the layout keeps the twips of
+    // its last load.
+    if (!elements_ || !menuBar_) return;
+    const int bar = menuBar_->height();
+    menuBar_->resize(width(), bar);
+    elements_->surface->setGeometry(0, bar, width(), height() - bar);
+}
+
+void FrmVerifica::closeEvent(QCloseEvent* event) {
+    if (document_ && !document_->maySetAside())
+        event->ignore();
+    else
+        event->accept();
 }
 
 void FrmVerifica::reload() {
@@ -199,6 +228,7 @@ void FrmVerifica::reload() {
     elements_->surface->deleteLater();
     elements_ = createElements(this, platform_.screen);
     load();
+    placeMenuBar();
     elements_->surface->show();
     emit reloaded();
 }
@@ -228,7 +258,8 @@ void FrmVerifica::connectCommands() {
     for (auto& text : e.fields.text1)
         connect(text.get(), &QLineEdit::returnPressed, this, &FrmVerifica::compute);
     connect(e.ckes.get(), &QCheckBox::clicked, this, &FrmVerifica::exampleToggled);
-    connect(e.cmdAzzera.get(), &QPushButton::clicked, this, &FrmVerifica::reload);
+    connect(e.cmdAzzera.get(), &QPushButton::clicked, this,
+            [this] { document_->newCalculation(); });
     connect(e.cmdAiuto.get(), &QPushButton::clicked, this, &FrmVerifica::toggleHelp);
     connect(e.rtb1.get(), &ui::RichTextBox::doubleClicked, this,
             [this] { elements_->rtb1.setVisible(false); });
@@ -307,17 +338,23 @@ void FrmVerifica::toggleHelp() {
 void FrmVerifica::openPrintData() {
     const std::int16_t code = calculations_.code();
     if (code == 0) return;  // nothing calculated yet: nothing to print
+    printData().showFor(code);
+}
+
+report::FrmStampa& FrmVerifica::printData() {
     if (!printData_) {
-        printData_ = std::make_unique<report::FrmStampa>(platform_, code, this);
+        printData_ = std::make_unique<report::FrmStampa>(platform_, calculations_.code(), this);
         connect(printData_.get(), &report::FrmStampa::printRequested, this,
                 &FrmVerifica::printReport);
+        connect(printData_.get(), &report::FrmStampa::particularsEdited, this,
+                &FrmVerifica::particularsEdited);
     }
-    printData_->showFor(code);
+    return *printData_;
 }
 
 void FrmVerifica::printReport() {
     MainElements& e = *elements_;
-    report::ReportElements page{.window = *this,
+    report::ReportElements page{.window = *e.surface,  // the window below its menu bar
                                 .surface = *e.surface,
                                 .frames = {&e.frame1, &e.frame2, &e.frame3, &e.frame4},
                                 .exampleBox = e.ckes,
@@ -332,6 +369,7 @@ void FrmVerifica::printReport() {
 }
 
 void FrmVerifica::fine() {
+    if (!close()) return;  // the question about a changed case file was cancelled
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

@@ -6,6 +6,8 @@
 //   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class)
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
 //   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport
+//   the menu bar             -> app/menu_bar: the commands above, and the case file's
+//                               commands in app/case_document (open, save, modified mark)
 //
 // The window keeps all geometry in twips through ui/, and reaches the screen and the message
 // box and the printer only through the platform it is given, so tests run it with a fixed
@@ -24,6 +26,9 @@
 #include "ui/platform.h"
 
 namespace lirvo::app {
+
+class CaseDocument;
+class MenuBar;
 
 class FrmVerifica : public QWidget, public CalcWindow {
     Q_OBJECT
@@ -48,15 +53,30 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double outerWidth() const { return width_; }
     double outerHeight() const { return height_; }
     std::int16_t calculationCode() const { return calculations_.code(); }
-    // The print-data window, once the first "Stampa" after a calculation has loaded it.
+    // The print-data window, once it is loaded: by the first "Stampa" after a calculation, or
+    // by a case file opened or saved.
     report::FrmStampa* printDataWindow() const { return printData_.get(); }
+    // The print-data window, loaded (hidden) if it was not yet.
+    report::FrmStampa& printData();
+    CaseDocument& caseDocument() { return *document_; }
+    MenuBar& menuBar() { return *menuBar_; }
+    CaseChoice currentChoice() const;
+
+    // Empties the window and loads it anew, without asking about its case file.
+    void reload();
+    // "Fine": closes the window, unless the question about its case file is cancelled, and
+    // ends the program.
+    void fine();
 
   signals:
-    // The window was emptied and loaded anew ("Azzera").
+    // The window was emptied and loaded anew ("Azzera", "Nuovo", opening a case file).
     void reloaded();
+    // The user changed a particular in the print-data window.
+    void particularsEdited();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // The load, step by step: the window on the screen, then its groups of elements.
@@ -68,7 +88,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void placeLines();
     void placeHelpAndUnits();
     void placePrintHeading();
-    void reload();
+    void placeMenuBar();
     void connectCommands();
     void setTabOrder();
 
@@ -77,14 +97,12 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void geometriaP();
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
-    CaseChoice currentChoice() const;
 
     void compute();
     void exampleToggled(bool checked);
     void toggleHelp();
     void openPrintData();
     void printReport();
-    void fine();
 
     CalcFrame& calculations_;
     ui::Platform platform_;
@@ -93,6 +111,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     std::unique_ptr<MainElements> elements_;
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;
+    std::unique_ptr<CaseDocument> document_;
+    MenuBar* menuBar_ = nullptr;  // a child of the window
 };
 
 }  // namespace lirvo::app

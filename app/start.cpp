@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/case_document.h"
 #include "app/main_window.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
@@ -28,7 +29,12 @@ int start(int argc, char** argv) {
     CalcFrame calculations;  // holds the calculation code for the whole run
     FrmVerifica window(calculations, {screen, messages, printer, saveDialogs, caseFileDialogs});
     window.show();
+    openArguments(window, QApplication::arguments());
     return application.exec();
+}
+
+void openArguments(FrmVerifica& window, const QStringList& arguments) {
+    if (arguments.size() > 1) window.caseDocument().openFile(arguments[1]);
 }
 
 }  // namespace lirvo::app

@@ -2,6 +2,7 @@
 // the example box, "Azzera", "Aiuto".
 #include <QDir>
 
+#include "app/menu_bar.h"
 #include "sections/tee_check.h"
 #include "tests/window/window_fixture.h"
 
@@ -49,9 +50,13 @@ TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
     EXPECT_EQ(e().frame1.leftTwips(), 614.4f);
     EXPECT_EQ(e().frame1.topTwips(), 207.36f);
     EXPECT_EQ(e().cmdelab.topTwips(), 8501.76f);
-    // 15 twips a pixel: the window shows at 819 × 691 pixels.
-    EXPECT_EQ(window().width(), 819);
-    EXPECT_EQ(window().height(), 691);
+    // 15 twips a pixel: the layout shows at 819 × 691 pixels, below the menu bar, and the
+    // window is that much taller.
+    const int bar = window().menuBar().height();
+    EXPECT_GT(bar, 10);
+    EXPECT_EQ(window().menuBar().geometry(), QRect(0, 0, 819, bar));
+    EXPECT_EQ(e().surface->geometry(), QRect(0, bar, 819, 691));
+    EXPECT_EQ(window().size(), QSize(819, 691 + bar));
     // The third operation at 0.7 of its frame's height; command buttons keep their size.
     EXPECT_EQ(e().option[5].topTwips(), static_cast<float>(0.7 * e().frame2.heightTwips()));
     EXPECT_EQ(e().option[5].widthTwips(), static_cast<float>(0.8 * e().frame2.widthTwips()));

@@ -1,0 +1,80 @@
+#include "app/menu_bar.h"
+
+#include <QFileInfo>
+#include <QMenu>
+
+#include "app/case_document.h"
+#include "app/main_window.h"
+
+namespace lirvo::app {
+namespace {
+
+// The version is the project's (CMakeLists.txt), the licence is set beside it.
+constexpr char kAboutTitle[] = "Informazioni su lirvo";
+constexpr char kAbout[] =
+    "lirvo " LIRVO_VERSION
+    "\n\nCalcolo di travi e pilastri in cemento armato alle tensioni ammissibili, "
+    "sezione fessurata."
+    "\n\nUnità di misura: CM e Kg"
+    "\n\nLicenza: " LIRVO_LICENCE;
+
+}  // namespace
+
+MenuBar::MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform)
+    : QMenuBar(&window), window_(window), document_(document), platform_(platform) {
+    // Always inside the window, where the layout below it expects it, even on a desktop that
+    // gathers the menus of programs at the top of the screen.
+    setNativeMenuBar(false);
+    buildFileMenu();
+    buildHelpMenu();
+    connect(&document_, &CaseDocument::recentFilesChanged, this, &MenuBar::listRecentFiles);
+}
+
+void MenuBar::buildFileMenu() {
+    file_ = addMenu("&File");
+    file_->setToolTipsVisible(true);  // a recent file's whole path
+    file_->addAction("&Nuovo", [this] { document_.newCalculation(); });
+    file_->addAction("&Apri…", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { document_.open(); });
+    file_->addAction("&Salva", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { document_.save(); });
+    file_->addAction("Salva con &nome…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                     [this] { document_.saveAs(); });
+    file_->addSeparator();
+    recentEnd_ = file_->addSeparator();
+    listRecentFiles();
+    file_->addAction("S&tampa…", [this] { window_.elements().cmdStampa->click(); });
+    // Other ways of putting the calculation out (a report as a PDF file) go here, beside
+    // "Stampa…".
+    file_->addSeparator();
+    file_->addAction("&Esci", [this] { window_.fine(); });
+}
+
+void MenuBar::listRecentFiles() {
+    // An entry may be the one whose click got here: it goes once the click has returned.
+    for (QAction* action : recent_) {
+        file_->removeAction(action);
+        action->deleteLater();
+    }
+    recent_.clear();
+    int number = 0;
+    for (const QString& path : document_.recentFiles().paths()) {
+        QString name = QFileInfo(path).fileName();
+        name.replace("&", "&&");
+        auto* action = new QAction(QString("&%1 %2").arg(++number).arg(name), file_);
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { document_.openFile(path); });
+        file_->insertAction(recentEnd_, action);
+        recent_.append(action);
+    }
+}
+
+void MenuBar::buildHelpMenu() {
+    help_ = addMenu("&Aiuto");
+    help_->addAction("&Guida", [this] { window_.elements().cmdAiuto->click(); });
+    help_->addAction(kAboutTitle, [this] { showAbout(); });
+}
+
+void MenuBar::showAbout() {
+    platform_.messages.show(&window_, kAbout, MessageStyle::kInformation, kAboutTitle);
+}
+
+}  // namespace lirvo::app

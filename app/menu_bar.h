@@ -1,0 +1,43 @@
+// The menu bar of the main window, above its layout: "File" and "Aiuto". Each entry runs a
+// command the window or its case file already has; the buttons stay as they were.
+#pragma once
+
+#include <QList>
+#include <QMenuBar>
+
+#include "ui/platform.h"
+
+class QAction;
+class QMenu;
+
+namespace lirvo::app {
+
+class CaseDocument;
+class FrmVerifica;
+
+class MenuBar : public QMenuBar {
+    Q_OBJECT
+  public:
+    MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform);
+
+    QMenu* fileMenu() const { return file_; }
+    QMenu* helpMenu() const { return help_; }
+    // One entry per recent file, newest first.
+    const QList<QAction*>& recentFileActions() const { return recent_; }
+
+  private:
+    void buildFileMenu();
+    void buildHelpMenu();
+    void listRecentFiles();
+    void showAbout();
+
+    FrmVerifica& window_;
+    CaseDocument& document_;
+    ui::Platform platform_;
+    QMenu* file_ = nullptr;
+    QMenu* help_ = nullptr;
+    QList<QAction*> recent_;
+    QAction* recentEnd_ = nullptr;  // the separator below the recent files
+};
+
+}  // namespace lirvo::app
