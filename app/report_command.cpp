@@ -15,8 +15,9 @@ namespace {
 
 constexpr char kOption[] = "--relazione";
 constexpr char kForce[] = "--force";
-constexpr char kUsage[] = "uso: lirvo --relazione [--force] RELAZIONE.pdf CALCOLO.lirvo...\n"
-                          "     (RELAZIONE.pdf \"-\": la relazione va sull'uscita standard)\n";
+constexpr char kUsage[] =
+    "uso: lirvo --relazione [--force] RELAZIONE.pdf CALCOLO.lirvo...\n"
+    "     (RELAZIONE.pdf \"-\": la relazione va sull'uscita standard)\n";
 enum Status { kAllReported = 0, kSomeNotReported = 1, kNothingWritten = 2 };
 
 int fail(const std::string& message) {
@@ -53,8 +54,7 @@ int runReportCommand(int argc, char** argv) {
         if (QFileInfo(out).suffix().compare("lirvo", Qt::CaseInsensitive) == 0)
             return fail("la relazione non va scritta su un file di calcolo: " + out.toStdString());
         if (QFileInfo::exists(out) && !force)
-            return fail("il file " + out.toStdString() +
-                        " esiste già: --force per sostituirlo");
+            return fail("il file " + out.toStdString() + " esiste già: --force per sostituirlo");
     }
 
     // The report needs fonts but no screen: the offscreen platform serves wherever it runs.
@@ -68,7 +68,8 @@ int runReportCommand(int argc, char** argv) {
         entries.push_back(report::readReportEntry(operands[i]));
     const report::RenderedReport rendered = report::renderReport(entries, report::reportDate());
     if (toStandardOutput) {
-        const size_t written = std::fwrite(rendered.pdf.constData(), 1, rendered.pdf.size(), stdout);
+        const size_t written =
+            std::fwrite(rendered.pdf.constData(), 1, rendered.pdf.size(), stdout);
         if (written != size_t(rendered.pdf.size()) || std::fflush(stdout) != 0)
             return fail("impossibile scrivere la relazione sull'uscita standard");
     } else if (const std::string message = report::writeReportFile(out, rendered.pdf);

@@ -52,8 +52,12 @@ QString caseInWords(const CalcCase& calc) {
 
 // Symbol, description, the text as the window shows it, its unit, and the same number in SI.
 Row row(const Field& field, const std::string& text) {
-    Row r{q(field.symbol), q(description(field.quantity)), q(text).simplified(),
-          q(unitText(field.unit())), {}, {}};
+    Row r{q(field.symbol),
+          q(description(field.quantity)),
+          q(text).simplified(),
+          q(unitText(field.unit())),
+          {},
+          {}};
     if (r.value.isEmpty()) return r;
     const double value = readNumber(text);
     const std::optional<SiValue> si = toSi(value, field.unit());
@@ -204,8 +208,8 @@ class Composer {
             qsizetype lineCount = 1;
             for (size_t c = 0; c < columns.size(); ++c) {
                 const double inner = mm(columns[c].widthMm) - (columns.size() > 1 ? 2 * pad : 0);
-                cells.push_back(wrapLines(c < size_t(rows[r].size()) ? rows[r][c] : QString(), fm,
-                                          inner));
+                cells.push_back(
+                    wrapLines(c < size_t(rows[r].size()) ? rows[r][c] : QString(), fm, inner));
                 lineCount = std::max(lineCount, cells.back().size());
             }
             const double height = lineCount * fm.lineSpacing() + (columns.size() > 1 ? pad : 0);
@@ -216,7 +220,8 @@ class Composer {
                 if (tinted) p.fillRect(QRectF(x0, top + y, width, height), QColor(225, 225, 225));
                 if (ruled) {
                     p.setPen(QPen(QColor(160, 160, 160), mm(0.15)));
-                    p.drawLine(QPointF(x0, top + y + height), QPointF(x0 + width, top + y + height));
+                    p.drawLine(QPointF(x0, top + y + height),
+                               QPointF(x0 + width, top + y + height));
                 }
                 p.setPen(Qt::black);
                 p.setFont(cellFont);
@@ -227,9 +232,10 @@ class Composer {
                     const double cellLeft = x + (ruled ? pad : 0);
                     for (qsizetype l = 0; l < cells[c].size(); ++l) {
                         const double w = metrics.horizontalAdvance(cells[c][l]);
-                        const double at = columns[c].align & Qt::AlignRight ? cellLeft + inner - w
-                                                                             : cellLeft;
-                        drawText(p, QPointF(at, top + y + pad / 2 * ruled + ascent + l * lineSpacing),
+                        const double at =
+                            columns[c].align & Qt::AlignRight ? cellLeft + inner - w : cellLeft;
+                        drawText(p,
+                                 QPointF(at, top + y + pad / 2 * ruled + ascent + l * lineSpacing),
                                  cells[c][l]);
                     }
                     x += mm(columns[c].widthMm);
@@ -314,14 +320,16 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     for (const QString& notice : s.notices)
         c.paragraph("Avviso del calcolo: " + notice, font(9, true));
     c.space(2);
-    if (s.figure.paint) c.figure(s.figure.paint, std::clamp(s.figure.aspect * width / mm(1), 30.0, 56.0));
+    if (s.figure.paint)
+        c.figure(s.figure.paint, std::clamp(s.figure.aspect * width / mm(1), 30.0, 56.0));
     c.space(2);
     const QFont body = font(9);
     c.paragraph(q(s.figure.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
-        c.paragraph("Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
-                    "verifica.",
-                    body);
+        c.paragraph(
+            "Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
+            "verifica.",
+            body);
     } else {
         c.paragraph(QString("Tensioni ammissibili (%1): σc,adm = %2 Kg/cmq, σf,adm = %3 Kg/cmq.")
                         .arg(s.allowablesSource, stress(*s.allowables.sigmaC),

@@ -104,7 +104,8 @@ void paintFigure(QPainter& p, const QRectF& r, const SectionModel& m, const Sect
     p.setPen(QPen(Qt::black, line / 5));
     for (size_t i = 0; i < m.steel.size(); ++i) {
         if (m.steel[i].area <= 0) continue;
-        const double sigma = s.steelStress[i], end = fAxis + sigma * fScale, at = y(m.steel[i].depth);
+        const double sigma = s.steelStress[i], end = fAxis + sigma * fScale,
+                     at = y(m.steel[i].depth);
         p.drawLine(QPointF(fAxis, at), QPointF(end, at));
         label(sigma >= 0 ? end + gap / 4 : end - gap / 4, at + fm.ascent() / 2 - fm.descent(),
               shortNumber(sigma), sigma >= 0 ? Qt::AlignLeft : Qt::AlignRight);
@@ -116,7 +117,8 @@ void paintFigure(QPainter& p, const QRectF& r, const SectionModel& m, const Sect
         label(cAxis + gap / 2, y(*s.x) + (s.topCompressed ? fm.ascent() + line / 6 : -line / 4),
               "asse neutro x = " + shortNumber(*s.x), Qt::AlignLeft);
     }
-    label(fAxis, top + H + 0.2 * line + fm.ascent(), "compressione +, trazione −", Qt::AlignHCenter);
+    label(fAxis, top + H + 0.2 * line + fm.ascent(), "compressione +, trazione −",
+          Qt::AlignHCenter);
     p.restore();
 }
 
@@ -124,8 +126,10 @@ void paintFigure(QPainter& p, const QRectF& r, const SectionModel& m, const Sect
 
 std::optional<SectionModel> sectionModelFromFields(const CalcCase& calc, const FieldTexts& texts) {
     auto v = [&](Quantity q) { return fieldValue(calc, texts, q); };
-    const bool tee = calc.section == SectionType::kTee, column = calc.section == SectionType::kColumn;
-    const auto B = v(tee ? Quantity::kFlangeWidth : Quantity::kWidth), h = v(Quantity::kEffectiveDepth);
+    const bool tee = calc.section == SectionType::kTee,
+               column = calc.section == SectionType::kColumn;
+    const auto B = v(tee ? Quantity::kFlangeWidth : Quantity::kWidth),
+               h = v(Quantity::kEffectiveDepth);
     const auto top = v(column ? Quantity::kCompressionCover : Quantity::kCover);
     const auto bottom = column ? v(Quantity::kTensionCover) : top;
     const auto n = v(Quantity::kModularRatio), M = v(Quantity::kMoment);
@@ -160,13 +164,16 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
                 : "La sezione non si presta all'analisi dell'equilibrio (dati fuori campo).";
         return figure;
     }
-    figure.paint = [m = *model, state](QPainter& p, const QRectF& r) { paintFigure(p, r, m, state); };
+    figure.paint = [m = *model, state](QPainter& p, const QRectF& r) {
+        paintFigure(p, r, m, state);
+    };
     // The outline takes a third of the width at most, under three lines of labels.
     figure.aspect = 0.062 + 0.35 * model->H / model->B;
     figure.equilibriumLine = "Equilibrio (M rispetto a H/2): risultante delle tensioni N = " +
-                             roundNumber(state.internalN) + " Kg, M = " +
-                             roundNumber(state.internalM) + " Kgcm; azione N = " +
-                             roundNumber(model->N) + " Kg, M = " + roundNumber(model->M) + " Kgcm.";
+                             roundNumber(state.internalN) +
+                             " Kg, M = " + roundNumber(state.internalM) +
+                             " Kgcm; azione N = " + roundNumber(model->N) +
+                             " Kg, M = " + roundNumber(model->M) + " Kgcm.";
     figure.sigmaC = state.sigmaC;
     for (size_t i = 0; i < model->steel.size(); ++i)
         if (model->steel[i].area > 0)

@@ -79,19 +79,18 @@ std::optional<casefiles::Materials> ModalReportDialogs::materials(
 std::optional<QString> ModalReportDialogs::reportFileName(QWidget* parent,
                                                           const QString& proposed) {
     // The replacement of an existing file is asked by confirmReplace, once.
-    const QString path = QFileDialog::getSaveFileName(
-        parent, "Esporta relazione PDF", proposed, "Documento PDF (*.pdf)", nullptr,
-        QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(parent, "Esporta relazione PDF", proposed,
+                                                      "Documento PDF (*.pdf)", nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
 
 bool ModalReportDialogs::confirmReplace(QWidget* parent, const QString& path) {
-    return QMessageBox::question(parent, "Esporta relazione PDF",
-                                 QString("Il file %1 esiste già. Sostituirlo?")
-                                     .arg(QFileInfo(path).fileName()),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               parent, "Esporta relazione PDF",
+               QString("Il file %1 esiste già. Sostituirlo?").arg(QFileInfo(path).fileName()),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<casefiles::Materials> FixedReportDialogs::materials(
