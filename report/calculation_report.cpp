@@ -33,6 +33,7 @@ struct Row {
 
 struct SectionContent {
     QString heading, file;
+    QString member;  // the structure and where the section lies along it
     std::vector<Row> data, results;
     QString refusal;  // the message that stopped the calculation
     QStringList notices;
@@ -86,6 +87,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     SectionContent s;
     s.heading = caseInWords(calc);
     s.file = entry.name;
+    const QString structure = q(file.particulars.structure).simplified();
+    s.member =
+        (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") + "Sezione: " +
+        (file.particulars.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria");
     for (const Field& field : calc.inputs()) {
         s.data.push_back(row(field, texts[field.index]));
         if (field.quantity == Quantity::kModularRatio) s.n = s.data.back().value;
@@ -307,7 +312,7 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     c.rule(0.5);
     c.space(1.5);
     c.paragraph(QString("%1. %2").arg(number).arg(s.heading), font(12.5, true));
-    if (!s.file.isEmpty()) c.paragraph("File: " + s.file, font(9));
+    c.paragraph((s.file.isEmpty() ? QString() : "File: " + s.file + " — ") + s.member, font(9));
     c.space(2.5);
     valueTable(c, "Dati", s.data);
     c.space(3);
@@ -373,10 +378,8 @@ Block titleBlock(QPaintDevice& device, double left, double width, std::span<cons
         if (e.calculation && !first) first = &*e.calculation;
     const casefiles::Particulars p = first ? first->particulars : casefiles::Particulars{};
     const std::vector<Column> columns = {{27}, {58}, {27}, {58}};
-    const QString place = p.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria";
     c.grid({{"Proprietario", particular(p.owner), "Edificio", particular(p.building)},
             {"Indirizzo", particular(p.address), "Comune", particular(p.town)},
-            {"Struttura", particular(p.structure), "Sezione", first ? place : "—"},
             {"Data", date}},
            columns, font(9.5), false);
     c.space(2);

@@ -54,6 +54,7 @@ struct ExampleRow {
 };
 
 // 1 kg = 9.80665 N; kg·cm → kN·m divides by 1e5; kg/cm² → N/mm² divides by 100.
+// clang-format off
 const ExampleRow kExampleRows[] = {
     // N: -25000 * 9.80665 = -245166 N; Af 7.95 cm² * 100 = 795 mm².
     {"pil-semiprogetto", "Pilastro a pressoflessione — semiprogetto", "SEZIONE VERIFICATA",
@@ -81,6 +82,7 @@ const ExampleRow kExampleRows[] = {
     {"t-verifica", "Trave a T o L — verifica", nullptr,
      {{"σf", "2064", "202.4", "N/mm²"}, {"B", "120", "1200", "mm"}}},
 };
+// clang-format on
 
 TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValue) {
     for (const ExampleRow& row : kExampleRows) {
