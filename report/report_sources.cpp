@@ -29,7 +29,9 @@ QString shortNumber(double value) {
     return QString::fromLatin1(text);
 }
 
-std::string roundNumber(double value) {
+// Whole numbers; what is below `noise` (the rounding of the sums) is written as 0.
+std::string roundNumber(double value, double noise = 0) {
+    if (std::fabs(value) <= noise) value = 0;
     char text[32];
     std::snprintf(text, sizeof text, std::fabs(value) >= 1e9 ? "%.4g" : "%.0f", value);
     return std::string(text) == "-0" ? "0" : text;
@@ -83,7 +85,7 @@ void paintFigure(QPainter& p, const QRectF& r, const SectionModel& m, const Sect
     p.drawLine(QPointF(cAxis, top), QPointF(cAxis, top + H));
     p.drawLine(QPointF(fAxis, top), QPointF(fAxis, top + H));
     label(cAxis, first + fm.ascent(), "Calcestruzzo σc (Kg/cmq)", Qt::AlignLeft);
-    label(fAxis, first + fm.ascent(), "Acciaio σf (Kg/cmq)", Qt::AlignHCenter);
+    label(fAxis, first + fm.ascent(), "Acciaio σf (Kg/cmq, + compressione)", Qt::AlignHCenter);
     const double cScale = (panel - 4 * gap) / std::max({s.sigmaTop, s.sigmaBottom, 1e-300});
     QPolygonF compressed;
     for (int i = 0; i <= 40; ++i) {
@@ -113,12 +115,11 @@ void paintFigure(QPainter& p, const QRectF& r, const SectionModel& m, const Sect
     // The neutral axis, named on the concrete's side that takes no stress.
     if (s.x && *s.x > 0 && *s.x < m.H) {
         p.setPen(QPen(Qt::black, line / 12, Qt::DashLine));
-        p.drawLine(QPointF(std::min(at, webLeft) - gap, y(*s.x)), QPointF(r.right(), y(*s.x)));
+        p.drawLine(QPointF(std::min(at, webLeft) - gap, y(*s.x)),
+                   QPointF(cAxis + panel - gap, y(*s.x)));
         label(cAxis + gap / 2, y(*s.x) + (s.topCompressed ? fm.ascent() + line / 6 : -line / 4),
               "asse neutro x = " + shortNumber(*s.x), Qt::AlignLeft);
     }
-    label(fAxis, top + H + 0.2 * line + fm.ascent(), "compressione +, trazione −",
-          Qt::AlignHCenter);
     p.restore();
 }
 
@@ -169,9 +170,11 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
     };
     // The outline takes a third of the width at most, under three lines of labels.
     figure.aspect = 0.062 + 0.35 * model->H / model->B;
+    // The internal force is summed afresh: parts in 1e12 of the action are its rounding.
+    const double noise = 1e-12 * (std::fabs(model->N) + std::fabs(model->M) / model->H);
     figure.equilibriumLine = "Equilibrio (M rispetto a H/2): risultante delle tensioni N = " +
-                             roundNumber(state.internalN) +
-                             " Kg, M = " + roundNumber(state.internalM) +
+                             roundNumber(state.internalN, noise) +
+                             " Kg, M = " + roundNumber(state.internalM, noise * model->H) +
                              " Kgcm; azione N = " + roundNumber(model->N) +
                              " Kg, M = " + roundNumber(model->M) + " Kgcm.";
     figure.sigmaC = state.sigmaC;
