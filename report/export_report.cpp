@@ -34,6 +34,10 @@ bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
                         ui::MessageBoxes& messages) {
     const CalcCase* calc = casefiles::caseNamed(calculation.caseName);
     if (!calc) return false;
+    // A window's calculation knows no materials: those of its case file are proposed then.
+    if (!calculation.materials && !caseFilePath.isEmpty())
+        if (const casefiles::ReadOutcome read = casefiles::readCaseFile(caseFilePath); read.file)
+            calculation.materials = read.file->materials;
     std::optional<casefiles::Materials> materials = calculation.materials;
     if (calc->operation == Operation::kCheck) {
         materials = dialogs.materials(parent, materials.value_or(ui::defaultMaterials()));

@@ -12,11 +12,11 @@ class QWidget;
 
 namespace lirvo::report {
 
-// For a check, first asks for its materials, proposing those the calculation keeps or else
-// defaultMaterials(); then for the PDF file, proposing the case file's name (or the case's)
-// with ".pdf", and asks before replacing an existing file. Writes the report whole or not at
-// all and says so in a message box. Once the report is written the materials chosen are kept
-// in `calculation`, and in the case file at `caseFilePath` when the calculation has one
+// For a check, first asks for its materials, proposing those the calculation keeps, or those
+// of its case file, or else defaultMaterials(); then for the PDF file, proposing the case file's
+// name (or the case's) with ".pdf", and asks before replacing an existing file. Writes the report
+// whole or not at all and says so in a message box. Once the report is written the materials chosen
+// are kept in `calculation`, and in the case file at `caseFilePath` when the calculation has one
 // (empty: none). Returns true when the report was written.
 bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
                         const QString& caseFilePath, ui::ReportDialogs& dialogs,

@@ -259,6 +259,12 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, dialogs.materialsChoice);
 
+    // A calculation from the window knows no materials: its case file's are proposed.
+    calculation.materials.reset();
+    dialogs.materialsAsProposed = true;
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    EXPECT_EQ(dialogs.proposedMaterials, dialogs.materialsChoice);
+
     // A design takes its allowable stresses from its data: no materials asked.
     casefiles::CaseFile design = *readReportEntry(examples()[2]).calculation;
     dialogs.proposedMaterials.reset();
