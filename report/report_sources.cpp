@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "sections/numbers.h"
 
@@ -75,7 +76,8 @@ void paintFigure(QPainter& p, const QRectF& r, const SectionModel& m, const Sect
     p.setBrush(Qt::black);
     for (const SteelLayer& bar : m.steel) {
         if (bar.area <= 0) continue;
-        const double radius = std::max(line / 8, std::sqrt(bar.area / 3 / M_PI) * scale);
+        const double radius =
+            std::max(line / 8, std::sqrt(bar.area / 3 / std::numbers::pi) * scale);
         for (double f : {0.2, 0.5, 0.8})
             p.drawEllipse(QPointF(webLeft + m.s * scale * f, y(bar.depth)), radius, radius);
     }
