@@ -1,5 +1,8 @@
 #include "app/case_document.h"
 
+#include "app/window_report.h"
+#include "report/export_report.h"
+
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -16,6 +19,8 @@ namespace {
 constexpr char kSuffix[] = "lirvo";
 constexpr char kSaveQuestion[] = "Salvare le modifiche a %1?";
 constexpr char kNothingToSave[] = "SCEGLIERE SEZIONE E OPERAZIONE PRIMA DI SALVARE";
+// The same words as "Stampa" before any calculation.
+constexpr char kNothingCalculated[] = "ESEGUIRE PRIMA UN CALCOLO";
 
 QString q(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -235,6 +240,19 @@ bool CaseDocument::eventFilter(QObject* watched, QEvent* event) {
     // Opened once the drop has ended, so the file manager it came from is not held up by the
     // question or a message.
     if (type == QEvent::Drop) QTimer::singleShot(0, this, [this, file = *path] { openFile(file); });
+    return true;
+}
+
+bool CaseDocument::exportReport(ui::ReportDialogs& dialogs) {
+    std::optional<casefiles::CaseFile> calculation = windowCalculation(window_);
+    if (!calculation) {
+        platform_.messages.show(&window_, kNothingCalculated, MessageStyle::kPlain, {});
+        return false;
+    }
+    calculation->materials = materials_;
+    if (!report::exportReportDialog(&window_, *calculation, path_, dialogs, platform_.messages))
+        return false;
+    materials_ = calculation->materials;
     return true;
 }
 

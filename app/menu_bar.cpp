@@ -42,8 +42,8 @@ void MenuBar::buildFileMenu() {
     recentEnd_ = file_->addSeparator();
     listRecentFiles();
     file_->addAction("S&tampa…", [this] { window_.elements().cmdStampa->click(); });
-    // Other ways of putting the calculation out (a report as a PDF file) go here, beside
-    // "Stampa…".
+    file_->addAction("Esporta &relazione PDF…", QKeySequence(Qt::CTRL | Qt::Key_E),
+                     [this] { document_.exportReport(reportDialogs_); });
     file_->addSeparator();
     file_->addAction("&Esci", [this] { window_.fine(); });
 }

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "ui/platform.h"
+#include "ui/report_dialogs.h"
 
 class QAction;
 class QMenu;
@@ -37,7 +38,8 @@ class MenuBar : public QMenuBar {
     QMenu* file_ = nullptr;
     QMenu* help_ = nullptr;
     QList<QAction*> recent_;
-    QAction* recentEnd_ = nullptr;  // the separator below the recent files
+    QAction* recentEnd_ = nullptr;          // the separator below the recent files
+    ui::ModalReportDialogs reportDialogs_;  // materials and PDF file of "Esporta relazione PDF…"
 };
 
 }  // namespace lirvo::app

@@ -6,12 +6,15 @@
 
 #include "app/case_document.h"
 #include "app/main_window.h"
+#include "app/report_command.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
 
 namespace lirvo::app {
 
 int start(int argc, char** argv) {
+    // "--relazione": the report of case files, written without a window.
+    if (isReportCommand(argc, argv)) return runReportCommand(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(ui::kApplicationTitle);
     QApplication::setFont(QFont("Liberation Sans", 9));

@@ -92,7 +92,7 @@ TEST_F(CaseDocumentTest, MenusHoldTheCommandsWithTheirShortcuts) {
     app::MenuBar& bar = window().menuBar();
     EXPECT_EQ(entries(bar.fileMenu()),
               QStringList({"Nuovo", "Apri… Ctrl+O", "Salva Ctrl+S", "Salva con nome… Ctrl+Shift+S",
-                           "Stampa…", "Esci"}));
+                           "Stampa…", "Esporta relazione PDF… Ctrl+E", "Esci"}));
     EXPECT_EQ(entries(bar.helpMenu()), QStringList({"Guida", "Informazioni su lirvo"}));
     EXPECT_EQ(bar.actions()[0]->text(), "&File");
     EXPECT_EQ(bar.actions()[1]->text(), "&Aiuto");

@@ -1,0 +1,71 @@
+#include "report/export_report.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "report/calculation_report.h"
+
+namespace lirvo::report {
+namespace {
+
+constexpr char kSaved[] = "RELAZIONE SALVATA NEL FILE ";
+
+QString proposedPath(const casefiles::CaseFile& calculation, const QString& caseFilePath) {
+    if (caseFilePath.isEmpty())
+        return QDir::current().filePath(QString::fromStdString(calculation.caseName) + ".pdf");
+    const QFileInfo file(caseFilePath);
+    return file.dir().filePath(file.completeBaseName() + ".pdf");
+}
+
+// Keeps the materials in the case file the calculation belongs to; the rest of the file stays
+// as it was saved. Returns the message when the file could not be rewritten.
+std::string keepMaterials(const QString& caseFilePath, const casefiles::Materials& materials) {
+    casefiles::ReadOutcome read = casefiles::readCaseFile(caseFilePath);
+    if (!read.file) return read.message;
+    if (read.file->materials == materials) return {};
+    read.file->materials = materials;
+    return casefiles::writeCaseFile(caseFilePath, *read.file);
+}
+
+}  // namespace
+
+bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
+                        const QString& caseFilePath, ui::ReportDialogs& dialogs,
+                        ui::MessageBoxes& messages) {
+    const CalcCase* calc = casefiles::caseNamed(calculation.caseName);
+    if (!calc) return false;
+    // A window's calculation knows no materials: those of its case file are proposed then.
+    if (!calculation.materials && !caseFilePath.isEmpty())
+        if (const casefiles::ReadOutcome read = casefiles::readCaseFile(caseFilePath); read.file)
+            calculation.materials = read.file->materials;
+    std::optional<casefiles::Materials> materials = calculation.materials;
+    if (calc->operation == Operation::kCheck) {
+        materials = dialogs.materials(parent, materials.value_or(ui::defaultMaterials()));
+        if (!materials) return false;
+    }
+    const std::optional<QString> path =
+        dialogs.reportFileName(parent, proposedPath(calculation, caseFilePath));
+    if (!path) return false;
+    if (QFileInfo::exists(*path) && !dialogs.confirmReplace(parent, *path)) return false;
+
+    casefiles::CaseFile reported = calculation;
+    reported.materials = materials;
+    const QString name = caseFilePath.isEmpty() ? QString() : QFileInfo(caseFilePath).fileName();
+    const ReportEntry entry{name, reported, {}};
+    const RenderedReport report = renderReport({&entry, 1}, reportDate());
+    if (const std::string failed = writeReportFile(*path, report.pdf); !failed.empty()) {
+        messages.show(parent, failed, MessageStyle::kWarning, {});
+        return false;
+    }
+    messages.show(parent, kSaved + QFileInfo(*path).fileName().toStdString(),
+                  MessageStyle::kInformation, {});
+    if (materials && materials != calculation.materials) {
+        calculation.materials = materials;
+        if (!caseFilePath.isEmpty())
+            if (const std::string failed = keepMaterials(caseFilePath, *materials); !failed.empty())
+                messages.show(parent, failed, MessageStyle::kWarning, {});
+    }
+    return true;
+}
+
+}  // namespace lirvo::report

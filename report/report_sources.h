@@ -1,0 +1,50 @@
+// What the calculation report takes from outside the report itself for each section: the
+// section drawn with its stress diagram, the equilibrium it rests on and the utilisations of
+// the allowable stresses. The report lays these out and never looks inside them.
+#pragma once
+
+#include <QPainter>
+#include <QRectF>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "sections/frame.h"
+#include "sections/section_analysis.h"
+
+namespace lirvo::report {
+
+// Allowable stresses in kg/cm²: a design's data, or the materials stated for a check.
+struct Allowables {
+    std::optional<double> sigmaC, sigmaF;
+};
+
+struct SectionFigure {
+    // Paints the section to scale with its bars, neutral axis and stress diagram inside the
+    // rectangle (device units of the painter). Empty when there is nothing to draw.
+    std::function<void(QPainter&, const QRectF&)> paint;
+    // The height over the width at which the drawing fills its rectangle.
+    double aspect = 0.33;
+    // One line in Italian: the internal force against the action, or why there is none.
+    std::string equilibriumLine;
+    // Largest concrete compression and largest steel stress over their allowables; none where
+    // the allowable is not known or the section has no equilibrium.
+    std::optional<double> utilisationC, utilisationF;
+    // The stresses those utilisations measure, kg/cm² (the steel one as a magnitude).
+    double sigmaC = 0, sigmaF = 0;
+};
+
+// The case's field texts after it ran, by field index.
+using FieldTexts = std::array<std::string, kFieldCount>;
+
+// The section of a case read from its fields: the given section for a check; for a design
+// its result fields h, C, H, Af, Af' where the case has them, else its inputs. None when a
+// field it needs is missing or the case refused its data.
+std::optional<SectionModel> sectionModelFromFields(const CalcCase& calc, const FieldTexts& texts);
+
+// The figure, equilibrium and utilisations of one calculated section.
+SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
+                            const Allowables& allowables);
+
+}  // namespace lirvo::report

@@ -1,0 +1,112 @@
+#include "ui/report_dialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "sections/materials.h"
+
+namespace lirvo::ui {
+namespace {
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString proposedConcreteStress(int rck) {
+    const std::optional<double> allowable = allowableConcreteStress(rck);
+    return allowable ? QString::number(*allowable) : QString();
+}
+
+}  // namespace
+
+casefiles::Materials defaultMaterials() {
+    const SteelGrade& steel = *findSteelGrade("FeB44k");
+    return {250, std::string(steel.name), proposedConcreteStress(250).toStdString(),
+            QString::number(steel.allowable).toStdString()};
+}
+
+std::optional<casefiles::Materials> ModalReportDialogs::materials(
+    QWidget* parent, const casefiles::Materials& proposed) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle("Materiali della verifica");
+    auto* form = new QFormLayout(&dialog);
+    auto* rck = new QSpinBox(&dialog);
+    rck->setRange(150, 500);
+    rck->setSingleStep(50);
+    rck->setValue(proposed.rck);
+    auto* steel = new QComboBox(&dialog);
+    for (const SteelGrade& grade : steelGrades())
+        steel->addItem(q(grade.name));
+    steel->setCurrentText(q(proposed.steel));
+    auto* sigmaC = new QLineEdit(q(proposed.sigmaCAdm), &dialog);
+    auto* sigmaF = new QLineEdit(q(proposed.sigmaFAdm), &dialog);
+    // A new class or grade proposes its allowable stress again; the user may still change it.
+    QObject::connect(rck, &QSpinBox::valueChanged, sigmaC,
+                     [=](int value) { sigmaC->setText(proposedConcreteStress(value)); });
+    QObject::connect(steel, &QComboBox::currentTextChanged, sigmaF, [=](const QString& name) {
+        if (const SteelGrade* grade = findSteelGrade(name.toStdString()))
+            sigmaF->setText(QString::number(grade->allowable));
+    });
+    form->addRow("Calcestruzzo Rck (Kg/cmq)", rck);
+    form->addRow("Acciaio", steel);
+    form->addRow("σc,adm (Kg/cmq)", sigmaC);
+    form->addRow("σf,adm (Kg/cmq)", sigmaF);
+    auto* note = new QLabel(
+        "Tensioni ammissibili proposte dal D.M. 14/02/1992 (σc,adm = 60 + (Rck − 150)/4).\n"
+        "Senza tensioni ammissibili la relazione riporta le tensioni senza esito.",
+        &dialog);
+    form->addRow(note);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return casefiles::Materials{rck->value(), steel->currentText().toStdString(),
+                                sigmaC->text().trimmed().toStdString(),
+                                sigmaF->text().trimmed().toStdString()};
+}
+
+std::optional<QString> ModalReportDialogs::reportFileName(QWidget* parent,
+                                                          const QString& proposed) {
+    // The replacement of an existing file is asked by confirmReplace, once.
+    const QString path = QFileDialog::getSaveFileName(parent, "Esporta relazione PDF", proposed,
+                                                      "Documento PDF (*.pdf)", nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+bool ModalReportDialogs::confirmReplace(QWidget* parent, const QString& path) {
+    return QMessageBox::question(
+               parent, "Esporta relazione PDF",
+               QString("Il file %1 esiste già. Sostituirlo?").arg(QFileInfo(path).fileName()),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<casefiles::Materials> FixedReportDialogs::materials(
+    QWidget*, const casefiles::Materials& proposed) {
+    proposedMaterials = proposed;
+    return materialsAsProposed ? proposed : materialsChoice;
+}
+
+std::optional<QString> FixedReportDialogs::reportFileName(QWidget*, const QString& proposed) {
+    proposedFile = proposed;
+    return fileChoice;
+}
+
+bool FixedReportDialogs::confirmReplace(QWidget*, const QString&) {
+    ++replaceQuestions;
+    return replace;
+}
+
+}  // namespace lirvo::ui
