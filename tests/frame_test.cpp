@@ -130,7 +130,6 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma},
         {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000"},
         {1, {{kAf, "4Ø16"}}, "DATO NON LEGGIBILE: Af = 4Ø16"},
-        {1, {{kAf, "25cm2"}}, "DATO NON LEGGIBILE: Af = 25cm2"},
         {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1"},
         {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma},  // before missing
         {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},
