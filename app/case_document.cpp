@@ -1,5 +1,6 @@
 #include "app/case_document.h"
 
+#include "app/result_state.h"
 #include "app/window_report.h"
 #include "report/export_report.h"
 
@@ -19,8 +20,6 @@ namespace {
 constexpr char kSuffix[] = "lirvo";
 constexpr char kSaveQuestion[] = "Salvare le modifiche a %1?";
 constexpr char kNothingToSave[] = "SCEGLIERE SEZIONE E OPERAZIONE PRIMA DI SALVARE";
-// The same words as "Stampa" before any calculation.
-constexpr char kNothingCalculated[] = "ESEGUIRE PRIMA UN CALCOLO";
 
 QString q(const std::string& utf8) {
     return QString::fromStdString(utf8);

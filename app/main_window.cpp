@@ -9,9 +9,11 @@
 
 #include "app/case_document.h"
 #include "app/menu_bar.h"
+#include "app/notice_placement.h"
 #include "panels/field_panel.h"
 #include "panels/schematic.h"
 #include "report/report_printing.h"
+#include "sections/cases.h"
 #include "sections/numbers.h"
 #include "ui/colours.h"
 
@@ -41,8 +43,10 @@ constexpr Fractions kLines[3] = {
     {0.5, 0.3, 0.5, 0.8},    // between the input and the result column
     {0.05, 0.8, 0.95, 0.8},  // across above the commands
 };
-// Notices of the column calculations are drawn here, as fractions of the drawing area.
-constexpr double kNoticeLeft = 0.6, kNoticeTop = 0.75;
+// Notices of the column calculations stand in the result column, between the lines above and
+// below the panel, where no element is: from the left of the column's captions to 0.95 W.
+constexpr Fractions kNoticeArea{0.55, 0.3, 0.4, 0.5};
+constexpr int kNoticeGap = 8;  // pixels clear around a notice
 
 QString numberText(int i) {
     return QString::fromStdString(writeNumber(i));
@@ -71,6 +75,7 @@ FrmVerifica::~FrmVerifica() = default;
 
 void FrmVerifica::load() {
     calculations_.reset();
+    results_ = {};
     setWindowTitle("CALCOLO DI LIRVO E PILASTRI");
     placeWindow();
     placeChoices();
@@ -188,6 +193,8 @@ void FrmVerifica::placePrintHeading() {
         line.setWidthTwips(0.8 * FW / 2);
         ui::setPointSize(line.get(), kHeadingLinePoints, true);
         line.fitTextHeight();
+        // A line shrunk to the frame's bottom shows whole from the top of its box.
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         line.setBackground(e.frame4.background());
     }
     e.frame4.setVisible(false);
@@ -255,8 +262,10 @@ void FrmVerifica::connectCommands() {
 
     connect(e.cmdelab.get(), &QPushButton::clicked, this, &FrmVerifica::compute);
     // Return in a value field computes, as the compute button would.
-    for (auto& text : e.fields.text1)
+    for (auto& text : e.fields.text1) {
         connect(text.get(), &QLineEdit::returnPressed, this, &FrmVerifica::compute);
+        connect(text.get(), &QLineEdit::textChanged, this, &FrmVerifica::fieldsChanged);
+    }
     connect(e.ckes.get(), &QCheckBox::clicked, this, &FrmVerifica::exampleToggled);
     connect(e.cmdAzzera.get(), &QPushButton::clicked, this,
             [this] { document_->newCalculation(); });
@@ -305,10 +314,12 @@ void FrmVerifica::showSection(SectionType section) {
         e.fields};
     panels::showSchematic(section, schematic, {width_, height_},
                           [&e] { e.surface->clearDrawing(); });
+    showResultState();
 }
 
 void FrmVerifica::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
+    showResultState();
 }
 
 CaseChoice FrmVerifica::currentChoice() const {
@@ -321,8 +332,29 @@ CaseChoice FrmVerifica::currentChoice() const {
     return choice;
 }
 
+const CalcCase* FrmVerifica::shownCase() const {
+    const CaseChoice choice = currentChoice();
+    return choice.section && choice.operation ? findCase(*choice.section, *choice.operation)
+                                              : nullptr;
+}
+
 void FrmVerifica::compute() {
+    const int boxes = boxesShown_;
     dispatch(currentChoice(), calculations_, *this);
+    if (boxesShown_ == boxes && shownCase())
+        results_.calculated(*shownCase(), *this);
+    else
+        results_.refused();
+    showResultState();
+}
+
+void FrmVerifica::fieldsChanged() {
+    panels::fitValueFields(elements_->fields, {width_, height_});
+    showResultState();
+}
+
+void FrmVerifica::showResultState() {
+    showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
 }
 
 void FrmVerifica::exampleToggled(bool checked) {
@@ -336,8 +368,11 @@ void FrmVerifica::toggleHelp() {
 }
 
 void FrmVerifica::openPrintData() {
+    // The report is the window: it prints only results that belong to the data shown.
+    if (!results_.anyCalculation()) return messageBox(kNothingCalculated, MessageStyle::kPlain, {});
+    if (!results_.current(shownCase(), *this))
+        return messageBox(kStaleResults, MessageStyle::kPlain, {});
     const std::int16_t code = calculations_.code();
-    if (code == 0) return;  // nothing calculated yet: nothing to print
     printData().showFor(code);
 }
 
@@ -358,13 +393,14 @@ void FrmVerifica::printReport() {
                                 .surface = *e.surface,
                                 .frames = {&e.frame1, &e.frame2, &e.frame3, &e.frame4},
                                 .exampleBox = e.ckes,
-                                .heading = e.frame4};
+                                .heading = e.frame4,
+                                .headingLinePoints = kHeadingLinePoints};
     for (auto& option : e.option)
         page.options.push_back(&option);
     for (auto& caption : e.fields.label1)
         page.captions.push_back(&caption);
     for (int k = 0; k < 6; ++k)
-        page.headingLines[k] = e.label3[k].get();
+        page.headingLines[k] = &e.label3[k];
     report::printReport(page, printData_->particulars(), platform_, printData_.get());
 }
 
@@ -390,14 +426,22 @@ void FrmVerifica::setFieldText(int index, const std::string& text) {
 
 void FrmVerifica::messageBox(const std::string& prompt, MessageStyle style,
                              const std::string& title) {
+    ++boxesShown_;
     platform_.messages.show(this, prompt, style, title);
 }
 
 void FrmVerifica::drawNotice(const std::string& text) {
     clearNotice();
-    elements_->surface->drawText(static_cast<float>(kNoticeLeft * width_),
-                                 static_cast<float>(kNoticeTop * height_),
-                                 QString::fromStdString(text));
+    MainElements& e = *elements_;
+    const ui::Screen& s = platform_.screen;
+    const QRect area(
+        ui::toPixels(kNoticeArea.left * width_, s), ui::toPixels(kNoticeArea.top * height_, s),
+        ui::toPixels(kNoticeArea.width * width_, s), ui::toPixels(kNoticeArea.height * height_, s));
+    const QString shown = QString::fromStdString(text);
+    // The help box and the print heading stand over the panel only for a while.
+    const NoticePlace place = placeNotice(shown, area, *e.surface, {e.rtb1.get(), e.frame4.get()},
+                                          kNoticeGap, s.twipsPerPixel());
+    e.surface->drawText(place.left, place.top, shown, place.look);
 }
 
 void FrmVerifica::clearNotice() {

@@ -5,7 +5,8 @@
 //   "E l a b o r a"          -> app/dispatcher -> sections/ CalcFrame::run(case, this window)
 //   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class)
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
-//   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport
+//   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport,
+//                               only while the results belong to the data (app/result_state)
 //   the menu bar             -> app/menu_bar: the commands above, and the case file's
 //                               commands in app/case_document (open, save, modified mark)
 //
@@ -20,6 +21,7 @@
 
 #include "app/dispatcher.h"
 #include "app/main_elements.h"
+#include "app/result_state.h"
 #include "report/print_data_window.h"
 #include "sections/frame.h"
 #include "ui/element.h"
@@ -97,6 +99,10 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void geometriaP();
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
+    const CalcCase* shownCase() const;
+    // After any change of a value field: one size for them all, results grey while stale.
+    void fieldsChanged();
+    void showResultState();
 
     void compute();
     void exampleToggled(bool checked);
@@ -109,6 +115,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     ui::Placed window_;
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
+    ResultState results_;
+    int boxesShown_ = 0;  // message boxes so far: a run that shows one was refused
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;
     std::unique_ptr<CaseDocument> document_;

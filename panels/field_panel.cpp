@@ -16,6 +16,10 @@ constexpr double kCheckHeadingHeight = 320, kOtherHeadingHeight = 300;
 constexpr double kValueFieldRaise = 20;  // a value field stands 20 twips above its caption
 const QColor kResultColour(192, 192, 192);
 
+// A value field may widen up to here, as a fraction of the width: the inputs short of the line
+// between the columns at 0.5 W, the results short of the window's edge.
+constexpr double kMiddle = 0.5, kInputsEnd = 0.49, kResultsEnd = 0.99;
+
 struct Column {
     double captionLeft, captionWidth, fieldLeft, fieldWidth;  // fractions of the width
 };
@@ -70,6 +74,9 @@ void showField(FieldElements& fields, int i, int row, const Column& column, cons
     text.setTopTwips(rowTop(row, window) - kValueFieldRaise);
     text.setLeftTwips(column.fieldLeft * window.width);
     text.setWidthTwips(column.fieldWidth * window.width);
+    QFont font = text->font();
+    font.setFamily(ui::condensedFamily());  // fifteen digits in a tenth of the window
+    text->setFont(font);
     ui::setPointSize(text.get(), kFontPoints);
     text.fitTextHeight(4);
     text->clear();
@@ -112,6 +119,22 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
     }
     // On a screen too small for 16 points every caption of the panel shrinks alike.
     ui::shrinkToCommonSize(captions, kFontPoints);
+    fitValueFields(fields, window);
+}
+
+void fitValueFields(FieldElements& fields, const WindowSize& window) {
+    std::vector<ui::Placed*> shown;
+    for (int i = kFirstInputField; i <= kLastPanelField; ++i) {
+        ui::Element<QLineEdit>& field = fields.text1[i];
+        if (!field.visible()) continue;
+        field.setMinimumPixelWidth(0);
+        shown.push_back(&field);
+    }
+    ui::shrinkToCommonSize(shown, kFontPoints);
+    for (ui::Placed* field : shown) {
+        const double end = field->leftTwips() < kMiddle * window.width ? kInputsEnd : kResultsEnd;
+        field->widenToShowText(end * window.width - field->leftTwips());
+    }
 }
 
 }  // namespace lirvo::panels

@@ -19,6 +19,9 @@ constexpr HeadingLine kHeadingLines[6] = {
     {"Comune di :   ", 3}, {"Trave :       ", 4}, {"Sezione :     ", 5},
 };
 
+// Twips kept clear right of a heading line widened for a long particular.
+constexpr double kHeadingLineGap = 150;
+
 // Messages of the page's way out; print-job failures carry the exclamation icon.
 constexpr MessageStyle kWarning = MessageStyle::kWarning;
 constexpr MessageStyle kInformation = MessageStyle::kInformation;
@@ -85,8 +88,20 @@ void printReport(ReportElements& window, const Particulars& particulars,
                  const ui::Platform& platform, QWidget* boxParent) {
     window.heading.setVisible(true);
     const std::array<QString, 6> lines = headingTexts(particulars);
-    for (int k = 0; k < 6; ++k)
-        window.headingLines[k]->setText(lines[k]);
+    std::vector<ui::Placed*> group;
+    for (int k = 0; k < 6; ++k) {
+        (*window.headingLines[k])->setText(lines[k]);
+        group.push_back(window.headingLines[k]);
+    }
+    // Long particulars, or a small screen, shrink all six lines alike; a line still too long at
+    // the smallest size widens up to the line beside it, or to the heading's edge.
+    ui::shrinkToCommonSize(group, window.headingLinePoints);
+    for (int k = 0; k < 6; ++k) {
+        ui::Placed& line = *window.headingLines[k];
+        const double end =
+            k < 3 ? window.headingLines[k + 3]->leftTwips() : window.heading.widthTwips();
+        line.widenToShowText(end - kHeadingLineGap - line.leftTwips());
+    }
     setLook(window, ui::kPrintColour, false);
 
     printPage(window.window, platform, boxParent);

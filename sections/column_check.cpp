@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "sections/bisection.h"
-#include "sections/column_common.h"
 #include "sections/numbers.h"
 
 namespace lirvo {
@@ -47,7 +46,6 @@ int sign(double v) {
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], Af = in[kAf],
                  Afc = in[kAfPrime], n = in[kModularRatio], M = in[kM], N = in[kN];
-    if (M < 0) return out.refuse(kNegativeMomentMessage);
 
     // Depths from the edge of Af'. For a trial axis x: moment of inertia J and first moment
     // S of the reacting section, and the residual F, zero when the resultant passes through

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "sections/bisection.h"
-#include "sections/column_common.h"
 #include "sections/numbers.h"
 
 namespace lirvo {
@@ -50,7 +49,6 @@ struct Steel {
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], C1 = in[kC1], C2 = in[kC2], h = in[kH], sigmaCAllowed = in[kSigmaC],
                  sigmaF = in[kSigmaF], n = in[kModularRatio], M = in[kM], N = in[kN];
-    if (M < 0) return out.refuse(kNegativeMomentMessage);
     Steel r{0, sigmaCAllowed};
 
     // Balanced singly reinforced section (N ignored): both materials at their allowable

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "sections/numbers.h"
+#include "sections/quoting.h"
 
 namespace lirvo {
 
@@ -30,6 +31,33 @@ bool resultsShowable(const CalcCase& calc, const Outcome& out) {
     return true;
 }
 
+// "DATO NEGATIVO: B = -25": the refusal, the field's symbol and its text as typed, without
+// the blanks at its ends, quoted safe and short (a box or a batch line shows it).
+std::string datumPrompt(const char* refusal, const Field& field, std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\n");
+    text = first == std::string_view::npos
+               ? std::string_view()
+               : text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+    std::string prompt = refusal;
+    return prompt.append(field.symbol).append(" = ").append(quoted(text));
+}
+
+std::string unreadablePrompt(const Field& field, std::string_view text) {
+    std::string prompt = datumPrompt(kUnreadableDatum, field, text);
+    if (text.find(',') != std::string_view::npos) prompt += kDecimalPointHint;
+    return prompt;
+}
+
+// The refusal of a datum beyond the range or below zero; empty for one the case may use. A
+// pull on a column is a meaningful normal force; a moment compressing the other side asks for
+// the section to be turned over. Zero is left to the missing-data checks.
+std::string rangeRefusal(const Field& field, double value, std::string_view text) {
+    if (!std::isfinite(value)) return datumPrompt(kDatumOutOfRange, field, text);
+    if (!(value < 0) || field.quantity == Quantity::kNormalForce) return {};
+    if (field.quantity == Quantity::kMoment) return kNegativeMomentMessage;
+    return datumPrompt(kNegativeDatum, field, text);
+}
+
 }  // namespace
 
 void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
@@ -40,9 +68,18 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         for (const Field& field : calc.inputs())
             window.setFieldText(field.index, std::string(field.example));
 
+    // A text the reading rule would misread is refused before anything is checked.
     Inputs in{};
+    std::array<std::string, kFieldCount> texts;
     for (const Field& field : calc.inputs()) {
-        double v = readNumber(window.fieldText(field.index));
+        texts[field.index] = window.fieldText(field.index);
+        const FieldReading reading = readField(texts[field.index]);
+        if (reading.digitInRest) {
+            window.messageBox(unreadablePrompt(field, texts[field.index]), MessageStyle::kPlain,
+                              {});
+            return;
+        }
+        const double v = reading.value;
         in[field.index] = field.precision == Precision::kSingle ? toSingle(v) : v;
     }
 
@@ -52,9 +89,11 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
             return;
         }
     }
+    // One pass in field order: the first datum beyond the range or below zero is refused.
     for (const Field& field : calc.inputs()) {
-        if (!std::isfinite(in[field.index])) {
-            window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
+        const std::string refusal = rangeRefusal(field, in[field.index], texts[field.index]);
+        if (!refusal.empty()) {
+            window.messageBox(refusal, MessageStyle::kPlain, {});
             return;
         }
     }

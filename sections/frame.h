@@ -1,7 +1,8 @@
 // The calculation frame: every section calculation runs the same steps on the value fields of
 // its window, driven by the table of its case.
 //
-//   window texts --read--> numbers --missing/finite checks--> compute --> Outcome
+//   window texts --read (unreadable text?)--> numbers --missing data, then out of range or
+//   negative?--> compute --> Outcome
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
@@ -96,6 +97,18 @@ struct Message {
 };
 
 inline const char* const kImpossibleCalculation = "CALCOLO IMPOSSIBILE CON QUESTI DATI";
+
+// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a digit left
+// after the number read, a number beyond the double range, a negative number.
+inline const char* const kUnreadableDatum = "DATO NON LEGGIBILE: ";
+inline const char* const kDatumOutOfRange = "DATO FUORI SCALA: ";
+inline const char* const kNegativeDatum = "DATO NEGATIVO: ";
+// Added to an unreadable text that holds a comma, the separator an Italian user reaches for.
+inline const char* const kDecimalPointHint = " (IL SEPARATORE DECIMALE È IL PUNTO)";
+// Depths are measured from the side of Af', which the method takes as the compressed side: a
+// negative moment would compress the other side, so the section must be turned over.
+inline const char* const kNegativeMomentMessage =
+    "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
 
 // Input numbers by field index, as read (and rounded where the table says so).
 using Inputs = std::array<double, kFieldCount>;

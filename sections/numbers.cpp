@@ -1,5 +1,6 @@
 #include "sections/numbers.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -25,10 +26,11 @@ int digitValue(char c) {
 }
 
 // "&H1F" / "&O17": an unsigned whole number in base 16 or 8, digits up to the first misfit.
-double readPrefixed(std::string_view digits, int base) {
+// `taken` counts the digits read.
+double readPrefixed(std::string_view digits, int base, size_t& taken) {
     double value = 0;
-    for (char c : digits) {
-        int d = digitValue(c);
+    for (taken = 0; taken < digits.size(); ++taken) {
+        int d = digitValue(digits[taken]);
         if (d >= base) break;
         value = value * base + d;
     }
@@ -38,7 +40,9 @@ double readPrefixed(std::string_view digits, int base) {
 // Decimal number in canonical form (blanks gone, exponent letter E): sign, mantissa digits,
 // exponent. from_chars does not depend on the locale; it reports a magnitude beyond the
 // double range without a value, so the side of the range is found from the decimal exponent.
-double readDecimal(std::string_view text) {
+// `taken` counts the characters read: none where the text does not begin with a number.
+double readDecimal(std::string_view text, size_t& taken) {
+    taken = 0;
     std::string canon;
     canon.reserve(text.size());
     size_t i = 0;
@@ -75,8 +79,10 @@ double readDecimal(std::string_view text) {
             }
             if (expNegative) exponent = -exponent;
             canon += expText;
+            i = j;
         }
     }
+    taken = i;
     if (firstNonZero < 0) return negative ? -0.0 : 0.0;
     double value = 0;
     auto [end, ec] = std::from_chars(canon.data(), canon.data() + canon.size(), value);
@@ -93,18 +99,29 @@ double readDecimal(std::string_view text) {
 
 }  // namespace
 
-double readNumber(std::string_view text) {
+FieldReading readField(std::string_view text) {
     std::string packed;
     packed.reserve(text.size());
     for (char c : text)
         if (!isBlank(c)) packed += c;
-    std::string_view s = packed;
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return readPrefixed(s.substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o') return readPrefixed(s.substr(2), 8);
-        return 0;
+    const std::string_view s = packed;
+    double value = 0;
+    size_t taken = 0;
+    const int base = s.size() < 2 || s[0] != '&'    ? 10
+                     : (s[1] == 'H' || s[1] == 'h') ? 16
+                     : (s[1] == 'O' || s[1] == 'o') ? 8
+                                                    : 0;
+    if (base == 10) {
+        value = readDecimal(s, taken);
+    } else if (base != 0) {
+        value = readPrefixed(s.substr(2), base, taken);
+        taken += 2;
     }
-    return readDecimal(s);
+    return {value, std::any_of(s.begin() + taken, s.end(), isDigit)};
+}
+
+double readNumber(std::string_view text) {
+    return readField(text).value;
 }
 
 std::string writeNumber(double value) {

@@ -15,6 +15,15 @@ namespace lirvo {
 // range reads as an infinity (which the frame then refuses).
 double readNumber(std::string_view text);
 
+// A field text as the reading rule reads it, and whether a digit is left in the rest of the
+// text after the number taken ("8,04", "1.000.000", "4Ø16", "x1"): such a text was meant as
+// something the rule does not read. Blanks do not count, so "2 5" is read whole as 25.
+struct FieldReading {
+    double value;      // what readNumber gives
+    bool digitInRest;  // a digit 0-9 after the characters the number took
+};
+FieldReading readField(std::string_view text);
+
 // Result text: one leading blank for a value >= 0, "-" for a negative one; at most 15
 // significant digits, trailing zeros dropped, no zero before the point of a value below 1
 // (" .5", "-.25"). Values whose digits do not fit in 15 places take the exponent form with a

@@ -84,6 +84,18 @@ TEST(Command, PowersOfTwoAreThoseOfTheLibraryPowInEveryBuild) {
         EXPECT_NE(command(row.args).out.find(row.sigmaF), std::string::npos) << row.args[0];
 }
 
+// A datum refused as read gives the window's prompt alone and in a batch, quoted safe.
+TEST(Command, DataRefusedAsReadGiveTheWindowsPromptAloneAndInBatch) {
+    for (std::string_view af : {"8,04", "4\x1b[2J5"}) {
+        const std::string line =
+            std::string("MESSAGE\t0\t\tDATO NON LEGGIBILE: Af = ") +
+            (af == "8,04" ? "8,04 (IL SEPARATORE DECIMALE È IL PUNTO)\n" : "4?[2J5\n");
+        EXPECT_EQ(command({"1", "25", "3", "77", af, "1.01", "10", "1000000"}).out, line);
+        const std::string batch = "1\t25\t3\t77\t" + std::string(af) + "\t1.01\t10\t1e6\n";
+        EXPECT_EQ(command({"--batch"}, batch).out, "1\t" + line);
+    }
+}
+
 TEST(Command, UsageErrors) {
     for (auto args :
          std::vector<std::vector<std::string_view>>{{},

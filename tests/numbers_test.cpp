@@ -45,6 +45,27 @@ TEST(ReadNumber, ReadsBeyondTheDoubleRangeAsInfinity) {
     EXPECT_EQ(readNumber("4.9E-324"), 4.9e-324);  // the smallest subnormal still reads
 }
 
+// A digit left after the number taken means the text was meant otherwise; blanks, letters and
+// signs left are no sign of that.
+TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
+    const struct {
+        const char* text;
+        double value;
+        bool digitInRest;
+    } rows[] = {
+        {"8,04", 8, true},   {"1.000.000", 1, true}, {"4Ø16", 4, true},      {"25cm2", 25, true},
+        {"1,5E3", 1, true},  {"x1", 0, true},        {"&O19", 1, true},      {"1\r2", 1, true},
+        {"E5", 0, true},     {"25 cm", 25, false},   {"2 5", 25, false},     {"1.5e3", 1500, false},
+        {"&H1F", 31, false}, {"1e+", 1, false},      {"3e-2x", 0.03, false}, {"1D2 kg", 100, false},
+        {"abc", 0, false},   {"", 0, false},         {" - 4 ", -4, false},   {"&H", 0, false},
+    };
+    for (const auto& row : rows) {
+        const FieldReading reading = readField(row.text);
+        EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
+        EXPECT_EQ(reading.digitInRest, row.digitInRest) << '"' << row.text << '"';
+    }
+}
+
 TEST(ReadNumber, NegativeZeroCountsAsZero) {
     EXPECT_EQ(readNumber("-0"), 0);
 }

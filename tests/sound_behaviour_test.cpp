@@ -34,12 +34,10 @@ void expectImpossible(int code, const std::vector<std::string>& texts) {
 }
 
 TEST(ArithmeticFaults, NonNumbersAreRefusedAsAWhole) {
-    // Square root of a negative number: a negative effective depth.
-    expectImpossible(1, {"25", "3", "-77", "8.04", "1.01", "10", "1000000"});
+    // Overflow: n (Af + Af') / B and its square are infinite, X = -p + sqrt(p^2 + q) is NaN.
+    expectImpossible(1, {"25", "3", "77", "1E308", "1.01", "10", "1000000"});
     // Balanced neutral axis exactly at the compression steel: X - C = 0.
     expectImpossible(3, {"25", "3", "6", "50", "500", "10", "100000"});
-    // An input beyond the double range.
-    expectImpossible(1, {"1E400", "3", "77", "8.04", "1.01", "10", "1000000"});
 }
 
 TEST(ArithmeticFaults, AResultWhoseTextWouldReadAsInfinityIsRefused) {
@@ -51,7 +49,7 @@ TEST(ArithmeticFaults, AResultWhoseTextWouldReadAsInfinityIsRefused) {
 TEST(ArithmeticFaults, EarlierResultsStayWhenARunIsRefused) {
     CaseRun run;
     runCase(run, 1, {}, true);
-    runCase(run, 1, {"25", "3", "-77", "8.04", "1.01", "10", "1000000"});
+    runCase(run, 1, {"25", "3", "77", "1E308", "1.01", "10", "1000000"});
     EXPECT_EQ(run.message()->text, kImpossibleCalculation);
     EXPECT_EQ(run.result("X"), " 18.9807168027919");
 }
@@ -60,11 +58,6 @@ TEST(RectangularDesign, AbsurdRatioMessageCarriesTheLimit) {
     CaseRun run;
     runCase(run, 2, {"25", "0", "3", "50", "1400", "10", "690000"});
     expectRefusedWith(run, "DATI ASSURDI perchè W> 2.8");
-}
-
-TEST(RectangularDesign, AnInfiniteLimitIsNeverShownAsText) {
-    // Q equal to the neutral-axis ratio 1.25 (a negative steel stress) makes the limit -inf.
-    expectImpossible(2, {"25", "1.25", "1", "50", "-100", "10", "690000"});
 }
 
 TEST(RectangularDesign, TotalDepthBeyondTheWholeNumberRangeIsRefused) {
@@ -77,9 +70,9 @@ TEST(RectangularDesign, TotalDepthBeyondTheWholeNumberRangeIsRefused) {
 }
 
 TEST(SteelAreas, ANegativeAreaIsNeverWritten) {
-    // A negative steel stress puts the balanced axis above the section: the tension steel
-    // would come out at -3.27 cm2.
-    expectImpossible(3, {"25", "3", "10", "60", "-1400", "10", "1000"});
+    // The balanced axis X = 0.3 h = 2.4 cm lies above the compression steel at C = 3 cm, and M
+    // exceeds the balanced 12960 kg cm: Af' = dAf (h - X) / (X - C) would be negative.
+    expectImpossible(3, {"25", "3", "8", "60", "1400", "10", "100000"});
 }
 
 TEST(TeeDesign, WarningsCarryTheirTitleAndIcon) {
@@ -119,11 +112,6 @@ TEST(ColumnSemiDesign, PartlyCompressedSectionUsesItsWholeHeight) {
     runCase(run, 9, {"30", "3", "3", "47", "75", "2000", "10", "500000", "60000"});
     EXPECT_EQ(run.result("X"), " 50");
     EXPECT_EQ(run.result("σc"), " 80");
-}
-
-TEST(ColumnSemiDesign, CompressedDepthOfZeroIsRefused) {
-    // e = M/N = 25 = H/2: the compressed zone vanishes.
-    expectImpossible(9, {"30", "3", "-3", "47", "75", "2000", "10", "1000000", "40000"});
 }
 
 TEST(Columns, NegativeMomentAsksToTurnTheSectionOver) {

@@ -14,6 +14,13 @@ namespace lirvo::ui {
 // The one way the windows set a font size.
 void setPointSize(QWidget* widget, double points, bool bold = false);
 
+// The least font size a text shrinks to so as to show whole: still legible on the screen and
+// on the printed page.
+inline constexpr double kSmallestPoints = 7;
+
+// The text a caption, a button or a value field shows.
+QString shownText(const QWidget* widget);
+
 struct TwipRect {
     float left = 0, top = 0, width = 0, height = 0;
 };
@@ -48,12 +55,24 @@ class Placed {
     // The least pixel height the element needs to draw its text without cutting it; the
     // twips height stays as set.
     void setMinimumPixelHeight(int pixels);
+    // The same for the width, for a text that no legible font size fits into the twips width.
+    void setMinimumPixelWidth(int pixels);
     // The same, from the height of the element's present font and a margin in pixels.
     void fitTextHeight(int margin = 0);
-    void setPointSize(double points) { ui::setPointSize(widget_, points); }
-    // The font size at which the text fits the element's width on this screen: `points`, or
-    // less where it would be cut, never below `smallest`.
-    double fittingPointSize(const QString& text, double points, double smallest = 7) const;
+    // Keeps the weight of the element's font.
+    void setPointSize(double points) { ui::setPointSize(widget_, points, widget_->font().bold()); }
+    // The font size at which the text fits the element on this screen, across and within
+    // what its parent leaves visible: `points`, or less where it would be cut, never below
+    // `smallest`.
+    double fittingPointSize(const QString& text, double points,
+                            double smallest = kSmallestPoints) const;
+    // Whether the text shows whole in the element in this font.
+    bool fits(const QString& text, const QFont& font) const;
+    // The pixel width the element needs to show the text whole in its present font.
+    int pixelWidthFor(const QString& text) const;
+    // Widens the element in pixels, to at most `mostTwips`, where its text still shows only in
+    // part (at the smallest legible size); the twips width stays as set.
+    void widenToShowText(double mostTwips);
 
   private:
     void apply();
@@ -62,6 +81,7 @@ class Placed {
     const Screen* screen_ = nullptr;
     TwipRect rect_;
     int minimumPixelHeight_ = 0;
+    int minimumPixelWidth_ = 0;
 };
 
 // A typed element: the widget's own properties through ->, the geometry through the element.
@@ -87,9 +107,9 @@ Element<W> makeElement(W* widget, const Screen& screen, float width = 0, float h
 // Pixels of a twips value on the screen, to the nearest whole pixel.
 int toPixels(double twips, const Screen& screen);
 
-// Gives a group of captions one font size: `points`, or the largest size at which every text
-// of the group fits its element, so that none is cut and the group still reads evenly.
-// Returns the size given.
+// Gives a group of captions or value fields one font size: `points`, or the largest size at
+// which every text of the group fits its element, so that none is cut and the group still
+// reads evenly. Returns the size given.
 double shrinkToCommonSize(std::span<Placed* const> group, double points);
 
 // Tab goes from each widget to the next, in the order given.

@@ -1,5 +1,6 @@
 #include "ui/surface.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 
@@ -33,8 +34,20 @@ void Surface::setLine(int index, double x1, double y1, double x2, double y2) {
 }
 
 void Surface::drawText(double left, double top, const QString& text) {
-    texts_.push_back({static_cast<float>(left), static_cast<float>(top), text});
+    drawText(left, top, text, {font(), palette().color(QPalette::WindowText)});
+}
+
+void Surface::drawText(double left, double top, const QString& text, const TextLook& look) {
+    texts_.push_back({static_cast<float>(left), static_cast<float>(top), text, look});
     update();
+}
+
+// Drawn one pixel above the point given, so that an element that starts there leaves it whole.
+QRect Surface::pixelRect(const DrawnText& drawn) const {
+    const QFontMetrics metrics(drawn.look.font);
+    const int baseline = toPixels(drawn.top, screen_) - 1;
+    return QRect(toPixels(drawn.left, screen_), baseline - metrics.ascent(),
+                 metrics.horizontalAdvance(drawn.text), metrics.ascent() + metrics.descent());
 }
 
 void Surface::clearDrawing() {
@@ -48,8 +61,11 @@ void Surface::paintEvent(QPaintEvent*) {
     for (const TwipLine& l : lines_)
         painter.drawLine(toPixels(l.x1, screen_), toPixels(l.y1, screen_), toPixels(l.x2, screen_),
                          toPixels(l.y2, screen_));
-    for (const DrawnText& t : texts_)
+    for (const DrawnText& t : texts_) {
+        painter.setFont(t.look.font);
+        painter.setPen(t.look.colour);
         painter.drawText(toPixels(t.left, screen_), toPixels(t.top, screen_) - 1, t.text);
+    }
 }
 
 }  // namespace lirvo::ui

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -15,9 +17,16 @@ struct TwipLine {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// How a drawn text looks.
+struct TextLook {
+    QFont font;
+    QColor colour;
+};
+
 struct DrawnText {
     float left, top;  // twips: where the text starts, on its baseline
     QString text;
+    TextLook look;
 };
 
 class Surface : public QWidget {
@@ -34,7 +43,12 @@ class Surface : public QWidget {
     // One line of text in the surface's current font, standing on the given point: the text
     // rises above it, so an element that starts there does not hide it.
     void drawText(double left, double top, const QString& text);
+    // The same in a font and colour of its own.
+    void drawText(double left, double top, const QString& text, const TextLook& look);
     void clearDrawing();
+    // The pixels a drawn text covers: from its left, and from the top of its font's tallest
+    // glyph to the bottom of its lowest.
+    QRect pixelRect(const DrawnText& drawn) const;
     const std::vector<DrawnText>& drawnTexts() const { return texts_; }
 
   protected:

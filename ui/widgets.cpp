@@ -64,6 +64,10 @@ QString greekCaptionFamily() {
     return QFontDatabase::families().contains(kHellasFamily) ? kHellasFamily : kCondensedFallback;
 }
 
+QString condensedFamily() {
+    return kCondensedFallback;
+}
+
 QString greekCaptionText(const QString& unicodeText) {
     if (greekCaptionFamily() != kHellasFamily) return unicodeText;
     QString legacy = unicodeText;

@@ -59,6 +59,8 @@ void unselect(QRadioButton* option);
 
 // "HellasArial Condensed" where installed, otherwise a condensed sans of the system.
 QString greekCaptionFamily();
+// The condensed sans of the system: long numbers in narrow value fields.
+QString condensedFamily();
 // A caption for the Greek font: the legacy font holds the small sigma at code 243.
 QString greekCaptionText(const QString& unicodeText);
 

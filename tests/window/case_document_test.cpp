@@ -99,8 +99,10 @@ TEST_F(CaseDocumentTest, MenusHoldTheCommandsWithTheirShortcuts) {
 
     entry(bar.helpMenu(), "Guida")->trigger();
     EXPECT_TRUE(e().rtb1.visible());
-    file("Stampa…");  // nothing calculated: nothing to print, as the button
+    file("Stampa…");  // nothing calculated: nothing to print, as the button says
     EXPECT_EQ(window().printDataWindow(), nullptr);
+    expectOneMessage("ESEGUIRE PRIMA UN CALCOLO", "lirvo", MessageStyle::kPlain);
+    messages_.forget();
     entry(bar.helpMenu(), "Informazioni su lirvo")->trigger();
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].title, "Informazioni su lirvo");

@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "report/report_printing.h"
+#include "sections/rect_design.h"
 #include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
@@ -72,12 +74,88 @@ class ReportTest : public MainWindowTest {
     QTemporaryDir folder_;
 };
 
-TEST_F(ReportTest, StampaBeforeAnyCalculationOpensNothing) {
+TEST_F(ReportTest, StampaBeforeAnySuccessfulCalculationAsksForOne) {
     stampa();
+    choose(kRectangularCheck);
+    compute();  // every field empty: stopped on a missing datum
+    stampa();
+    ASSERT_EQ(messages_.shown().size(), 3u);
+    for (size_t i : {0u, 2u}) {
+        EXPECT_EQ(messages_.shown()[i].prompt, "ESEGUIRE PRIMA UN CALCOLO");
+        EXPECT_EQ(messages_.shown()[i].style, MessageStyle::kPlain);
+        EXPECT_EQ(messages_.shown()[i].title, "lirvo");
+    }
     EXPECT_EQ(printData(), nullptr);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(messages_.shown().empty());
     EXPECT_EQ(printer_.jobs, 0);
+}
+
+// Whatever makes the window differ from its last successful run greys the results, which stay
+// editable, and keeps "Stampa" from printing them; typing the data and computing again prints.
+TEST_F(ReportTest, StaleResultsAreGreyAndNotPrintedUntilANewRun) {
+    using namespace rect_check;
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"input edited", [&] { type(kB, "30"); }},
+        {"result typed over", [&] { type(kSigmaF, " 1700"); }},
+        {"run refused, text put back", [&] { type(kH, "7 7,0"), compute(), type(kH, "77"); }},
+        {"another case and back", [&] { choose(kRectangularDesign), choose(kRectangularCheck); }},
+    };
+    choose(kRectangularCheck);
+    for (const auto& [change, make] : changes) {
+        SCOPED_TRACE(change);
+        typeExample(kRectangularCheck);
+        compute();
+        const QColor black = e().fields.text1[kJ]->palette().color(QPalette::Text);
+        make();
+        messages_.forget();
+        stampa();
+        expectOneMessage("I RISULTATI NON CORRISPONDONO AI DATI: RIPETERE IL CALCOLO", "lirvo",
+                         MessageStyle::kPlain);
+        EXPECT_EQ(printData(), nullptr);
+        EXPECT_NE(e().fields.text1[kX]->palette().color(QPalette::Text), black);
+        EXPECT_EQ(e().fields.text1[kB]->palette().color(QPalette::Text), black);
+        EXPECT_FALSE(e().fields.text1[kX]->isReadOnly());
+    }
+    typeExample(kRectangularCheck);
+    compute();
+    EXPECT_EQ(e().fields.text1[kX]->palette().color(QPalette::Text),
+              e().fields.text1[kB]->palette().color(QPalette::Text));
+    stampa();
+    ok();
+    EXPECT_EQ(printer_.jobs, 1);
+}
+
+// Every worked example printed on the smallest screen and the usual one, under long
+// particulars: each heading line shows whole inside its frame, and the PDF text holds every
+// result text whole.
+TEST_F(ReportTest, ThePageHoldsEveryTextWhole) {
+    for (QSize size : {QSize(800, 600), QSize(1024, 768)}) {
+        reopenOn(size.width(), size.height());
+        for (const CalcCase* calc : allCases()) {
+            SCOPED_TRACE(std::string(calc->name) + " at " + std::to_string(size.width()));
+            choose(*calc);
+            if (!e().ckes->isChecked()) clickOption(e().ckes.get());
+            compute();
+            stampa();
+            typeParticular(1, "Civile abitazione con uffici e autorimessa");
+            printer_.atPrint = [&] {
+                const int bottom = e().frame4->contentsRect().bottom() + 1;
+                for (int k = 0; k < 6; ++k) {
+                    const QLabel* line = e().label3[k].get();
+                    EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()),
+                              line->contentsRect().width());
+                    EXPECT_LE(line->y() + line->fontMetrics().height(), bottom);
+                    if (k < 3) {
+                        EXPECT_LT(line->geometry().right(), e().label3[k + 3]->x());
+                    }
+                }
+            };
+            ok();
+            fine();
+            const QString page = pdfText(printer_.path);
+            for (const Field& result : calc->results())
+                EXPECT_TRUE(page.contains(text(result.index).trimmed())) << result.symbol;
+        }
+    }
 }
 
 TEST_F(ReportTest, AfterACheckOpensModallyWithTheDefaults) {
@@ -137,15 +215,6 @@ TEST_F(ReportTest, PrintDataGeometryFollowsTheScreenInTwips) {
     EXPECT_EQ(d().cmdOk.heightTwips(), 600.0f);
     EXPECT_EQ(d().text1[2]->font().pointSize(), 14);
     EXPECT_EQ(d().cmbsezioni->font().pointSize(), 12);
-}
-
-TEST_F(ReportTest, ACalculationStoppedOnAMissingDatumStillOpensIt) {
-    choose(kRectangularCheck);
-    compute();  // every field empty
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    stampa();
-    ASSERT_NE(printData(), nullptr);
-    EXPECT_TRUE(printData()->isVisible());
 }
 
 TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {

@@ -49,6 +49,15 @@ class MainWindowTest : public testing::Test {
         window_->show();
     }
 
+    // The window loaded anew on a screen of this many pixels, 15 twips to a pixel.
+    void reopenOn(int widthPixels, int heightPixels) {
+        window_.reset();
+        screen_ = ui::FixedScreen(15.0f * widthPixels, 15.0f * heightPixels);
+        window_ = std::make_unique<app::FrmVerifica>(
+            calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_, caseFiles_});
+        window_->show();
+    }
+
     app::MainElements& e() { return window_->elements(); }
     app::FrmVerifica& window() { return *window_; }
 
