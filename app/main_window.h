@@ -100,7 +100,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
     const CalcCase* shownCase() const;
-    // After any change of a value field: one size for them all, results grey while stale.
+    // After any change of a value field: one size for each column, results grey while stale.
     void fieldsChanged();
     void showResultState();
 

@@ -122,18 +122,20 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
     fitValueFields(fields, window);
 }
 
+// Each column shrinks alike, so that a long result does not make the typed data small.
 void fitValueFields(FieldElements& fields, const WindowSize& window) {
-    std::vector<ui::Placed*> shown;
+    std::vector<ui::Placed*> columns[2];  // inputs, results
     for (int i = kFirstInputField; i <= kLastPanelField; ++i) {
         ui::Element<QLineEdit>& field = fields.text1[i];
         if (!field.visible()) continue;
         field.setMinimumPixelWidth(0);
-        shown.push_back(&field);
+        columns[field.leftTwips() < kMiddle * window.width ? 0 : 1].push_back(&field);
     }
-    ui::shrinkToCommonSize(shown, kFontPoints);
-    for (ui::Placed* field : shown) {
-        const double end = field->leftTwips() < kMiddle * window.width ? kInputsEnd : kResultsEnd;
-        field->widenToShowText(end * window.width - field->leftTwips());
+    for (int c = 0; c < 2; ++c) {
+        ui::shrinkToCommonSize(columns[c], kFontPoints);
+        for (ui::Placed* field : columns[c])
+            field->widenToShowText((c == 0 ? kInputsEnd : kResultsEnd) * window.width -
+                                   field->leftTwips());
     }
 }
 
