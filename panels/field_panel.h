@@ -18,9 +18,9 @@ double rowTop(int row, const WindowSize& window);
 void layOutPanel(Operation operation, std::optional<SectionType> section, FieldElements& fields,
                  const WindowSize& window);
 
-// Gives the value fields shown one font size at which each shows its whole text: the panel's,
-// or less for a long text or a small screen, never below the legible floor. A field whose
-// text still does not fit there (an exponent form on an 800 × 600 screen) widens in pixels
+// Gives the value fields of each column one font size at which each shows its whole text: the
+// panel's, or less for a long text or a small screen, never below the legible floor. A field
+// whose text still does not fit there (an exponent form on an 800 × 600 screen) widens in pixels
 // into the blank on the right of its column. Run whenever a text changes.
 void fitValueFields(FieldElements& fields, const WindowSize& window);
 
