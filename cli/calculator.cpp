@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/state_lines.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
 
@@ -36,6 +37,8 @@ std::string usage() {
            "  lirvo-calc --batch            una riga per calcolo da stdin: "
            "CASO<TAB>TESTO2<TAB>...\n"
            "  lirvo-calc --help             questo testo\n"
+           "  lirvo-calc CASO ... --state   dopo i campi, l'equilibrio della sezione (anche "
+           "con --batch)\n"
            "\n" +
            caseList() +
            "\n"
@@ -43,6 +46,8 @@ std::string usage() {
            "  FIELD    indice  simbolo  testo scritto\n"
            "  MESSAGE  stile   titolo   messaggio\n"
            "  NOTICE   testo disegnato sulla finestra\n"
+           "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
+           "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
            "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso,\n"
            "        3 risultati non scritti (disco pieno, uscita chiusa).\n"
            "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
@@ -115,7 +120,7 @@ int writeFailed(std::ostream& err) {
 }
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  std::string& buffer) {
+                  bool withState, std::string& buffer) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField:
@@ -135,6 +140,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
         }
         buffer += '\n';
     }
+    if (withState) appendState(calc, log, prefix, buffer);
 }
 
 std::string tooManyTexts(const CalcCase& calc) {
@@ -156,14 +162,17 @@ bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view
     return true;
 }
 
-int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std::ostream& out,
                std::ostream& err) {
+    std::vector<std::string_view> kept(allArgs.begin(), allArgs.end());
+    const bool withState = std::erase(kept, "--state") > 0;
+    const std::span<const std::string_view> args = kept;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage();
         return out.flush() ? kResultsWritten : writeFailed(err);
     }
     if (args.size() == 1 && args[0] == "--batch")
-        return runBatch(in, out) ? kResultsWritten : writeFailed(err);
+        return runBatch(in, out, withState) ? kResultsWritten : writeFailed(err);
     if (args.empty()) {
         err << usage();
         return kUsageError;
@@ -190,13 +199,13 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, buffer);
+    appendEvents(*calc, log, {}, withState, buffer);
     out << buffer;
     if (!out.flush()) return writeFailed(err);
     return log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
 }
 
-bool runBatch(std::istream& in, std::ostream& out) {
+bool runBatch(std::istream& in, std::ostream& out, bool withState) {
     CalcFrame frame;
     EventLog log;
     std::string line, buffer, prefix;
@@ -220,7 +229,7 @@ bool runBatch(std::istream& in, std::ostream& out) {
         } else {
             log.forgetEvents();
             frame.run(*calc, log);
-            appendEvents(*calc, log, prefix, buffer);
+            appendEvents(*calc, log, prefix, withState, buffer);
         }
         if (buffer.size() > (1 << 16)) {
             if (!(out << buffer)) return false;
