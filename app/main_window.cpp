@@ -73,6 +73,8 @@ void FrmVerifica::load() {
     placeLines();
     placeHelpAndUnits();
     placePrintHeading();
+    schematicDrawing_ =
+        new panels::SchematicDrawing(*elements_->frame3.get(), *elements_->picture1.get());
     connectCommands();
     setTabOrder();
 }
@@ -274,6 +276,7 @@ void FrmVerifica::showSection(SectionType section) {
         e.fields};
     panels::showSchematic(section, schematic, {width_, height_},
                           [&e] { e.surface->clearDrawing(); });
+    schematicDrawing_->showPicture();
 }
 
 void FrmVerifica::layOutOperation(Operation operation) {
@@ -364,6 +367,10 @@ void FrmVerifica::drawNotice(const std::string& text) {
 
 void FrmVerifica::clearNotice() {
     elements_->surface->clearDrawing();
+}
+
+void FrmVerifica::resultsWritten(const CalcCase& calc) {
+    schematicDrawing_->showDrawing(analyseCase(calc, fieldValues(calc, *this)));
 }
 
 }  // namespace lirvo::app
