@@ -5,7 +5,8 @@
 //   STATE sigma_c <largest concrete compression, kg/cm^2>
 //   STATE steel <depth> <area> <stress, kg/cm^2, compression positive>   (top first)
 //   STATE resultant_N|resultant_M|residual_N|residual_M <kg | kg cm about H/2>
-//   STATE utilisation_c|utilisation_f <ratio>   (where the allowable stresses are data)
+//   STATE utilisation_c|utilisation_f <ratio>   (where the allowable stresses are data;
+//                                                 utilisation_f where there is an Af)
 // A section without equilibrium gives one line instead: STATE analysis <why>.
 #pragma once
 

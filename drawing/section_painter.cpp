@@ -181,10 +181,13 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a) {
     // The lines under the drawing, and the heading above it.
     std::vector<Line> below = {{{equilibriumText(s)}}};
     const auto uc = a.concreteUtilisation(), uf = a.steelUtilisation();
-    if (uc && uf)
-        below.push_back({utilisation("σc", s.sigmaC, *a.allowableConcrete, *uc),
-                         {"   "},
-                         utilisation("σf", a.tensionSteelStress(), *a.allowableSteel, *uf)});
+    if (uc) {
+        below.push_back({utilisation("σc", s.sigmaC, *a.allowableConcrete, *uc)});
+        if (uf)
+            below.back().insert(
+                below.back().end(),
+                {{"   "}, utilisation("σf", a.tensionSteelStress(), *a.allowableSteel, *uf)});
+    }
     const double textTop = box.bottom() - below.size() * lineHeight;
     for (size_t i = 0; i < below.size(); ++i)
         drawLine(p, below[i], font, box.left(), textTop + i * lineHeight + fm.ascent(),

@@ -65,7 +65,9 @@ std::optional<double> CaseAnalysis::concreteUtilisation() const {
 }
 
 std::optional<double> CaseAnalysis::steelUtilisation() const {
-    if (!allowableSteel || state.status != AnalysisStatus::kSolved) return std::nullopt;
+    if (!allowableSteel || state.status != AnalysisStatus::kSolved ||
+        !(model.steel.at(static_cast<size_t>(tensionSteel)).area > 0))
+        return std::nullopt;
     return tensionSteelStress() / *allowableSteel;
 }
 

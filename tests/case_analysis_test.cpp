@@ -106,6 +106,17 @@ TEST_P(WorkedExampleSection, IsTheSectionTheCaseDescribesInEquilibrium) {
 
 INSTANTIATE_TEST_SUITE_P(EveryCase, WorkedExampleSection, ::testing::ValuesIn(kRows));
 
+// Plain concrete carries the column (Af = Af' = 0): sigma = 25000/1500 + 6*150000/(30*50^2)
+// = 28.67 against 75; without an Af there is no sigma f to set against its allowable.
+TEST(Utilisation, WithoutTensionSteelOnlyTheConcretes) {
+    CaseRun run;
+    runCase(run, 9, {"30", "3", "3", "47", "75", "2000", "10", "150000", "25000"});
+    const auto a = analyseCase(*run.calc, fieldValues(*run.calc, run.log));
+    ASSERT_TRUE(a && a->concreteUtilisation());
+    EXPECT_NEAR(*a->concreteUtilisation(), (25000 / 1500.0 + 12) / 75, 1e-12);
+    EXPECT_FALSE(a->steelUtilisation());
+}
+
 struct RefusalRow {
     const char* what;
     int code;
