@@ -5,7 +5,8 @@
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
-// would show a non-number or a negative steel area is refused as a whole.
+// would show a non-number or a negative steel area is refused as a whole, as is a check whose
+// cracked-section figures fail the equilibrium of its section (sections/case_analysis.h).
 //
 // Never tidy the arithmetic: the quantities held in single precision or as 16-bit whole
 // numbers, the order of every formula as written and the powers through the library's pow are
