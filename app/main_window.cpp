@@ -84,6 +84,8 @@ void FrmVerifica::load() {
     placeLines();
     placeHelpAndUnits();
     placePrintHeading();
+    schematicDrawing_ =
+        new panels::SchematicDrawing(*elements_->frame3.get(), *elements_->picture1.get());
     connectCommands();
     setTabOrder();
 }
@@ -315,6 +317,7 @@ void FrmVerifica::showSection(SectionType section) {
     panels::showSchematic(section, schematic, {width_, height_},
                           [&e] { e.surface->clearDrawing(); });
     showResultState();
+    schematicDrawing_->showPicture();
 }
 
 void FrmVerifica::layOutOperation(Operation operation) {
@@ -446,6 +449,10 @@ void FrmVerifica::drawNotice(const std::string& text) {
 
 void FrmVerifica::clearNotice() {
     elements_->surface->clearDrawing();
+}
+
+void FrmVerifica::resultsWritten(const CalcCase& calc) {
+    schematicDrawing_->showDrawing(analyseCase(calc, fieldValues(calc, *this)));
 }
 
 }  // namespace lirvo::app

@@ -22,6 +22,7 @@
 #include "app/dispatcher.h"
 #include "app/main_elements.h"
 #include "app/result_state.h"
+#include "panels/schematic_drawing.h"
 #include "report/print_data_window.h"
 #include "sections/frame.h"
 #include "ui/element.h"
@@ -46,10 +47,13 @@ class FrmVerifica : public QWidget, public CalcWindow {
                     const std::string& title) override;
     void drawNotice(const std::string& text) override;
     void clearNotice() override;
+    void resultsWritten(const CalcCase& calc) override;
 
     // The elements as the last load created them; "Azzera" replaces them all.
     MainElements& elements() { return *elements_; }
     const MainElements& elements() const { return *elements_; }
+    // What Frame3 shows after a calculation.
+    panels::SchematicDrawing& schematicDrawing() { return *schematicDrawing_; }
     const ui::Placed& placement() const { return window_; }
     // The outer width and height in whole twips, as read back at load.
     double outerWidth() const { return width_; }
@@ -117,6 +121,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
     int boxesShown_ = 0;  // message boxes so far: a run that shows one was refused
+    panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;
     std::unique_ptr<CaseDocument> document_;

@@ -4,13 +4,16 @@
 //     rectangular and T semi-designs near and at kMaxSearchSteps, and the slowest column
 //     bisections found;
 //   - batch throughput of runBatch on 100 000 rectangular checks;
-//   - the equilibrium analysis of a section on its own, without the frame.
+//   - the equilibrium analysis of a section on its own, without the frame, and of the section a
+//     worked example's fields describe (read from its texts, as the window and --state do);
+//     the frame runs of the checks include their comparison with it.
 // They measure and report; none of them fails on speed.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <streambuf>
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "cli/calculator.h"
+#include "sections/case_analysis.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
@@ -275,10 +279,27 @@ BENCHMARK_CAPTURE(BM_SectionAnalysis, rett_verifica_example,
 BENCHMARK_CAPTURE(BM_SectionAnalysis, pil_verifica_example,
                   SectionModel{30, 50, 30, 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000});
 
+// The section of a worked example read back from the texts of its fields and analysed.
+void BM_CaseAnalysis(benchmark::State& state, const CalcCase* calc) {
+    EventLog log;
+    log.requestExample(true);
+    CalcFrame().run(*calc, log);
+    const std::optional<CaseAnalysis> first = analyseCase(*calc, fieldValues(*calc, log));
+    if (!first || first->state.status != AnalysisStatus::kSolved)
+        return state.SkipWithError("the worked example's section is not solved");
+    for (auto _ : state) {
+        std::optional<CaseAnalysis> a = analyseCase(*calc, fieldValues(*calc, log));
+        benchmark::DoNotOptimize(a);
+    }
+}
+
 void registerCaseBenchmarks() {
     for (const CalcCase* calc : allCases())
         benchmark::RegisterBenchmark(("BM_WorkedExample/" + std::string(calc->name)).c_str(),
                                      workedExample, calc);
+    for (const CalcCase* calc : allCases())
+        benchmark::RegisterBenchmark(("BM_CaseAnalysis/" + std::string(calc->name)).c_str(),
+                                     BM_CaseAnalysis, calc);
     for (const LongRun& run : longRuns())
         benchmark::RegisterBenchmark(run.name, longRun, &run)
             ->Unit(run.step != 0 ? benchmark::kMillisecond : benchmark::kMicrosecond);

@@ -6,6 +6,7 @@
 
 #include "cli/events.h"
 #include "cli/file_commands.h"
+#include "cli/state_lines.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
 #include "sections/quoting.h"
@@ -48,6 +49,8 @@ std::string usage() {
            "                                calcola il caso come CASO [TESTO ...] e salva il "
            "calcolo\n"
            "  lirvo-calc --help             questo testo\n"
+           "  lirvo-calc CASO ... --state   dopo i campi, l'equilibrio della sezione (anche "
+           "con --batch)\n"
            "\n" +
            caseList() +
            "\n"
@@ -55,6 +58,8 @@ std::string usage() {
            "  FIELD    indice  simbolo  testo scritto\n"
            "  MESSAGE  stile   titolo   messaggio\n"
            "  NOTICE   testo disegnato sulla finestra\n"
+           "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
+           "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
            "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
            "        salvato, 2 errore d'uso, 3 risultati non scritti (disco pieno, uscita "
            "chiusa).\n"
@@ -91,14 +96,17 @@ bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view
     return true;
 }
 
-int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std::ostream& out,
                std::ostream& err) {
+    std::vector<std::string_view> kept(allArgs.begin(), allArgs.end());
+    const bool withState = std::erase(kept, "--state") > 0;
+    std::span<const std::string_view> args = kept;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage();
         return out.flush() ? kResultsWritten : writeFailed(err);
     }
     if (args.size() == 1 && args[0] == "--batch")
-        return runBatch(in, out) ? kResultsWritten : writeFailed(err);
+        return runBatch(in, out, withState) ? kResultsWritten : writeFailed(err);
     if (args.size() >= 2 && args[0] == "--file") {
         const int status = runFiles(args.subspan(1), out);
         return out.flush() ? status : writeFailed(err);
@@ -134,7 +142,7 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, buffer);
+    appendEvents(*calc, log, {}, withState, buffer);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
     if (saveTo) {
         if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
@@ -147,7 +155,7 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     return status;
 }
 
-bool runBatch(std::istream& in, std::ostream& out) {
+bool runBatch(std::istream& in, std::ostream& out, bool withState) {
     CalcFrame frame;
     EventLog log;
     std::string line, buffer, prefix;
@@ -171,7 +179,7 @@ bool runBatch(std::istream& in, std::ostream& out) {
         } else {
             log.forgetEvents();
             frame.run(*calc, log);
-            appendEvents(*calc, log, prefix, buffer);
+            appendEvents(*calc, log, prefix, withState, buffer);
         }
         if (buffer.size() > (1 << 16)) {
             if (!(out << buffer)) return false;

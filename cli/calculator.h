@@ -2,6 +2,7 @@
 // batch or in case files, and prints what each run does to its fields, one event a line,
 // TAB-separated:
 //   FIELD <index> <symbol> <text>     MESSAGE <style> <title> <prompt>     NOTICE <text>
+// and with --state, after the fields of a successful run, its STATE lines (cli/state_lines.h).
 #pragma once
 
 #include <iosfwd>
@@ -29,8 +30,9 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
 
 // Batch: each input line "CASE<TAB>TEXT2<TAB>TEXT3..." gives that line's events, each
 // prefixed by the 1-based line number and a TAB; a malformed line gives an ERROR record.
-// False when out failed: the batch then stops at once.
-bool runBatch(std::istream& in, std::ostream& out);
+// With withState, the STATE lines follow each successful line's events. False when out
+// failed: the batch then stops at once.
+bool runBatch(std::istream& in, std::ostream& out, bool withState = false);
 
 // The texts that follow the case name of a batch line, at its TABs, into texts; false, with
 // no more than `most` texts split, when the line has more than `most`. A line of millions

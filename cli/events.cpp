@@ -1,11 +1,12 @@
 #include "cli/events.h"
 
+#include "cli/state_lines.h"
 #include "sections/cases.h"
 
 namespace lirvo::cli {
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  std::string& buffer) {
+                  bool withState, std::string& buffer) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField:
@@ -25,6 +26,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
         }
         buffer += '\n';
     }
+    if (withState) appendState(calc, log, prefix, buffer);
 }
 
 }  // namespace lirvo::cli

@@ -11,8 +11,8 @@
 namespace lirvo::cli {
 
 // Appends the log's events, each line led by the prefix (empty, or a batch line's number or
-// a file's name, and a TAB).
+// a file's name, and a TAB); with withState, the STATE lines of a successful run follow.
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  std::string& buffer);
+                  bool withState, std::string& buffer);
 
 }  // namespace lirvo::cli

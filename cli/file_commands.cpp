@@ -39,7 +39,7 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out) {
             log.requestExample(read.file->example);
             log.forgetEvents();
             frame.run(calc, log);
-            appendEvents(calc, log, prefix, buffer);
+            appendEvents(calc, log, prefix, false, buffer);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }
         out << buffer;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "sections/case_analysis.h"
 #include "sections/numbers.h"
 #include "sections/quoting.h"
 
@@ -108,12 +109,20 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
         return;
     }
+    // A check solves the equilibrium of a cracked section in closed form or by bisection;
+    // where its arithmetic breaks down (overflow, cancellation, a root of the wrong branch)
+    // its figures fail that equilibrium and are not shown.
+    if (calc.operation == Operation::kCheck && !checkAgreesWithAnalysis(calc, in, out)) {
+        window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
+        return;
+    }
 
     if (!out.noticeText().empty()) window.drawNotice(out.noticeText());
     for (const Field& field : calc.results())
         window.setFieldText(field.index, out.isBlank(field.index)
                                              ? std::string()
                                              : writeNumber(out.value(field.index)));
+    window.resultsWritten(calc);
 }
 
 }  // namespace lirvo

@@ -6,7 +6,8 @@
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
-// would show a non-number or a negative steel area is refused as a whole.
+// would show a non-number or a negative steel area is refused as a whole, as is a check whose
+// cracked-section figures fail the equilibrium of its section (sections/case_analysis.h).
 //
 // Never tidy the arithmetic: the quantities held in single precision or as 16-bit whole
 // numbers, the order of every formula as written and the powers through the library's pow are
@@ -41,6 +42,8 @@ enum class MessageStyle : int {
 // The title of the warnings; a box without a title bears the program's name.
 inline constexpr const char* kAttentionTitle = "ATTENZIONE";
 
+struct CalcCase;
+
 // What a calculation needs of its window.
 class CalcWindow {
   public:
@@ -54,6 +57,8 @@ class CalcWindow {
     // One line of text on the window surface, replacing any earlier notice.
     virtual void drawNotice(const std::string& text) = 0;
     virtual void clearNotice() = 0;
+    // Called once every result of a run stands in its field; a refused run never calls it.
+    virtual void resultsWritten(const CalcCase& /*calc*/) {}
 };
 
 enum class Precision { kDouble, kSingle };
@@ -121,6 +126,14 @@ class Outcome {
     void set(int index, double value) {
         values_[index] = value;
         blank_.reset(index);
+        rounded_.reset(index);
+    }
+    // A result written rounded or cut, with the value it came from: a check's figures are
+    // compared with the equilibrium analysis before they are rounded.
+    void set(int index, double written, double unrounded) {
+        set(index, written);
+        unrounded_[index] = unrounded;
+        rounded_.set(index);
     }
     void blank(int index) { blank_.set(index); }
     void refuse(std::string prompt, MessageStyle style = MessageStyle::kPlain,
@@ -132,10 +145,14 @@ class Outcome {
     const std::string& noticeText() const { return notice_; }
     bool isBlank(int index) const { return blank_.test(index); }
     double value(int index) const { return values_[index]; }
+    double unroundedValue(int index) const {
+        return rounded_.test(index) ? unrounded_[index] : values_[index];
+    }
 
   private:
     std::array<double, kFieldCount> values_;
-    std::bitset<kFieldCount> blank_;
+    std::array<double, kFieldCount> unrounded_{};
+    std::bitset<kFieldCount> blank_, rounded_;
     std::optional<Message> refusal_;
     std::string notice_;
 };

@@ -49,20 +49,16 @@ void compute(const Inputs& in, Outcome& out) {
 
     const double p = (n * (Af + Afc) + (B - s) * d) / s;
     const double q = ((2 * n) * (Af * h + Afc * C) + (B - s) * std::pow(d, 2)) / s;
-    double X = -p + std::sqrt(std::pow(p, 2) + q);
+    const double X = -p + std::sqrt(std::pow(p, 2) + q);
     // The tension-steel term is held in single precision before it is added.
     const double J = (B * std::pow(X, 3)) / 3 - ((B - s) * std::pow(X - d, 3)) / 3 +
                      (n * Afc) * std::pow(X - C, 2) + toSingle((n * Af) * std::pow(h - X, 2));
-    double sigmaC = (M * X) / J;
-    double sigmaF = ((n * M) * (h - X)) / J;
+    const double sigmaC = (M * X) / J;
+    const double sigmaF = ((n * M) * (h - X)) / J;
 
-    X = cutToHundredths(X);
-    sigmaC = roundToWhole(sigmaC);
-    sigmaF = integerPart(sigmaF);
-
-    out.set(kX, X);
-    out.set(kSigmaC, sigmaC);
-    out.set(kSigmaF, sigmaF);
+    out.set(kX, cutToHundredths(X), X);
+    out.set(kSigmaC, roundToWhole(sigmaC), sigmaC);
+    out.set(kSigmaF, integerPart(sigmaF), sigmaF);
     out.set(kJ, integerPart(J));
     out.set(kHTotal, h + C);
 }

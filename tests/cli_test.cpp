@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -292,6 +293,62 @@ TEST_F(CaseFiles, ASaveThatFailsSaysSoAfterTheEvents) {
     EXPECT_EQ(r.status, kStoppedByMessage);
     EXPECT_EQ(r.out, command({"rett-verifica", "--example"}).out +
                          "ERROR\tIMPOSSIBILE SALVARE IL CALCOLO NEL FILE a.lirvo\n");
+}
+
+// The lines of a text that begin with the prefix, split at their TABs after it.
+std::vector<std::vector<std::string>> linesStarting(const std::string& text,
+                                                    const std::string& prefix) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        std::vector<std::string> cells;
+        std::istringstream cellsIn(line.substr(prefix.size()));
+        for (std::string cell; std::getline(cellsIn, cell, '\t');)
+            cells.push_back(cell);
+        lines.push_back(cells);
+    }
+    return lines;
+}
+
+// The rectangular check's example: its STATE lines after its FIELD lines, every number in 17
+// significant digits (it reads back to the same double and prints again as it stands), the
+// axis that of the X written, the steel where the example puts it (Af' at C = 3, Af at h = 77,
+// H = 77 + 3).
+TEST(State, LinesFollowTheFieldsOfASuccessfulRun) {
+    Result r = command({"--state", "1", "--example"});
+    ASSERT_EQ(r.status, kResultsWritten);
+    EXPECT_LT(r.out.rfind("FIELD\t"), r.out.find("STATE\t"));
+    const auto state = linesStarting(r.out, "STATE\t");
+    std::vector<std::string> keys;
+    for (const auto& cells : state) {
+        keys.push_back(cells[0]);
+        for (size_t i = 1; i < cells.size() && cells[0] != "regime"; ++i) {
+            char again[32];
+            std::snprintf(again, sizeof again, "%.17g", std::stod(cells[i]));
+            EXPECT_EQ(cells[i], again) << cells[0];
+        }
+    }
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"regime", "H", "x", "sigma_c", "steel", "steel",
+                                        "resultant_N", "resultant_M", "residual_N", "residual_M"}));
+    EXPECT_EQ(state[0][1], "cracked");
+    EXPECT_EQ(state[1][1], "80");
+    EXPECT_NEAR(std::stod(state[2][1]), 18.9807168027919, 1e-12);
+    EXPECT_EQ(state[4][1] + " " + state[5][1], "3 77");
+    EXPECT_DOUBLE_EQ(std::stod(state[7][1]), 1e6 + std::stod(state[9][1]));
+}
+
+// In a batch each line's STATE lines carry its number; a refused line has none. The design
+// adds its utilisations.
+TEST(State, BatchLinesAndUtilisations) {
+    Result r = command({"--batch", "--state"},
+                       "rett-progetto\t25\t0\t0\t50\t1400\t10\t690000\n"
+                       "pil-verifica\t30\t3\t3\t47\t1\t20\t15\t1\t100000\n");
+    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 12u);
+    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\tutilisation_").size(), 2u);
+    EXPECT_EQ(linesStarting(r.out, "2\tSTATE").size(), 0u);
+    EXPECT_EQ(linesStarting(r.out, "2\tMESSAGE\t0\t\tCALCOLO IMPOSSIBILE").size(), 1u);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Takes a picture of the main window after each worked example, and prints its report as a PDF
-// file, for a person to look at:
+// Takes a picture of the main window after each worked example, of the drawing of its section
+// in the schematic frame and large in its own window, and prints its report as a PDF file, for
+// a person to look at:
 //   lirvo_window_shots OUTPUT_DIR   (run from the folder with the help file and pictures)
 #include <QApplication>
 #include <QDir>
@@ -85,6 +86,19 @@ int main(int argc, char** argv) {
         QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
         QTest::qWait(100);
         window.grab().save(out.filePath(file));
+        e.frame3->grab().save(out.filePath("disegno-" + file));
+        // The drawing large, in its own window, at its first size and resized.
+        QTest::mouseDClick(e.frame3.get(), Qt::LeftButton);
+        QTest::qWait(100);
+        if (auto* large = window.schematicDrawing().largeWindow()) {
+            large->resize(900, 600);
+            QTest::qWait(50);
+            large->grab().save(out.filePath("grande-" + file));
+            large->resize(480, 360);
+            QTest::qWait(50);
+            large->grab().save(out.filePath("grande-piccola-" + file));
+            large->close();
+        }
         QTest::mouseClick(e.cmdStampa.get(), Qt::LeftButton);
         QTest::qWait(100);
         lirvo::report::FrmStampa& printData = *window.printDataWindow();

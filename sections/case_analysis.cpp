@@ -1,0 +1,155 @@
+#include "sections/case_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "sections/numbers.h"
+
+namespace lirvo {
+namespace {
+
+constexpr size_t kQuantityCount = static_cast<size_t>(Quantity::kInertia) + 1;
+
+// A value by quantity: a result stands before an input of the same quantity (the h a
+// semi-design repeats, the H a design writes).
+class ByQuantity {
+  public:
+    ByQuantity(const CalcCase& calc, const FieldValues& values) {
+        for (const Field& field : calc.fields)  // inputs first, then results
+            if (values[field.index])
+                values_[static_cast<size_t>(field.quantity)] = values[field.index];
+    }
+    const std::optional<double>& operator[](Quantity q) const {
+        return values_[static_cast<size_t>(q)];
+    }
+    // The first quantity present.
+    std::optional<double> either(Quantity a, Quantity b) const {
+        return (*this)[a] ? (*this)[a] : (*this)[b];
+    }
+
+  private:
+    std::array<std::optional<double>, kQuantityCount> values_;
+};
+
+const Field* resultOf(const CalcCase& calc, Quantity quantity) {
+    for (const Field& field : calc.results())
+        if (field.quantity == quantity) return &field;
+    return nullptr;
+}
+
+bool blankText(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+}  // namespace
+
+FieldValues fieldValues(const CalcCase& calc, const CalcWindow& window) {
+    FieldValues values;
+    for (const Field& field : calc.fields) {
+        const std::string text = window.fieldText(field.index);
+        if (field.role == Role::kResult && blankText(text)) continue;
+        const double v = readNumber(text);
+        values[field.index] = field.precision == Precision::kSingle ? toSingle(v) : v;
+    }
+    return values;
+}
+
+double CaseAnalysis::tensionSteelStress() const {
+    return -state.steelStress.at(static_cast<size_t>(tensionSteel));
+}
+
+std::optional<double> CaseAnalysis::concreteUtilisation() const {
+    if (!allowableConcrete || state.status != AnalysisStatus::kSolved) return std::nullopt;
+    return state.sigmaC / *allowableConcrete;
+}
+
+std::optional<double> CaseAnalysis::steelUtilisation() const {
+    if (!allowableSteel || state.status != AnalysisStatus::kSolved ||
+        !(model.steel.at(static_cast<size_t>(tensionSteel)).area > 0))
+        return std::nullopt;
+    return tensionSteelStress() / *allowableSteel;
+}
+
+namespace {
+
+// The section and actions of the fields, not yet analysed.
+std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& values) {
+    const ByQuantity q(calc, values);
+    const auto h = q[Quantity::kEffectiveDepth];
+    const auto topCover = q.either(Quantity::kCover, Quantity::kCompressionCover);
+    const auto bottomCover = q.either(Quantity::kCover, Quantity::kTensionCover);
+    const auto Af = q[Quantity::kTensionSteel], AfPrime = q[Quantity::kCompressionSteel];
+    const auto n = q[Quantity::kModularRatio], M = q[Quantity::kMoment];
+    if (!h || !topCover || !bottomCover || !Af || !AfPrime || !n || !M) return std::nullopt;
+
+    CaseAnalysis a;
+    a.operation = calc.operation;
+    SectionModel& m = a.model;
+    m.H = q[Quantity::kTotalDepth].value_or(*h + *bottomCover);
+    if (const auto width = q[Quantity::kWidth]) {
+        m.B = m.s = *width;
+        m.d = m.H;
+    } else {
+        const auto B = q[Quantity::kFlangeWidth], d = q[Quantity::kFlangeDepth],
+                   s = q[Quantity::kWebWidth];
+        if (!B || !d || !s) return std::nullopt;
+        m.B = *B;
+        m.s = *s;
+        m.d = std::min(*d, m.H);  // a slab as deep as the beam leaves a rectangle B x H
+    }
+    m.steel = {{*AfPrime, *topCover}, {*Af, *h}};
+    if (*h < *topCover) {
+        std::swap(m.steel[0], m.steel[1]);
+        std::swap(a.compressionSteel, a.tensionSteel);
+    }
+    m.n = *n;
+    m.M = *M;
+    m.N = q[Quantity::kNormalForce].value_or(0);
+    a.allowableConcrete = q[Quantity::kAllowableConcreteStress];
+    a.allowableSteel = q[Quantity::kAllowableSteelStress];
+    return a;
+}
+
+}  // namespace
+
+std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values) {
+    std::optional<CaseAnalysis> a = mapCase(calc, values);
+    if (a) a->state = analyseSection(a->model);
+    return a;
+}
+
+bool checkAgreesWithAnalysis(const CalcCase& calc, const Inputs& in, const Outcome& out) {
+    const Field* xField = resultOf(calc, Quantity::kNeutralAxis);
+    const Field* cField = resultOf(calc, Quantity::kConcreteStress);
+    const Field* fField = resultOf(calc, Quantity::kSteelStress);
+    if (!xField || !cField || !fField || out.isBlank(xField->index)) return true;
+
+    FieldValues values;
+    for (const Field& field : calc.inputs())
+        values[field.index] = in[field.index];
+    std::optional<CaseAnalysis> a = mapCase(calc, values);
+    if (!a) return true;
+    // The beam checks take the top as compressed whatever the sign of M: a negative moment
+    // gives the stresses of the positive one with their signs turned. Compared so.
+    const double sign = a->model.M < 0 ? -1 : 1;
+    a->model.M *= sign;
+    a->model.N *= sign;
+    a->state = analyseSection(a->model);
+    const SectionState& s = a->state;
+    if (s.status == AnalysisStatus::kInvalidData) return true;
+    if (s.status != AnalysisStatus::kSolved || s.regime != Regime::kCracked || !s.topCompressed)
+        return false;
+
+    const double x = out.unroundedValue(xField->index);
+    const double sigmaC = sign * out.unroundedValue(cField->index);
+    const double sigmaF = sign * out.unroundedValue(fField->index);
+    const double sigmaFA = a->tensionSteelStress();
+    auto agree = [](double v, double reference, double scale) {
+        return std::fabs(v - reference) <= kCheckAgreement * scale;
+    };
+    return agree(x, *s.x, *s.x) && agree(sigmaC, s.sigmaC, s.sigmaC) &&
+           agree(sigmaF, sigmaFA, std::max(std::fabs(sigmaFA), a->model.n * s.sigmaC));
+}
+
+}  // namespace lirvo

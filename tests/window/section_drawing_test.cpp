@@ -1,0 +1,110 @@
+// The drawing of a calculated section: within its box whatever the proportions, in the
+// schematic frame after a calculation, switched with the picture by a click, large on a
+// double click, gone when a section type is chosen.
+#include <QImage>
+#include <QPainter>
+
+#include "drawing/section_painter.h"
+#include "tests/window/window_fixture.h"
+
+namespace lirvo::test {
+namespace {
+
+struct Extreme {
+    const char* what;
+    SectionModel model;
+    bool allowables;  // a second line of text under the drawing
+};
+
+// clang-format off
+const Extreme kExtremes[] = {
+    {"10 wide, 300 deep", {10, 300, 10, 300, {{1, 3}, {5, 297}}, 15, 0, 1e6}, true},
+    {"300 wide, 10 deep", {300, 10, 300, 10, {{1, 2}, {5, 8}}, 15, 0, 1e5}, false},
+    {"T, 300 slab over a 10 rib", {300, 5, 10, 100, {{0, 2}, {40, 97}}, 15, 0, 1e6}, true},
+    {"Af = 0, push off the centre", {30, 50, 30, 50, {{10, 3}, {0, 47}}, 15, 1e5, 2e6}, false},
+    {"Af = 0, pure bending: no equilibrium", {30, 50, 30, 50, {{10, 3}, {0, 47}}, 15, 0, 2e6}, false},
+    {"in tension", {30, 50, 30, 50, {{4.55, 3}, {7.95, 47}}, 10, -25000, 150000}, true},
+    {"wholly compressed", {30, 50, 30, 50, {{3.16, 3}, {10.16, 47}}, 10, 25000, 150000}, false},
+};
+// clang-format on
+
+// Painted on a transparent image 20 px larger all round than the box: nothing may reach the
+// margin, and the box must hold a drawing, not nothing.
+TEST(SectionDrawing, StaysWithinItsBoxWhateverTheProportions) {
+    for (const Extreme& row : kExtremes) {
+        CaseAnalysis a;
+        a.model = row.model;
+        a.state = analyseSection(row.model);
+        if (row.allowables) a.allowableConcrete = 50, a.allowableSteel = 1400;
+        for (QSize box : {QSize(233, 150), QSize(300, 186), QSize(900, 600), QSize(60, 40)}) {
+            QImage image(box + QSize(40, 40), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            drawing::paintSection(painter, QRectF(QPointF(20, 20), box), a);
+            painter.end();
+            int inside = 0, outside = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qAlpha(image.pixel(x, y)) == 0) continue;
+                    const bool in =
+                        x >= 20 && y >= 20 && x < 20 + box.width() && y < 20 + box.height();
+                    ++(in ? inside : outside);
+                }
+            EXPECT_EQ(outside, 0) << row.what << " in " << box.width() << "x" << box.height();
+            EXPECT_GT(inside, box.width() * box.height() / 50) << row.what << " " << box.width();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePicture) {
+    choose(kColumnCheck);
+    typeExample(kColumnCheck);
+    compute();
+    panels::SchematicDrawing& drawing = window().schematicDrawing();
+    ASSERT_TRUE(drawing.drawingShown());
+    EXPECT_FALSE(e().picture1->isVisible());
+    EXPECT_EQ(drawing.view().analysis()->state.regime, Regime::kWhollyCompressed);
+    EXPECT_TRUE(e().frame3->rect().contains(drawing.view().geometry()));
+
+    click(e().frame3.get());
+    EXPECT_FALSE(drawing.drawingShown());
+    EXPECT_TRUE(e().picture1->isVisible());
+    click(e().picture1.get());  // a click on the picture reaches the frame
+    EXPECT_TRUE(drawing.drawingShown());
+
+    // A double click shows the drawing, from the picture too, and opens it in its own window.
+    click(e().frame3.get());
+    QTest::mouseDClick(e().frame3.get(), Qt::LeftButton);
+    EXPECT_TRUE(drawing.drawingShown());
+    ASSERT_TRUE(drawing.largeWindow());
+    EXPECT_TRUE(drawing.largeWindow()->isVisible());
+    EXPECT_EQ(drawing.largeWindow()->view().analysis()->model.H, 50);
+
+    // A section type brings the picture back, and clicks no longer switch.
+    clickOption(e().sectionOption(0));
+    EXPECT_FALSE(drawing.drawingShown());
+    EXPECT_TRUE(e().picture1->isVisible());
+    EXPECT_EQ(e().frame3->title(), "Schema");
+    click(e().frame3.get());
+    EXPECT_FALSE(drawing.drawingShown());
+}
+
+TEST_F(MainWindowTest, ARefusedCalculationShowsNoDrawing) {
+    choose(kColumnCheck);
+    for (const auto& [i, t] : {std::pair{2, "30"},
+                               {3, "3"},
+                               {4, "3"},
+                               {5, "47"},
+                               {6, "1"},
+                               {7, "20"},
+                               {8, "15"},
+                               {9, "1"},
+                               {10, "100000"}})
+        type(i, t);
+    compute();
+    expectOneMessage(kImpossibleCalculation, "lirvo", MessageStyle::kPlain);
+    EXPECT_FALSE(window().schematicDrawing().drawingShown());
+}
+
+}  // namespace
+}  // namespace lirvo::test
