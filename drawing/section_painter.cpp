@@ -156,7 +156,7 @@ QString equilibriumText(const SectionState& s) {
         .arg(residual(s.residualN), residual(s.residualM));
 }
 
-void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a) {
+void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, LinesBelow linesBelow) {
     const QRectF box = outer.adjusted(kMargin, kMargin, -kMargin, -kMargin);
     if (box.width() < 24 || box.height() < 24) return;
     p.save();
@@ -179,9 +179,10 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a) {
     }
 
     // The lines under the drawing, and the heading above it.
-    std::vector<Line> below = {{{equilibriumText(s)}}};
+    std::vector<Line> below;
+    if (linesBelow == LinesBelow::kEquilibrium) below.push_back({{equilibriumText(s)}});
     const auto uc = a.concreteUtilisation(), uf = a.steelUtilisation();
-    if (uc) {
+    if (uc && linesBelow == LinesBelow::kEquilibrium) {
         below.push_back({utilisation("σc", s.sigmaC, *a.allowableConcrete, *uc)});
         if (uf)
             below.back().insert(

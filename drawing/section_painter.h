@@ -35,6 +35,11 @@ QString equilibriumText(const SectionState& state);
 // to 10^7), an exponent only below 0.01 and from 10^7 on.
 QString figure(double value, int digits = 4);
 
-void paintSection(QPainter& painter, const QRectF& box, const CaseAnalysis& analysis);
+// What goes under the drawing: the equilibrium line and, for designs, the utilisations; none
+// where the page writes them in lines of its own.
+enum class LinesBelow { kEquilibrium, kNone };
+
+void paintSection(QPainter& painter, const QRectF& box, const CaseAnalysis& analysis,
+                  LinesBelow below = LinesBelow::kEquilibrium);
 
 }  // namespace lirvo::drawing

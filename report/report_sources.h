@@ -38,12 +38,8 @@ struct SectionFigure {
 // The case's field texts after it ran, by field index.
 using FieldTexts = std::array<std::string, kFieldCount>;
 
-// The section of a case read from its fields: the given section for a check; for a design
-// its result fields h, C, H, Af, Af' where the case has them, else its inputs. None when a
-// field it needs is missing or the case refused its data.
-std::optional<SectionModel> sectionModelFromFields(const CalcCase& calc, const FieldTexts& texts);
-
-// The figure, equilibrium and utilisations of one calculated section.
+// The figure, equilibrium and utilisations of one calculated section, read from its fields as
+// the window's drawing reads them (sections/case_analysis.h).
 SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
                             const Allowables& allowables);
 
