@@ -1,5 +1,10 @@
 // The calculation cases: the one list of them, found by code, by command-line name or by the
 // section type and operation picked in the window.
+//
+// Each case's header names its fields by the symbol of their caption (`rect_check::kSigmaC`):
+// kModularRatio is n and kN the normal force N, a trailing "Prime" is the compression steel
+// (kAfPrime), "Out" a result that repeats an input's symbol (kSigmaCOut), kHTotal the total
+// depth H beside the effective depth kH.
 #pragma once
 
 #include <span>

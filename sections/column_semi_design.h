@@ -5,8 +5,7 @@
 
 namespace lirvo {
 namespace column_semi_design {
-// The case's fields by the symbol of their caption: n is the modular ratio, N the normal force,
-// a trailing "Prime" the compression steel, "Out" a result that repeats an input's symbol.
+// The case's fields, named as the field-name rule in sections/cases.h says.
 enum FieldIndex : int {
     kB = 2,
     kC1,
