@@ -2,9 +2,23 @@
 
 namespace lirvo {
 
+std::string EventLog::spareCopy(const std::string& text) {
+    if (spareTexts_.empty()) return text;
+    std::string copy = std::move(spareTexts_.back());
+    spareTexts_.pop_back();
+    copy = text;
+    return copy;
+}
+
+void EventLog::forgetEvents() {
+    for (Event& e : events_)
+        spareTexts_.push_back(std::move(e.text));
+    events_.clear();
+}
+
 void EventLog::setFieldText(int index, const std::string& text) {
     fields_.at(index) = text;
-    events_.push_back({Event::kField, index, text, MessageStyle::kPlain, {}});
+    events_.push_back({Event::kField, index, spareCopy(text), MessageStyle::kPlain, {}});
 }
 
 void EventLog::messageBox(const std::string& prompt, MessageStyle style, const std::string& title) {

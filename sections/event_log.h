@@ -47,13 +47,18 @@ class EventLog : public CalcWindow {
     }
     const std::vector<Event>& events() const { return events_; }
     bool stoppedOnMessage() const;
-    void forgetEvents() { events_.clear(); }
+    void forgetEvents();
     void clearFields() { fields_.fill({}); }
 
   private:
     bool example_ = false;
     std::array<std::string, kFieldCount> fields_;
     std::vector<Event> events_;
+    // Texts of forgotten events, kept with their memory for the next ones: a batch records
+    // line after line without allocating.
+    std::vector<std::string> spareTexts_;
+
+    std::string spareCopy(const std::string& text);
 };
 
 }  // namespace lirvo

@@ -1,10 +1,12 @@
 #include "sections/numbers.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <string>
 
 namespace lirvo {
 namespace {
@@ -24,6 +26,31 @@ int digitValue(char c) {
     return 99;
 }
 
+// Characters of a text being rebuilt, on the stack for any text a field holds: reading a
+// number allocates nothing.
+class TextBuffer {
+  public:
+    explicit TextBuffer(size_t capacity) {
+        if (capacity > sizeof local_) {
+            heap_.resize(capacity);
+            data_ = heap_.data();
+        }
+    }
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+    void operator+=(char c) { data_[size_++] = c; }
+    size_t size() const { return size_; }
+    void resize(size_t size) { size_ = size; }
+    const char* data() const { return data_; }
+    std::string_view view() const { return {data_, size_}; }
+
+  private:
+    char local_[64];
+    std::string heap_;
+    char* data_ = local_;
+    size_t size_ = 0;
+};
+
 // "&H1F" / "&O17": an unsigned whole number in base 16 or 8, digits up to the first misfit.
 double readPrefixed(std::string_view digits, int base) {
     double value = 0;
@@ -39,8 +66,7 @@ double readPrefixed(std::string_view digits, int base) {
 // exponent. from_chars does not depend on the locale; it reports a magnitude beyond the
 // double range without a value, so the side of the range is found from the decimal exponent.
 double readDecimal(std::string_view text) {
-    std::string canon;
-    canon.reserve(text.size());
+    TextBuffer canon(text.size() + 1);  // never longer: '+' and the exponent letter become 'e'
     size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -67,14 +93,13 @@ double readDecimal(std::string_view text) {
         bool expNegative = false;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) expNegative = text[j++] == '-';
         if (j < text.size() && isDigit(text[j])) {
-            std::string expText = "e";
-            if (expNegative) expText += '-';
+            canon += 'e';
+            if (expNegative) canon += '-';
             while (j < text.size() && isDigit(text[j])) {
                 if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
-                expText += text[j++];
+                canon += text[j++];
             }
             if (expNegative) exponent = -exponent;
-            canon += expText;
         }
     }
     if (firstNonZero < 0) return negative ? -0.0 : 0.0;
@@ -94,11 +119,10 @@ double readDecimal(std::string_view text) {
 }  // namespace
 
 double readNumber(std::string_view text) {
-    std::string packed;
-    packed.reserve(text.size());
+    TextBuffer packed(text.size());
     for (char c : text)
         if (!isBlank(c)) packed += c;
-    std::string_view s = packed;
+    const std::string_view s = packed.view();
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') return readPrefixed(s.substr(2), 16);
         if (s[1] == 'O' || s[1] == 'o') return readPrefixed(s.substr(2), 8);
@@ -108,52 +132,61 @@ double readNumber(std::string_view text) {
 }
 
 std::string writeNumber(double value) {
-    std::string out(1, std::signbit(value) && value != 0 ? '-' : ' ');
     if (value == 0) return " 0";
     // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x
     char buf[40];
-    const auto end =
+    const char* const end =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14)
             .ptr;
-    const std::string_view s(buf, end - buf);
-    const size_t ePos = s.find('e');
-    std::string digits;
-    for (char c : s.substr(0, ePos))
-        if (isDigit(c)) digits += c;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    const char* const e = std::find(static_cast<const char*>(buf), end, 'e');
+    char digits[16];
+    int count = 0;
+    for (const char* c = buf; c != e; ++c)
+        if (isDigit(*c)) digits[count++] = *c;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
     int exponent = 0;
-    const char* expStart = buf + ePos + 1 + (s[ePos + 1] == '+');
-    std::from_chars(expStart, end, exponent);
-    const int count = static_cast<int>(digits.size());
+    std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
 
+    char out[48];  // sign, 15 digits, point, up to 14 zeros or the exponent E-324
+    size_t n = 0;
+    auto put = [&](const char* text, size_t size) {
+        std::memcpy(out + n, text, size);
+        n += size;
+    };
+    auto zeros = [&](int size) {
+        std::memset(out + n, '0', size);
+        n += size;
+    };
+    out[n++] = std::signbit(value) ? '-' : ' ';
     if (exponent >= 0 && exponent <= 14) {
         // Plain form, whole part then any fraction.
         if (count <= exponent + 1) {
-            out += digits;
-            out.append(exponent + 1 - count, '0');
+            put(digits, count);
+            zeros(exponent + 1 - count);
         } else {
-            out += digits.substr(0, exponent + 1);
-            out += '.';
-            out += digits.substr(exponent + 1);
+            put(digits, exponent + 1);
+            out[n++] = '.';
+            put(digits + exponent + 1, count - (exponent + 1));
         }
     } else if (exponent < 0 && (-exponent - 1) + count <= 15) {
         // Plain form below 1: no zero before the point.
-        out += '.';
-        out.append(-exponent - 1, '0');
-        out += digits;
+        out[n++] = '.';
+        zeros(-exponent - 1);
+        put(digits, count);
     } else {
-        out += digits[0];
+        out[n++] = digits[0];
         if (count > 1) {
-            out += '.';
-            out += digits.substr(1);
+            out[n++] = '.';
+            put(digits + 1, count - 1);
         }
-        char expBuf[16];
-        std::snprintf(expBuf, sizeof expBuf, "E%c%02d", exponent < 0 ? '-' : '+',
-                      exponent < 0 ? -exponent : exponent);
-        out += expBuf;
+        out[n++] = 'E';
+        out[n++] = exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10) out[n++] = '0';
+        n = std::to_chars(out + n, out + sizeof out, magnitude).ptr - out;
     }
-    return out;
+    return std::string(out, n);
 }
 
 double integerPart(double value) {
