@@ -1,7 +1,10 @@
 #include "cli/calculator.h"
 
+#include <charconv>
 #include <istream>
 #include <ostream>
+
+#include "cli/parallel_batch.h"
 
 #include "sections/cases.h"
 #include "sections/event_log.h"
@@ -35,6 +38,8 @@ std::string usage() {
            "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
            "  lirvo-calc --batch            una riga per calcolo da stdin: "
            "CASO<TAB>TESTO2<TAB>...\n"
+           "  lirvo-calc --batch --jobs N   le righe calcolate da N thread (di norma uno per "
+           "core)\n"
            "  lirvo-calc --help             questo testo\n"
            "\n" +
            caseList() +
@@ -45,7 +50,8 @@ std::string usage() {
            "  NOTICE   testo disegnato sulla finestra\n"
            "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio, 2 errore d'uso,\n"
            "        3 risultati non scritti (disco pieno, uscita chiusa).\n"
-           "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n";
+           "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n"
+           "Con stderr su un terminale il batch mostra le righe fatte e le righe al secondo.\n";
 }
 
 namespace {
@@ -108,6 +114,12 @@ std::string quoted(std::string_view text) {
     return out;
 }
 
+// A whole number as text, without the allocation of std::to_string.
+void appendDecimal(std::string& out, long value) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 // The results did not all reach their output.
 int writeFailed(std::ostream& err) {
     err << "lirvo-calc: impossibile scrivere i risultati\n";
@@ -119,7 +131,8 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField:
-                buffer.append(prefix).append("FIELD\t").append(std::to_string(e.index));
+                buffer.append(prefix).append("FIELD\t");
+                appendDecimal(buffer, e.index);
                 buffer.append("\t").append(fieldSymbol(calc, e.index)).append("\t").append(e.text);
                 break;
             case Event::kMessage:
@@ -157,13 +170,42 @@ bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view
 }
 
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, bool errIsTerminal) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage();
         return out.flush() ? kResultsWritten : writeFailed(err);
     }
-    if (args.size() == 1 && args[0] == "--batch")
-        return runBatch(in, out) ? kResultsWritten : writeFailed(err);
+    if (!args.empty() && (args[0] == "--batch" || args[0] == "--jobs")) {
+        BatchOptions options;
+        options.jobs = defaultJobs();
+        if (errIsTerminal) options.progress = &err;
+        bool batch = false, jobsGiven = false;
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "--batch" && !batch) {
+                batch = true;
+            } else if (args[i] == "--jobs" && i + 1 < args.size() && !jobsGiven) {
+                const std::string_view text = args[++i];
+                const auto [end, ec] =
+                    std::from_chars(text.data(), text.data() + text.size(), options.jobs);
+                jobsGiven = true;
+                if (ec != std::errc() || end != text.data() + text.size() || options.jobs < 1 ||
+                    options.jobs > kMostJobs) {
+                    err << "lirvo-calc: --jobs vuole un numero da 1 a " << kMostJobs << ", non "
+                        << quoted(text) << "\n\n"
+                        << usage();
+                    return kUsageError;
+                }
+            } else {
+                batch = false;
+                break;
+            }
+        }
+        if (!batch) {
+            err << usage();
+            return kUsageError;
+        }
+        return runBatch(in, out, options) ? kResultsWritten : writeFailed(err);
+    }
     if (args.empty()) {
         err << usage();
         return kUsageError;
@@ -196,39 +238,32 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
     return log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
 }
 
-bool runBatch(std::istream& in, std::ostream& out) {
-    CalcFrame frame;
-    EventLog log;
-    std::string line, buffer, prefix;
-    std::vector<std::string_view> texts;
-    long number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();  // spreadsheet exports
-        prefix = std::to_string(number) + '\t';
-        const std::string_view name = std::string_view(line).substr(0, line.find('\t'));
-        const CalcCase* calc = findCase(name);
-        std::string error;
-        if (line.empty())
-            error = "riga vuota";
-        else if (!calc)
-            error = "caso sconosciuto: " + quoted(name);
-        else if (!splitTexts(line, calc->inputs().size(), texts) || !log.typeInputs(*calc, texts))
-            error = tooManyTexts(*calc);
-        if (!error.empty()) {
-            buffer.append(prefix).append("ERROR\t").append(error).append("\n");
-        } else {
-            log.forgetEvents();
-            frame.run(*calc, log);
-            appendEvents(*calc, log, prefix, buffer);
-        }
-        if (buffer.size() > (1 << 16)) {
-            if (!(out << buffer)) return false;
-            buffer.clear();
-        }
+void BatchLineRunner::run(std::string_view line, long number, std::string& out) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // spreadsheet exports
+    char numberTab[24];
+    char* end = std::to_chars(numberTab, numberTab + sizeof numberTab - 1, number).ptr;
+    *end++ = '\t';
+    const std::string_view prefix(numberTab, end - numberTab);
+    const std::string_view name = line.substr(0, line.find('\t'));
+    const CalcCase* calc = findCase(name);
+    std::string error;
+    if (line.empty())
+        error = "riga vuota";
+    else if (!calc)
+        error = "caso sconosciuto: " + quoted(name);
+    else if (!splitTexts(line, calc->inputs().size(), texts_) || !log_.typeInputs(*calc, texts_))
+        error = tooManyTexts(*calc);
+    if (!error.empty()) {
+        out.append(prefix).append("ERROR\t").append(error).append("\n");
+    } else {
+        log_.forgetEvents();
+        frame_.run(*calc, log_);
+        appendEvents(*calc, log_, prefix, out);
     }
-    out << buffer;
-    return static_cast<bool>(out.flush());
+}
+
+bool runBatch(std::istream& in, std::ostream& out) {
+    return runBatch(in, out, BatchOptions{});
 }
 
 }  // namespace lirvo::cli

@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "sections/event_log.h"
+#include "sections/frame.h"
+
 namespace lirvo::cli {
 
 enum ExitStatus : int {
@@ -22,14 +25,28 @@ enum ExitStatus : int {
 std::string usage();
 
 // The whole command line (without the program name). A batch reads from in; events go to
-// out, usage and errors to err.
+// out, usage and errors to err, and so does the progress of a batch when err is a terminal.
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-               std::ostream& err);
+               std::ostream& err, bool errIsTerminal = false);
 
 // Batch: each input line "CASE<TAB>TEXT2<TAB>TEXT3..." gives that line's events, each
 // prefixed by the 1-based line number and a TAB; a malformed line gives an ERROR record.
-// False when out failed: the batch then stops at once.
+// False when out failed: the batch then stops at once. One thread; runBatch with options
+// (cli/parallel_batch.h) spreads the lines over several.
 bool runBatch(std::istream& in, std::ostream& out);
+
+// The lines of a batch one at a time, as runBatch runs them: one per thread.
+class BatchLineRunner {
+  public:
+    // Appends to out the output of one input line, without its line feed; a carriage return
+    // at its end is dropped (spreadsheet exports).
+    void run(std::string_view line, long number, std::string& out);
+
+  private:
+    CalcFrame frame_;
+    EventLog log_;
+    std::vector<std::string_view> texts_;
+};
 
 // The texts that follow the case name of a batch line, at its TABs, into texts; false, with
 // no more than `most` texts split, when the line has more than `most`. A line of millions

@@ -95,8 +95,8 @@ TEST(Command, UsageErrors) {
 struct FullDevice : std::streambuf {};
 
 TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
-    std::string lines;
-    for (int i = 0; i < 2000; ++i)
+    std::string lines;  // more than the blocks a batch reads ahead
+    for (int i = 0; i < 40000; ++i)
         lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
     for (auto args : std::vector<std::vector<std::string_view>>{
              {"--batch"}, {"1", "--example"}, {"1", "25"}, {"--help"}}) {

@@ -25,11 +25,10 @@ TEST(StepsAhead, EqualsTheStepsTakenOneByOne) {
         double x, step;
         long count;
     } rows[] = {
-        {0, 0.0001, 300000},      {17, 0.0001, 200000},          {31.99999, 0.0001, 1000},
-        {0, 0.001, 70000},        {511.9, 0.001, 1000},          {1, 3 * 0x1p-53, 5},
-        {1, 3 * 0x1p-53, 10000},  {1 + 0x1p-52, 3 * 0x1p-53, 9}, {1, 0x1p-53, 100},
-        {0x1p60, 0.001, 10},
-        {0.0001, 0.0001, 262144}, {4096 - 0x1p-30, 0x1p-40, 700}};
+        {0, 0.0001, 300000},     {17, 0.0001, 200000},          {31.99999, 0.0001, 1000},
+        {0, 0.001, 70000},       {511.9, 0.001, 1000},          {1, 3 * 0x1p-53, 5},
+        {1, 3 * 0x1p-53, 10000}, {1 + 0x1p-52, 3 * 0x1p-53, 9}, {1, 0x1p-53, 100},
+        {0x1p60, 0.001, 10},     {0.0001, 0.0001, 262144},      {4096 - 0x1p-30, 0x1p-40, 700}};
     for (const auto& r : rows)
         EXPECT_EQ(stepsAhead(r.x, r.step, r.count), repeatedSteps(r.x, r.step, r.count))
             << r.x << " + " << r.count << " x " << r.step;
@@ -51,8 +50,8 @@ struct Stop {
 };
 
 // The searches' loop over a cubic a*x^3 + b*x^2 + c*x with pow(), with or without the skips.
-Stop search(double a, double b, double c, double target, double step, double limit,
-            double x, bool skipping) {
+Stop search(double a, double b, double c, double target, double step, double limit, double x,
+            bool skipping) {
     auto F = [&](double v) { return (a * std::pow(v, 3) + b * std::pow(v, 2)) + c * v; };
     long steps = 0;
     do {
