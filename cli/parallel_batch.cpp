@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <istream>
 #include <memory>
@@ -60,8 +61,12 @@ class BlockReader {
         rest_.assign(block.text, lineEnd);
         block.text.resize(lineEnd);
         block.firstNumber = nextNumber_;
-        block.lines = std::count(block.text.begin(), block.text.end(), '\n');
-        if (!block.text.empty() && block.text.back() != '\n') ++block.lines;
+        block.lines = 0;
+        for (const char *c = block.text.data(), *end = c + block.text.size(); c != end; ++c) {
+            c = static_cast<const char*>(std::memchr(c, '\n', end - c));
+            ++block.lines;
+            if (!c) break;
+        }
         nextNumber_ += block.lines;
         block.output.clear();
         block.done = false;
@@ -119,7 +124,8 @@ class Progress {
 };
 
 bool writeBlock(std::ostream& out, const Block& block) {
-    return static_cast<bool>(out.write(block.output.data(), static_cast<std::streamsize>(block.output.size())));
+    return static_cast<bool>(
+        out.write(block.output.data(), static_cast<std::streamsize>(block.output.size())));
 }
 
 // One thread: read, compute, write, block after block.

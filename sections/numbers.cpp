@@ -1,11 +1,14 @@
 #include "sections/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace lirvo {
@@ -32,21 +35,18 @@ class TextBuffer {
   public:
     explicit TextBuffer(size_t capacity) {
         if (capacity > sizeof local_) {
-            heap_.resize(capacity);
-            data_ = heap_.data();
+            heap_ = std::make_unique<char[]>(capacity);
+            data_ = heap_.get();
         }
     }
     TextBuffer(const TextBuffer&) = delete;
     TextBuffer& operator=(const TextBuffer&) = delete;
     void operator+=(char c) { data_[size_++] = c; }
-    size_t size() const { return size_; }
-    void resize(size_t size) { size_ = size; }
-    const char* data() const { return data_; }
     std::string_view view() const { return {data_, size_}; }
 
   private:
     char local_[64];
-    std::string heap_;
+    std::unique_ptr<char[]> heap_;
     char* data_ = local_;
     size_t size_ = 0;
 };
@@ -62,49 +62,58 @@ double readPrefixed(std::string_view digits, int base) {
     return value;
 }
 
-// Decimal number in canonical form (blanks gone, exponent letter E): sign, mantissa digits,
-// exponent. from_chars does not depend on the locale; it reports a magnitude beyond the
-// double range without a value, so the side of the range is found from the decimal exponent.
+// Decimal number (blanks gone): sign, mantissa digits, exponent (E or D). from_chars does
+// not depend on the locale; it reports a magnitude beyond the double range without a value,
+// so the side of the range is found from the decimal exponent.
 double readDecimal(std::string_view text) {
-    TextBuffer canon(text.size() + 1);  // never longer: '+' and the exponent letter become 'e'
     size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const size_t start = i;  // of the text from_chars reads
     long firstNonZero = -1;  // position of the first significant digit relative to the point
     long intDigits = 0;
     while (i < text.size() && isDigit(text[i])) {
         if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits;
-        canon += text[i++];
+        ++i;
         ++intDigits;
     }
     long fracDigits = 0;
     if (i < text.size() && text[i] == '.') {
-        canon += text[i++];
+        ++i;
         while (i < text.size() && isDigit(text[i])) {
             if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits + fracDigits;
-            canon += text[i++];
+            ++i;
             ++fracDigits;
         }
     }
     if (intDigits + fracDigits == 0) return 0;  // no digit: not a number
     long exponent = 0;
+    size_t letter = std::string_view::npos;  // of an exponent that has digits
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         size_t j = i + 1;
         bool expNegative = false;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) expNegative = text[j++] == '-';
         if (j < text.size() && isDigit(text[j])) {
-            canon += 'e';
-            if (expNegative) canon += '-';
+            letter = i;
             while (j < text.size() && isDigit(text[j])) {
                 if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
-                canon += text[j++];
+                ++j;
             }
             if (expNegative) exponent = -exponent;
+            i = j;
         }
     }
     if (firstNonZero < 0) return negative ? -0.0 : 0.0;
+    // The mantissa and exponent as from_chars reads them: a D exponent written as e.
+    std::string_view number = text.substr(start, i - start);
+    TextBuffer withE(letter != std::string_view::npos ? number.size() : 0);
+    if (letter != std::string_view::npos && (text[letter] == 'D' || text[letter] == 'd')) {
+        for (char c : number)
+            withE += c == 'D' || c == 'd' ? 'e' : c;
+        number = withE.view();
+    }
     double value = 0;
-    auto [end, ec] = std::from_chars(canon.data(), canon.data() + canon.size(), value);
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Decimal position of the leading significant digit: positive means a huge value.
@@ -119,10 +128,14 @@ double readDecimal(std::string_view text) {
 }  // namespace
 
 double readNumber(std::string_view text) {
-    TextBuffer packed(text.size());
-    for (char c : text)
-        if (!isBlank(c)) packed += c;
-    const std::string_view s = packed.view();
+    const bool blanks = std::any_of(text.begin(), text.end(), isBlank);
+    TextBuffer packed(blanks ? text.size() : 0);
+    if (blanks) {
+        for (char c : text)
+            if (!isBlank(c)) packed += c;
+        text = packed.view();
+    }
+    const std::string_view s = text;
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') return readPrefixed(s.substr(2), 16);
         if (s[1] == 'O' || s[1] == 'o') return readPrefixed(s.substr(2), 8);
@@ -131,22 +144,116 @@ double readNumber(std::string_view text) {
     return readDecimal(s);
 }
 
+namespace {
+
+// The digits and the decimal exponent of a text from std::to_chars in scientific form
+// ("d.ddde+xx"): at most `most` digits are kept; the count of all of them is returned.
+int scientificDigits(const char* text, const char* end, char* digits, int most, int& exponent) {
+    const char* const e = std::find(text, end, 'e');
+    int count = 0;
+    for (const char* c = text; c != e; ++c)
+        if (isDigit(*c) && count++ < most) digits[count - 1] = *c;
+    std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
+    return count;
+}
+
+constexpr std::uint64_t kPowersOfTen[] = {1,
+                                          10,
+                                          100,
+                                          1000,
+                                          10000,
+                                          100000,
+                                          1000000,
+                                          10000000,
+                                          100000000,
+                                          1000000000,
+                                          10000000000,
+                                          100000000000,
+                                          1000000000000,
+                                          10000000000000,
+                                          100000000000000,
+                                          1000000000000000,
+                                          10000000000000000,
+                                          100000000000000000,
+                                          1000000000000000000,
+                                          10000000000000000000u};
+
+// The 15 significant digits of a value from 1e-5 up to 1e15 (what the calculations give),
+// correctly rounded, ties to even, and the decimal exponent of the first; false for a value
+// outside that range. The value is m / 2^shift with m a whole number below 2^53, so
+// m * 10^p, p = 14 - exponent <= 19, is exact in 128 bits; shifted right it gives 15 digits,
+// and the bits shifted out decide the rounding exactly, with no general conversion.
+bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& exponent) {
+    if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
+    // A normal double: 52 stored bits of m below the implicit one, and a biased exponent.
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - static_cast<int>(bits >> 52);  // from 3 to 69
+    constexpr std::uint64_t kLowest = kPowersOfTen[14], kBeyond = kPowersOfTen[15];
+    // magnitude < 2^(53 - shift): the exponent is floor((53 - shift) * log10(2)) or one below;
+    // the integer form is within one of it, and the loop below settles it.
+    exponent = ((53 - shift) * 78913) >> 18;
+    for (;;) {
+        const int p = 14 - exponent;
+        if (p < 0) {
+            --exponent;
+            continue;
+        }
+        if (p > 19) return false;
+        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPowersOfTen[p];
+        auto n = static_cast<std::uint64_t>(scaled >> shift);
+        if (n >= kBeyond) {
+            ++exponent;
+            continue;
+        }
+        if (n < kLowest) {
+            --exponent;
+            continue;
+        }
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        const unsigned __int128 rest = scaled & (2 * half - 1);
+        if (rest > half || (rest == half && n % 2 == 1)) ++n;
+        if (n == kBeyond) {  // 999999999999999.5 and above: the next power of ten
+            n = kLowest;
+            ++exponent;
+        }
+        // 7 + 8 digits, two at a time in 32 bits.
+        auto pairs = [](std::uint32_t v, char* last, int count) {
+            static constexpr char kPairs[] =
+                "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                "8081828384858687888990919293949596979899";
+            for (; count >= 2; count -= 2, v /= 100, last -= 2)
+                std::memcpy(last - 1, kPairs + 2 * (v % 100), 2);
+            if (count == 1) *last = static_cast<char>('0' + v);
+        };
+        pairs(static_cast<std::uint32_t>(n / 100000000), digits + 6, 7);
+        pairs(static_cast<std::uint32_t>(n % 100000000), digits + 14, 8);
+        return true;
+    }
+}
+
+// The 15 significant digits of a positive finite value, correctly rounded, and the decimal
+// exponent of the first.
+int fifteenDigits(double magnitude, char (&digits)[15]) {
+    int exponent = 0;
+    if (fifteenDigitsOfUsualValue(magnitude, digits, exponent)) return exponent;
+    char text[40];
+    const char* end =
+        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14).ptr;
+    scientificDigits(text, end, digits, 15, exponent);
+    return exponent;
+}
+
+}  // namespace
+
 std::string writeNumber(double value) {
     if (value == 0) return " 0";
-    // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x
-    char buf[40];
-    const char* const end =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14)
-            .ptr;
-    const char* const e = std::find(static_cast<const char*>(buf), end, 'e');
-    char digits[16];
-    int count = 0;
-    for (const char* c = buf; c != e; ++c)
-        if (isDigit(*c)) digits[count++] = *c;
+    char digits[15];
+    const int exponent = fifteenDigits(std::fabs(value), digits);
+    int count = 15;
     while (count > 1 && digits[count - 1] == '0')
         --count;
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
 
     char out[48];  // sign, 15 digits, point, up to 14 zeros or the exponent E-324
     size_t n = 0;
