@@ -12,8 +12,8 @@ namespace lirvo::cli {
 constexpr unsigned kMostJobs = 256;
 
 struct BatchOptions {
-    unsigned jobs = 1;                 // threads computing lines, 1 to kMostJobs
-    std::ostream* progress = nullptr;  // a terminal: lines done and lines per second
+    unsigned jobs = 1;                    // threads computing lines, 1 to kMostJobs
+    std::ostream* progress = nullptr;     // a terminal: lines done and lines per second
     std::size_t blockBytes = 128 * 1024;  // input read at a time (whole lines, at least one)
 };
 

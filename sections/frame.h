@@ -167,6 +167,7 @@ class CalcFrame {
 
   private:
     std::int16_t code_ = 0;
+    std::string resultText_;  // the text of each result in turn, its memory kept
 };
 
 }  // namespace lirvo

@@ -128,7 +128,7 @@ double readDecimal(std::string_view text) {
 }  // namespace
 
 double readNumber(std::string_view text) {
-    const bool blanks = std::any_of(text.begin(), text.end(), isBlank);
+    const bool blanks = std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
     TextBuffer packed(blanks ? text.size() : 0);
     if (blanks) {
         for (char c : text)
@@ -248,7 +248,13 @@ int fifteenDigits(double magnitude, char (&digits)[15]) {
 }  // namespace
 
 std::string writeNumber(double value) {
-    if (value == 0) return " 0";
+    std::string text;
+    writeNumber(value, text);
+    return text;
+}
+
+void writeNumber(double value, std::string& text) {
+    if (value == 0) return void(text.assign(" 0"));
     char digits[15];
     const int exponent = fifteenDigits(std::fabs(value), digits);
     int count = 15;
@@ -293,7 +299,7 @@ std::string writeNumber(double value) {
         if (magnitude < 10) out[n++] = '0';
         n = std::to_chars(out + n, out + sizeof out, magnitude).ptr - out;
     }
-    return std::string(out, n);
+    text.assign(out, n);
 }
 
 double integerPart(double value) {
