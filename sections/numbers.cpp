@@ -71,9 +71,16 @@ double readDecimal(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const size_t start = i;  // of the text from_chars reads
     long firstNonZero = -1;  // position of the first significant digit relative to the point
+    // The significant digits as a whole number, while there are at most 15 of them.
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    auto digit = [&](char c) {
+        if (firstNonZero >= 0 && ++significant <= 15) mantissa = mantissa * 10 + (c - '0');
+    };
     long intDigits = 0;
     while (i < text.size() && isDigit(text[i])) {
         if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits;
+        digit(text[i]);
         ++i;
         ++intDigits;
     }
@@ -82,6 +89,7 @@ double readDecimal(std::string_view text) {
         ++i;
         while (i < text.size() && isDigit(text[i])) {
             if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits + fracDigits;
+            digit(text[i]);
             ++i;
             ++fracDigits;
         }
@@ -104,6 +112,18 @@ double readDecimal(std::string_view text) {
         }
     }
     if (firstNonZero < 0) return negative ? -0.0 : 0.0;
+    // Up to 15 digits times 10^-22 to 10^22: both factors are exact doubles, so the one
+    // rounded product or quotient is the double nearest the decimal, as from_chars finds it.
+    static constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const long scale = exponent - fracDigits;
+    if (significant <= 15 && scale >= -22 && scale <= 22) {
+        const auto m = static_cast<double>(mantissa);
+        const double value =
+            scale < 0 ? m / kExactPowersOfTen[-scale] : m * kExactPowersOfTen[scale];
+        return negative ? -value : value;
+    }
     // The mantissa and exponent as from_chars reads them: a D exponent written as e.
     std::string_view number = text.substr(start, i - start);
     TextBuffer withE(letter != std::string_view::npos ? number.size() : 0);

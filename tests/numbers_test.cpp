@@ -11,6 +11,7 @@
 #include <iomanip>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace lirvo {
 namespace {
@@ -48,6 +49,20 @@ TEST(ReadNumber, ReadsBeyondTheDoubleRangeAsInfinity) {
     EXPECT_EQ(readNumber("1E99999999999"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(readNumber("1E308"), 1e308);
     EXPECT_EQ(readNumber("4.9E-324"), 4.9e-324);  // the smallest subnormal still reads
+}
+
+// Short mantissas take a quicker way than long ones: both give the double nearest the text.
+TEST(ReadNumber, ReadsTheNearestDoubleAsStrtodDoes) {
+    std::mt19937_64 random(3);
+    auto between = [&](int lo, int hi) { return lo + static_cast<int>(random() % (hi - lo + 1)); };
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = i % 2 ? "-" : "";
+        const int digits = between(1, 20), point = between(0, digits);
+        for (int d = 0; d < digits; ++d)
+            text += static_cast<char>(d == point ? '.' : '0' + between(0, 9));
+        if (i % 3) text += "E" + std::to_string(between(-30, 30));
+        ASSERT_EQ(readNumber(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(ReadNumber, NegativeZeroCountsAsZero) {
