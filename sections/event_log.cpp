@@ -18,7 +18,7 @@ void EventLog::forgetEvents() {
 
 void EventLog::setFieldText(int index, const std::string& text) {
     fields_.at(index) = text;
-    events_.push_back({Event::kField, index, spareCopy(text), MessageStyle::kPlain, {}});
+    events_.emplace_back(Event::kField, index, spareCopy(text), MessageStyle::kPlain);
 }
 
 void EventLog::messageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
