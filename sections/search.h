@@ -1,8 +1,10 @@
 // Bounds of the stepwise and bisection searches, so that no input can keep a calculation busy.
 #pragma once
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 namespace lirvo {
 
@@ -41,9 +43,16 @@ inline double stepsAhead(double x, double step, long count) {
             --count;
             continue;
         }
-        int exponent = 0;
-        std::frexp(x, &exponent);  // x in [2^(exponent-1), 2^exponent)
-        const double top = std::ldexp(1.0, exponent), ulp = std::ldexp(1.0, exponent - 53);
+        // x in [2^e, 2^(e+1)), e its biased exponent less 1023: the binade's top 2^(e+1) and
+        // its ulp 2^(e-52) have biased exponents one above and 52 below that of x.
+        const auto biased = static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(x) >> 52);
+        if (biased <= 52 || biased >= 2046) {
+            x = x + step;
+            --count;
+            continue;
+        }
+        const double top = std::bit_cast<double>(static_cast<std::uint64_t>(biased + 1) << 52);
+        const double ulp = std::bit_cast<double>(static_cast<std::uint64_t>(biased - 52) << 52);
         const double d = (x + step) - x;  // exact: x <= x + step <= 2x
         if (std::fabs(step - d) == ulp / 2) {
             x = x + step;
