@@ -11,8 +11,9 @@ std::string EventLog::spareCopy(const std::string& text) {
 }
 
 void EventLog::forgetEvents() {
+    // As many as one run writes texts at most: a log forgetting runs without end keeps no more.
     for (Event& e : events_)
-        spareTexts_.push_back(std::move(e.text));
+        if (spareTexts_.size() < kFieldCount) spareTexts_.push_back(std::move(e.text));
     events_.clear();
 }
 
@@ -22,11 +23,11 @@ void EventLog::setFieldText(int index, const std::string& text) {
 }
 
 void EventLog::messageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
-    events_.push_back({Event::kMessage, 0, prompt, style, title});
+    events_.push_back({Event::kMessage, 0, spareCopy(prompt), style, title});
 }
 
 void EventLog::drawNotice(const std::string& text) {
-    events_.push_back({Event::kNotice, 0, text, MessageStyle::kPlain, {}});
+    events_.push_back({Event::kNotice, 0, spareCopy(text), MessageStyle::kPlain, {}});
 }
 
 void EventLog::clearNotice() {
