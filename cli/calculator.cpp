@@ -136,7 +136,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
                               e.text.size());
                 char* p = buffer.data() + at;
                 auto put = [&p](const char* text, size_t size) {
-                    std::memcpy(p, text, size);
+                    if (size > 0) std::memcpy(p, text, size);  // an empty text may have no data
                     p += size;
                 };
                 put(prefix.data(), prefix.size());
