@@ -1,29 +1,35 @@
 #!/bin/sh
-# End-to-end batch throughput of lirvo-calc: writes a file of rectangular checks (case 1,
-# fields B C h Af Af' n M) and times `lirvo-calc --batch < file > /dev/null`, start of the
-# process to its exit, printing checks per second.
+# End-to-end batch throughput of lirvo-calc: times `lirvo-calc --batch --jobs J < file >
+# /dev/null`, start of the process to its exit, on one thread and on every core, for two files:
+#   - rectangular checks (case 1, fields B C h Af Af' n M), the same lines as
+#     BM_BatchRectangularChecks in lirvo_bench: the minimal standard generator (multiplier
+#     16807, modulus 2^31 - 1) from seed 1, whose products stay exact in awk's doubles;
+#   - a realistic mix of the eight cases from lirvo_random_batch (seed 20240601), as
+#     BM_BatchLines/mix.
+# Each is run RUNS times; the best rate counts, the machine being shared.
 #
 #   bench/batch_throughput.sh [LIRVO_CALC [LINES [RUNS]]]
 #
-# LIRVO_CALC defaults to build/cli/lirvo-calc of this repository, LINES to 100000, RUNS to 3.
-# The lines are the same as those of BM_BatchRectangularChecks in lirvo_bench: the minimal
-# standard generator (multiplier 16807, modulus 2^31 - 1) from seed 1, whose products stay
-# exact in awk's doubles.
+# LIRVO_CALC defaults to build/cli/lirvo-calc of this repository (lirvo_random_batch is looked
+# for in the same build), LINES to 100000, RUNS to 3.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 calc=${1:-$here/../build/cli/lirvo-calc}
 lines=${2:-100000}
 runs=${3:-3}
+generator=$(dirname "$calc")/../tools/random_batch/lirvo_random_batch
+cores=$(nproc)
 
-if [ ! -x "$calc" ]; then
-    echo "batch_throughput.sh: no lirvo-calc at $calc (build first, or give its path)" >&2
-    exit 2
-fi
+for program in "$calc" "$generator"; do
+    if [ ! -x "$program" ]; then
+        echo "batch_throughput.sh: no $program (build first, or give the path of lirvo-calc)" >&2
+        exit 2
+    fi
+done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lirvo-batch.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
-input=$work/checks.tsv
 
 awk -v lines="$lines" 'BEGIN {
     state = 1
@@ -42,27 +48,41 @@ awk -v lines="$lines" 'BEGIN {
 function draw(range) {
     state = (state * 16807) % 2147483647
     return state % range
-}' > "$input"
+}' > "$work/rett-verifica.tsv"
+"$generator" 20240601 "$lines" > "$work/mix.tsv"
 
-# Every line must come out as its four results before the timing means anything.
-results=$("$calc" --batch < "$input" | awk -F '\t' '$2 == "FIELD" { n++ } END { print n + 0 }')
+# Every rectangular check must come out as its four results before the timing means anything,
+# and every thread count must write the same bytes.
+results=$("$calc" --batch --jobs 1 < "$work/rett-verifica.tsv" |
+    awk -F '\t' '$2 == "FIELD" { n++ } END { print n + 0 }')
 if [ "$results" -ne $((4 * lines)) ]; then
     echo "batch_throughput.sh: expected $((4 * lines)) results, got $results" >&2
     exit 1
 fi
+for file in rett-verifica mix; do
+    "$calc" --batch --jobs 1 < "$work/$file.tsv" > "$work/one.out"
+    "$calc" --batch --jobs "$cores" < "$work/$file.tsv" > "$work/all.out"
+    if ! cmp -s "$work/one.out" "$work/all.out"; then
+        echo "batch_throughput.sh: $file: $cores threads write other bytes than one" >&2
+        exit 1
+    fi
+done
 
 echo "lirvo-calc: $calc"
-echo "input: $lines rectangular checks, $(wc -c < "$input") bytes"
-best=""
-run=1
-while [ "$run" -le "$runs" ]; do
-    start=$(date +%s.%N)
-    "$calc" --batch < "$input" > /dev/null
-    end=$(date +%s.%N)
-    rate=$(awk -v s="$start" -v e="$end" -v n="$lines" 'BEGIN { printf "%.0f", n / (e - s) }')
-    awk -v s="$start" -v e="$end" -v r="$rate" -v k="$run" \
-        'BEGIN { printf "run %d: %.3f s, %d checks/s\n", k, e - s, r }'
-    if [ -z "$best" ] || [ "$rate" -gt "$best" ]; then best=$rate; fi
-    run=$((run + 1))
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+for file in rett-verifica mix; do
+    echo "input: $lines lines of $file, $(wc -c < "$work/$file.tsv") bytes"
+    for jobs in 1 $([ "$cores" -gt 1 ] && echo "$cores"); do
+        best=""
+        run=1
+        while [ "$run" -le "$runs" ]; do
+            start=$(date +%s.%N)
+            "$calc" --batch --jobs "$jobs" < "$work/$file.tsv" > /dev/null
+            end=$(date +%s.%N)
+            rate=$(awk -v s="$start" -v e="$end" -v n="$lines" 'BEGIN { printf "%.0f", n / (e - s) }')
+            if [ -z "$best" ] || [ "$rate" -gt "$best" ]; then best=$rate; fi
+            run=$((run + 1))
+        done
+        echo "  --jobs $jobs: best of $runs: $best lines/s"
+    done
 done
-echo "best: $best checks/s"

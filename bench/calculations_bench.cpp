@@ -3,10 +3,10 @@
 //   - the longest runs the search bounds allow: the stepwise neutral-axis searches of the
 //     rectangular and T semi-designs near and at kMaxSearchSteps, and the slowest column
 //     bisections found;
-//   - batch throughput of runBatch on 100 000 rectangular checks;
+//   - batch throughput of runBatch on 100 000 rectangular checks, and lines per second on one
+//     thread and on every core for those checks and for a mix of the eight cases;
 //   - the equilibrium analysis of a section on its own, without the frame, and of the section a
-//     worked example's fields describe (read from its texts, as the window and --state do);
-//     the frame runs of the checks include their comparison with it.
+//     worked example's fields describe (read from its texts, as the window and --state do).
 // They measure and report; none of them fails on speed.
 #include <benchmark/benchmark.h>
 
@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "cli/calculator.h"
+#include "cli/parallel_batch.h"
 #include "sections/case_analysis.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
@@ -31,6 +32,7 @@
 #include "sections/search.h"
 #include "sections/section_analysis.h"
 #include "sections/tee_semi_design.h"
+#include "tools/random_batch/batch_lines.h"
 
 namespace lirvo::bench {
 namespace {
@@ -262,6 +264,45 @@ void BM_BatchRectangularChecksToString(benchmark::State& state) {
 }
 BENCHMARK(BM_BatchRectangularChecksToString)->Unit(benchmark::kMillisecond);
 
+// Lines per second of the batch on one thread and on every core: the rectangular checks above,
+// and a realistic mix of the eight cases (lirvo_random_batch's lines), whose semi-design
+// searches cost the most. Real time, since the work is spread over threads.
+const std::string& mixedBatchInput() {
+    static const std::string text = [] {
+        auto source = random_batch::LineSource::make(20240601, "");
+        std::string lines;
+        for (int i = 0; i < kBatchLines; ++i)
+            source->appendLine(lines);
+        return lines;
+    }();
+    return text;
+}
+
+void BM_BatchLines(benchmark::State& state, const std::string& (*input)()) {
+    const std::string& text = input();
+    const auto jobs = static_cast<unsigned>(state.range(0));
+    CountingSink sink;
+    std::ostream out(&sink);
+    for (auto _ : state) {
+        std::istringstream in(text);
+        if (!(jobs == 1 ? cli::runBatch(in, out)
+                        : cli::runBatch(in, out, cli::BatchOptions{.jobs = jobs})))
+            return state.SkipWithError("the batch output failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kBatchLines);
+    state.counters["jobs"] = jobs;
+}
+
+void registerBatchBenchmarks() {
+    const std::string& (*inputs[])() = {batchInput, mixedBatchInput};
+    const char* names[] = {"BM_BatchLines/rett-verifica", "BM_BatchLines/mix"};
+    for (int i = 0; i < 2; ++i) {
+        auto* b = benchmark::RegisterBenchmark(names[i], BM_BatchLines, inputs[i]);
+        b->ArgName("jobs")->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+        if (cli::defaultJobs() > 1) b->Arg(cli::defaultJobs());
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The section analysis alone: the rectangular check's worked example (pure bending, axis inside
 // the section) and the column check's (a push 6 cm off the centre, wholly compressed).
@@ -310,6 +351,7 @@ void registerCaseBenchmarks() {
 
 int main(int argc, char** argv) {
     lirvo::bench::registerCaseBenchmarks();
+    lirvo::bench::registerBatchBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

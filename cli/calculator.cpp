@@ -1,11 +1,13 @@
 #include "cli/calculator.h"
 
+#include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
 
 #include "cli/events.h"
 #include "cli/file_commands.h"
+#include "cli/parallel_batch.h"
 #include "cli/state_lines.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
@@ -40,6 +42,8 @@ std::string usage() {
            "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
            "  lirvo-calc --batch            una riga per calcolo da stdin: "
            "CASO<TAB>TESTO2<TAB>...\n"
+           "  lirvo-calc --batch --jobs N   le righe calcolate da N thread (di norma uno per "
+           "core)\n"
            "  lirvo-calc --file FILE.lirvo ...\n"
            "                                calcola il caso di ogni file sui suoi dati e sulla "
            "sua\n"
@@ -66,7 +70,8 @@ std::string usage() {
            "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n"
            "Con piu' file ogni riga porta davanti il nome del file; un file che non si puo' "
            "calcolare\n"
-           "da' ERROR e il motivo, e si passa al file seguente. Un file non salvato da' ERROR.\n";
+           "da' ERROR e il motivo, e si passa al file seguente. Un file non salvato da' ERROR.\n"
+           "Con stderr su un terminale il batch mostra le righe fatte e le righe al secondo.\n";
 }
 
 namespace {
@@ -97,7 +102,7 @@ bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view
 }
 
 int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, bool errIsTerminal) {
     std::vector<std::string_view> kept(allArgs.begin(), allArgs.end());
     const bool withState = std::erase(kept, "--state") > 0;
     std::span<const std::string_view> args = kept;
@@ -105,8 +110,38 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
         out << usage();
         return out.flush() ? kResultsWritten : writeFailed(err);
     }
-    if (args.size() == 1 && args[0] == "--batch")
-        return runBatch(in, out, withState) ? kResultsWritten : writeFailed(err);
+    if (!args.empty() && (args[0] == "--batch" || args[0] == "--jobs")) {
+        BatchOptions options;
+        options.withState = withState;
+        options.jobs = defaultJobs();
+        if (errIsTerminal) options.progress = &err;
+        bool batch = false, jobsGiven = false;
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "--batch" && !batch) {
+                batch = true;
+            } else if (args[i] == "--jobs" && i + 1 < args.size() && !jobsGiven) {
+                const std::string_view text = args[++i];
+                const auto [end, ec] =
+                    std::from_chars(text.data(), text.data() + text.size(), options.jobs);
+                jobsGiven = true;
+                if (ec != std::errc() || end != text.data() + text.size() || options.jobs < 1 ||
+                    options.jobs > kMostJobs) {
+                    err << "lirvo-calc: --jobs vuole un numero da 1 a " << kMostJobs << ", non "
+                        << quoted(text) << "\n\n"
+                        << usage();
+                    return kUsageError;
+                }
+            } else {
+                batch = false;
+                break;
+            }
+        }
+        if (!batch) {
+            err << usage();
+            return kUsageError;
+        }
+        return runBatch(in, out, options) ? kResultsWritten : writeFailed(err);
+    }
     if (args.size() >= 2 && args[0] == "--file") {
         const int status = runFiles(args.subspan(1), out);
         return out.flush() ? status : writeFailed(err);
@@ -155,39 +190,34 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     return status;
 }
 
-bool runBatch(std::istream& in, std::ostream& out, bool withState) {
-    CalcFrame frame;
-    EventLog log;
-    std::string line, buffer, prefix;
-    std::vector<std::string_view> texts;
-    long number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();  // spreadsheet exports
-        prefix = std::to_string(number) + '\t';
-        const std::string_view name = std::string_view(line).substr(0, line.find('\t'));
-        const CalcCase* calc = findCase(name);
-        std::string error;
-        if (line.empty())
-            error = "riga vuota";
-        else if (!calc)
-            error = "caso sconosciuto: " + quoted(name);
-        else if (!splitTexts(line, calc->inputs().size(), texts) || !log.typeInputs(*calc, texts))
-            error = tooManyTexts(*calc);
-        if (!error.empty()) {
-            buffer.append(prefix).append("ERROR\t").append(error).append("\n");
-        } else {
-            log.forgetEvents();
-            frame.run(*calc, log);
-            appendEvents(*calc, log, prefix, withState, buffer);
-        }
-        if (buffer.size() > (1 << 16)) {
-            if (!(out << buffer)) return false;
-            buffer.clear();
-        }
+void BatchLineRunner::run(std::string_view line, long number, std::string& out) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // spreadsheet exports
+    char numberTab[24];
+    char* end = std::to_chars(numberTab, numberTab + sizeof numberTab - 1, number).ptr;
+    *end++ = '\t';
+    const std::string_view prefix(numberTab, end - numberTab);
+    const std::string_view name = line.substr(0, line.find('\t'));
+    const CalcCase* calc = findCase(name);
+    std::string error;
+    if (line.empty())
+        error = "riga vuota";
+    else if (!calc)
+        error = "caso sconosciuto: " + quoted(name);
+    else if (!splitTexts(line, calc->inputs().size(), texts_) || !log_.typeInputs(*calc, texts_))
+        error = tooManyTexts(*calc);
+    if (!error.empty()) {
+        out.append(prefix).append("ERROR\t").append(error).append("\n");
+    } else {
+        log_.forgetEvents();
+        frame_.run(*calc, log_);
+        appendEvents(*calc, log_, prefix, withState, out);
     }
-    out << buffer;
-    return static_cast<bool>(out.flush());
+}
+
+bool runBatch(std::istream& in, std::ostream& out, bool withState) {
+    BatchOptions options;
+    options.withState = withState;
+    return runBatch(in, out, options);
 }
 
 }  // namespace lirvo::cli

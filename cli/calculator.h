@@ -1,8 +1,6 @@
-// lirvo-calc: runs the calculation cases on field texts given as arguments, as lines of a
-// batch or in case files, and prints what each run does to its fields, one event a line,
-// TAB-separated:
+// lirvo-calc: runs the calculation cases on field texts given as arguments or as lines of a
+// batch, and prints what each run does to its fields, one event a line, TAB-separated:
 //   FIELD <index> <symbol> <text>     MESSAGE <style> <title> <prompt>     NOTICE <text>
-// and with --state, after the fields of a successful run, its STATE lines (cli/state_lines.h).
 #pragma once
 
 #include <iosfwd>
@@ -10,6 +8,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "sections/event_log.h"
+#include "sections/frame.h"
 
 namespace lirvo::cli {
 
@@ -24,15 +25,32 @@ enum ExitStatus : int {
 std::string usage();
 
 // The whole command line (without the program name). A batch reads from in; events, and the
-// ERROR records of case files, go to out; usage and errors to err.
+// ERROR records of case files, go to out; usage and errors to err, and so does the progress of
+// a batch when err is a terminal.
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-               std::ostream& err);
+               std::ostream& err, bool errIsTerminal = false);
 
 // Batch: each input line "CASE<TAB>TEXT2<TAB>TEXT3..." gives that line's events, each
 // prefixed by the 1-based line number and a TAB; a malformed line gives an ERROR record.
 // With withState, the STATE lines follow each successful line's events. False when out
-// failed: the batch then stops at once.
+// failed: the batch then stops at once. One thread; runBatch with options
+// (cli/parallel_batch.h) spreads the lines over several.
 bool runBatch(std::istream& in, std::ostream& out, bool withState = false);
+
+// The lines of a batch one at a time, as runBatch runs them: one per thread.
+class BatchLineRunner {
+  public:
+    // Appends to out the output of one input line, without its line feed; a carriage return
+    // at its end is dropped (spreadsheet exports).
+    void run(std::string_view line, long number, std::string& out);
+
+    bool withState = false;  // STATE lines after the events of a successful line
+
+  private:
+    CalcFrame frame_;
+    EventLog log_;
+    std::vector<std::string_view> texts_;
+};
 
 // The texts that follow the case name of a batch line, at its TABs, into texts; false, with
 // no more than `most` texts split, when the line has more than `most`. A line of millions

@@ -1,5 +1,8 @@
 #include "cli/events.h"
 
+#include <charconv>
+#include <cstring>
+
 #include "cli/state_lines.h"
 #include "sections/cases.h"
 
@@ -9,10 +12,29 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
                   bool withState, std::string& buffer) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
-            case Event::kField:
-                buffer.append(prefix).append("FIELD\t").append(std::to_string(e.index));
-                buffer.append("\t").append(fieldSymbol(calc, e.index)).append("\t").append(e.text);
+            case Event::kField: {
+                // The most frequent line, put together in place: the buffer grows once.
+                const std::string_view symbol = fieldSymbol(calc, e.index);
+                char index[12];
+                const size_t indexSize =
+                    std::to_chars(index, index + sizeof index, e.index).ptr - index;
+                const size_t at = buffer.size();
+                buffer.resize(at + prefix.size() + 6 + indexSize + 1 + symbol.size() + 1 +
+                              e.text.size());
+                char* p = buffer.data() + at;
+                auto put = [&p](const char* text, size_t size) {
+                    if (size > 0) std::memcpy(p, text, size);  // an empty text may have no data
+                    p += size;
+                };
+                put(prefix.data(), prefix.size());
+                put("FIELD\t", 6);
+                put(index, indexSize);
+                *p++ = '\t';
+                put(symbol.data(), symbol.size());
+                *p++ = '\t';
+                put(e.text.data(), e.text.size());
                 break;
+            }
             case Event::kMessage:
                 buffer.append(prefix).append("MESSAGE\t");
                 buffer.append(std::to_string(static_cast<int>(e.style)));

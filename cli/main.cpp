@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -7,5 +9,5 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    return lirvo::cli::runCommand(args, std::cin, std::cout, std::cerr);
+    return lirvo::cli::runCommand(args, std::cin, std::cout, std::cerr, isatty(2) == 1);
 }

@@ -1,7 +1,7 @@
 #include "sections/cases.h"
 
 #include <array>
-#include <string>
+#include <charconv>
 
 namespace lirvo {
 namespace {
@@ -19,8 +19,11 @@ std::span<const CalcCase* const> allCases() {
 }
 
 const CalcCase* findCase(std::string_view codeOrName) {
-    for (const CalcCase* c : kCases)
-        if (c->name == codeOrName || std::to_string(c->code) == codeOrName) return c;
+    for (const CalcCase* c : kCases) {
+        char code[8];
+        const char* end = std::to_chars(code, code + sizeof code, c->code).ptr;
+        if (c->name == codeOrName || std::string_view(code, end - code) == codeOrName) return c;
+    }
     return nullptr;
 }
 

@@ -2,17 +2,32 @@
 
 namespace lirvo {
 
+std::string EventLog::spareCopy(const std::string& text) {
+    if (spareTexts_.empty()) return text;
+    std::string copy = std::move(spareTexts_.back());
+    spareTexts_.pop_back();
+    copy = text;
+    return copy;
+}
+
+void EventLog::forgetEvents() {
+    // As many as one run writes texts at most: a log forgetting runs without end keeps no more.
+    for (Event& e : events_)
+        if (spareTexts_.size() < kFieldCount) spareTexts_.push_back(std::move(e.text));
+    events_.clear();
+}
+
 void EventLog::setFieldText(int index, const std::string& text) {
     fields_.at(index) = text;
-    events_.push_back({Event::kField, index, text, MessageStyle::kPlain, {}});
+    events_.emplace_back(Event::kField, index, spareCopy(text), MessageStyle::kPlain);
 }
 
 void EventLog::messageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
-    events_.push_back({Event::kMessage, 0, prompt, style, title});
+    events_.push_back({Event::kMessage, 0, spareCopy(prompt), style, title});
 }
 
 void EventLog::drawNotice(const std::string& text) {
-    events_.push_back({Event::kNotice, 0, text, MessageStyle::kPlain, {}});
+    events_.push_back({Event::kNotice, 0, spareCopy(text), MessageStyle::kPlain, {}});
 }
 
 void EventLog::clearNotice() {

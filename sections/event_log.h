@@ -5,6 +5,7 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sections/frame.h"
@@ -41,19 +42,29 @@ class EventLog : public CalcWindow {
         const auto inputs = calc.inputs();
         if (std::size(texts) > inputs.size()) return false;
         auto text = std::begin(texts);
-        for (const Field& field : inputs)
-            type(field.index, text != std::end(texts) ? std::string(*text++) : std::string());
+        for (const Field& field : inputs) {
+            std::string& typed = fields_.at(field.index);  // its memory kept
+            if (text != std::end(texts))
+                typed.assign(std::string_view(*text++));
+            else
+                typed.clear();
+        }
         return true;
     }
     const std::vector<Event>& events() const { return events_; }
     bool stoppedOnMessage() const;
-    void forgetEvents() { events_.clear(); }
+    void forgetEvents();
     void clearFields() { fields_.fill({}); }
 
   private:
     bool example_ = false;
     std::array<std::string, kFieldCount> fields_;
     std::vector<Event> events_;
+    // Texts of forgotten events, kept with their memory for the next ones: a batch records
+    // line after line without allocating.
+    std::vector<std::string> spareTexts_;
+
+    std::string spareCopy(const std::string& text);
 };
 
 }  // namespace lirvo

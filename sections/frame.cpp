@@ -118,10 +118,13 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     }
 
     if (!out.noticeText().empty()) window.drawNotice(out.noticeText());
-    for (const Field& field : calc.results())
-        window.setFieldText(field.index, out.isBlank(field.index)
-                                             ? std::string()
-                                             : writeNumber(out.value(field.index)));
+    for (const Field& field : calc.results()) {
+        if (out.isBlank(field.index))
+            resultText_.clear();
+        else
+            writeNumber(out.value(field.index), resultText_);
+        window.setFieldText(field.index, resultText_);
+    }
     window.resultsWritten(calc);
 }
 

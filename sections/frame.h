@@ -180,10 +180,16 @@ struct CalcCase {
     }
 
   private:
+    // The inputs come first: found by halving, as runs ask for them many times.
     size_t inputCount() const {
-        size_t n = 0;
-        while (n < fields.size() && fields[n].role == Role::kInput)
-            ++n;
+        size_t n = 0, beyond = fields.size();  // inputs below n, results from beyond
+        while (n < beyond) {
+            const size_t middle = n + (beyond - n) / 2;
+            if (fields[middle].role == Role::kInput)
+                n = middle + 1;
+            else
+                beyond = middle;
+        }
         return n;
     }
 };
@@ -197,6 +203,7 @@ class CalcFrame {
 
   private:
     std::int16_t code_ = 0;
+    std::string resultText_;  // the text of each result in turn, its memory kept
 };
 
 }  // namespace lirvo

@@ -30,6 +30,8 @@ FieldReading readField(std::string_view text);
 // signed exponent of at least two digits (" 1E+15", " 3.33333333333333E-02").
 // Only finite values may be written.
 std::string writeNumber(double value);
+// The same text into text, in the memory it already has.
+void writeNumber(double value, std::string& text);
 
 // Largest whole number not greater than the value (the integer part of -2.5 is -3).
 double integerPart(double value);

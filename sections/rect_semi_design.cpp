@@ -61,6 +61,7 @@ void compute(const Inputs& in, Outcome& out) {
         X = (h > kUsualStart && F(kUsualStart + kStep) <= T) ? kUsualStart : 0;
         long steps = 0;
         do {
+            skipStepsSurelyBelow(-a, b, n * M, T, kStep, h, X, steps);
             X = X + kStep;
             if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
         } while (cubicSurelyBelow(-a, b, n * M, X, T) || F(X) <= T);

@@ -1,5 +1,6 @@
 #include "sections/tee_semi_design.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "sections/numbers.h"
@@ -90,6 +91,10 @@ void compute(const Inputs& in, Outcome& out) {
         X = 0;
         long steps = 0;
         do {
+            // Steps proven to go on are taken at once, never across the slab's edge.
+            const Cubic& ahead = X < d ? inSlab : inRib;
+            skipStepsSurelyBelow(ahead.a, ahead.b, ahead.c, ahead.T, kStep,
+                                 X < d ? std::min(h, d) : h, X, steps);
             X = X + kStep;
             if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
             k = X <= d ? &inSlab : &inRib;  // the width rule

@@ -106,7 +106,14 @@ TEST(Command, UsageErrors) {
                                                     {"1", "1", "2", "3", "4", "5", "6", "7", "8"},
                                                     {"--file"},
                                                     {"--save", "a.lirvo"},
-                                                    {"--save", "a.lirvo", "8"}}) {
+                                                    {"--save", "a.lirvo", "8"},
+                                                    {"--jobs", "2"},
+                                                    {"--batch", "--jobs"},
+                                                    {"--batch", "--jobs", "0"},
+                                                    {"--batch", "--jobs", "2x"},
+                                                    {"--batch", "--jobs", "257"},
+                                                    {"--batch", "--jobs", "2", "--jobs", "2"},
+                                                    {"--batch", "--batch"}}) {
         Result r = command(args);
         EXPECT_EQ(r.status, kUsageError);
         EXPECT_EQ(r.out, "");
@@ -118,8 +125,8 @@ TEST(Command, UsageErrors) {
 struct FullDevice : std::streambuf {};
 
 TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
-    std::string lines;
-    for (int i = 0; i < 2000; ++i)
+    std::string lines;  // more than the blocks a batch reads ahead
+    for (int i = 0; i < 40000; ++i)
         lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
     for (auto args : std::vector<std::vector<std::string_view>>{
              {"--batch"}, {"1", "--example"}, {"1", "25"}, {"--help"}}) {
@@ -219,6 +226,17 @@ TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
     EXPECT_EQ(texts, (std::vector<std::string_view>{"25", "", "3"}));
     EXPECT_EQ(command({"--batch"}, tabs + "\n").out,
               "1\tERROR\ttroppi testi: il caso 1 ha 7 campi di dati\n");
+}
+
+TEST(Batch, JobsBeforeOrAfterBatchWriteTheSameLines) {
+    std::string lines;
+    for (int i = 0; i < 3000; ++i)
+        lines += "1\t25\t3\t" + std::to_string(30 + i % 50) + "\t8.04\t1.01\t10\t1000000\n";
+    const Result one = command({"--batch", "--jobs", "1"}, lines);
+    EXPECT_EQ(one.status, kResultsWritten);
+    EXPECT_NE(one.out.find("\n3000\tFIELD\t12\t"), std::string::npos);
+    EXPECT_EQ(command({"--jobs", "3", "--batch"}, lines).out, one.out);
+    EXPECT_EQ(command({"--batch"}, lines).out, one.out);
 }
 
 TEST(Batch, LinesDoNotInheritTextsFromEarlierLines) {

@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iomanip>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace lirvo {
 namespace {
@@ -66,6 +72,20 @@ TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
     }
 }
 
+// Short mantissas take a quicker way than long ones: both give the double nearest the text.
+TEST(ReadNumber, ReadsTheNearestDoubleAsStrtodDoes) {
+    std::mt19937_64 random(3);
+    auto between = [&](int lo, int hi) { return lo + static_cast<int>(random() % (hi - lo + 1)); };
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = i % 2 ? "-" : "";
+        const int digits = between(1, 20), point = between(0, digits);
+        for (int d = 0; d < digits; ++d)
+            text += static_cast<char>(d == point ? '.' : '0' + between(0, 9));
+        if (i % 3) text += "E" + std::to_string(between(-30, 30));
+        ASSERT_EQ(readNumber(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
+}
+
 TEST(ReadNumber, NegativeZeroCountsAsZero) {
     EXPECT_EQ(readNumber("-0"), 0);
 }
@@ -99,6 +119,30 @@ TEST(WriteNumber, FollowsTheResultTextRule) {
 TEST(WriteNumber, WritesWhatReadNumberReadsBack) {
     for (double v : {0.5, -0.25, 3.0, 1234.5, 1e-7, 6.02e23, -1.0 / 3})
         EXPECT_NEAR(readNumber(writeNumber(v)), v, std::fabs(v) * 1e-14) << v;
+}
+
+// The 15 digits are those the C library's printf rounds, ties to even: for values the
+// calculations give, for their neighbours at a tie, and for any bit pattern.
+TEST(WriteNumber, RoundsTo15DigitsAsPrintfDoes) {
+    const int kRuns = 50000;
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> decade(-7, 17);
+    std::uniform_int_distribution<long> fifteenDigits(100000000000000, 999999999999999);
+    auto printf15 = [](double v) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.14e", v);
+        return std::strtod(text, nullptr);
+    };
+    for (int i = 0; i < kRuns; ++i) {
+        double v = std::pow(10.0, decade(random));
+        if (i % 3 == 1) v = std::bit_cast<double>(random());
+        if (i % 3 == 2) v = static_cast<double>(fifteenDigits(random)) + 0.5;  // a tie
+        for (double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300), -v}) {
+            if (!std::isfinite(w)) continue;
+            ASSERT_EQ(std::strtod(writeNumber(w).c_str(), nullptr), printf15(w))
+                << std::setprecision(17) << w;
+        }
+    }
 }
 
 TEST(Rounding, IntegerPartGoesDownForNegativeValues) {
