@@ -66,8 +66,7 @@ inline constexpr double kCheckAgreement = 1e-4;
 // (before the check rounds them) must agree with the analysis: x and sigma c relative to
 // themselves, sigma f relative to the larger of itself and n sigma c, so that a bar near the
 // neutral axis, whose stress is a small difference, is not held to more digits than the axis
-// itself. No equilibrium, or figures beyond the double range, disagree. A negative moment is
-// taken as the beam checks take it: the stresses of the positive one, signs turned. An
+// itself. No equilibrium, or figures beyond the double range, disagree. An
 // outcome without a neutral axis (a column's whole-section closed forms, simplifications by
 // design) and data that describe no section (a negative width) are not compared.
 bool checkAgreesWithAnalysis(const CalcCase& calc, const Inputs& in, const Outcome& out);
