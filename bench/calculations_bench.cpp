@@ -316,9 +316,10 @@ void BM_SectionAnalysis(benchmark::State& state, const SectionModel& model) {
     }
 }
 BENCHMARK_CAPTURE(BM_SectionAnalysis, rett_verifica_example,
-                  SectionModel{25, 80, 25, 80, {{8.04, 77}, {1.01, 3}}, 10, 0, 1e6});
+                  SectionModel{rectangleOutline(25, 80), 80, {{8.04, 77}, {1.01, 3}}, 10, 0, 1e6});
 BENCHMARK_CAPTURE(BM_SectionAnalysis, pil_verifica_example,
-                  SectionModel{30, 50, 30, 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000});
+                  SectionModel{
+                      rectangleOutline(30, 50), 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000});
 
 // The section of a worked example read back from the texts of its fields and analysed.
 void BM_CaseAnalysis(benchmark::State& state, const CalcCase* calc) {
