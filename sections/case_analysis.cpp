@@ -71,10 +71,7 @@ std::optional<double> CaseAnalysis::steelUtilisation() const {
     return tensionSteelStress() / *allowableSteel;
 }
 
-namespace {
-
-// The section and actions of the fields, not yet analysed.
-std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& values) {
+std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues& values) {
     const ByQuantity q(calc, values);
     const auto h = q[Quantity::kEffectiveDepth];
     const auto topCover = q.either(Quantity::kCover, Quantity::kCompressionCover);
@@ -109,10 +106,8 @@ std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& val
     return a;
 }
 
-}  // namespace
-
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values) {
-    std::optional<CaseAnalysis> a = mapCase(calc, values);
+    std::optional<CaseAnalysis> a = caseSection(calc, values);
     if (a) a->state = analyseSection(a->model);
     return a;
 }
