@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/mixed_batch.h"
 #include "cli/calculator.h"
 #include "cli/parallel_batch.h"
 #include "sections/case_analysis.h"
@@ -166,8 +167,6 @@ void longRun(benchmark::State& state, const LongRun* run) {
 // ---------------------------------------------------------------------------------------------
 // Batch throughput.
 
-constexpr int kBatchLines = 100'000;
-
 // Realistic rectangular checks (case 1: B C h Af Af' n M), one a line. The minimal standard
 // generator with seed 1 makes the same lines as bench/batch_throughput.sh.
 std::string rectangularChecks(int count) {
@@ -267,6 +266,8 @@ BENCHMARK(BM_BatchRectangularChecksToString)->Unit(benchmark::kMillisecond);
 // Lines per second of the batch on one thread and on every core: the rectangular checks above,
 // and a realistic mix of the eight cases (lirvo_random_batch's lines), whose semi-design
 // searches cost the most. Real time, since the work is spread over threads.
+}  // namespace
+
 const std::string& mixedBatchInput() {
     static const std::string text = [] {
         auto source = random_batch::LineSource::make(20240601, "");
@@ -277,6 +278,8 @@ const std::string& mixedBatchInput() {
     }();
     return text;
 }
+
+namespace {
 
 void BM_BatchLines(benchmark::State& state, const std::string& (*input)()) {
     const std::string& text = input();
