@@ -8,13 +8,13 @@
 #include <sstream>
 #include <string>
 
+#include "bench/mixed_batch.h"
 #include "cli/parallel_batch.h"
 #include "cli/uls_spec.h"
 #include "sections/case_analysis.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"
 #include "sections/uls_analysis.h"
-#include "bench/mixed_batch.h"
 
 namespace lirvo::bench {
 namespace {

@@ -57,10 +57,10 @@ std::string usage() {
            "con --batch)\n"
            "  lirvo-calc --uls SPEC [--domain K] CASO ...\n"
            "                                dopo i campi, la resistenza allo SLU (anche con "
-           "--batch, --file);\n"
+           "--batch)\n"
            "                                SPEC: fcd=,fyd= | fck= o rck=, fyk= o acciaio= "
-           "[,acc=,gc=,gs=] |\n"
-           "                                fcm=,fym=,lc=1|2|3; e ned=, med= (kg, kg cm)\n"
+           "[,acc=,gc=,gs=]\n"
+           "                                | fcm=,fym=,lc=1|2|3; e ned=, med= (kg, kg cm)\n"
            "\n" +
            caseList() +
            "\n"

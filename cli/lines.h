@@ -27,9 +27,9 @@ class Lines {
     // As printf's %.17g writes it (to_chars with a precision is defined so), without its cost.
     Lines& number(double value) {
         char digits[32];
-        const char* end = std::to_chars(digits, digits + sizeof digits, value,
-                                        std::chars_format::general, 17)
-                              .ptr;
+        const char* end =
+            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 17)
+                .ptr;
         return text(std::string_view(digits, end - digits));
     }
     void end() { buffer_ += '\n'; }

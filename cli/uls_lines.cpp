@@ -41,7 +41,8 @@ void appendUls(const CalcCase& calc, const EventLog& log, const UlsRequest& requ
         if (ultimate) {
             lines.key("utilisation").number(*M / ultimate->M).end();
             const double other = section.resistance(N, !positive)->M;
-            verified = positive ? other <= *M && *M <= ultimate->M : ultimate->M <= *M && *M <= other;
+            verified =
+                positive ? other <= *M && *M <= ultimate->M : ultimate->M <= *M && *M <= other;
         }
         lines.key("verdict").text(verified ? "verificata" : "non verificata").end();
     } else if (!ultimate) {

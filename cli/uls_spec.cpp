@@ -13,7 +13,8 @@ namespace {
 // The keys, in one table: what each one is.
 enum Key { kFcd, kFyd, kFck, kRck, kFyk, kSteel, kFcm, kFym, kLevel, kAcc, kGc, kGs, kNed, kMed };
 constexpr std::array<std::string_view, 14> kKeys = {
-    "fcd", "fyd", "fck", "rck", "fyk", "acciaio", "fcm", "fym", "lc", "acc", "gc", "gs", "ned", "med",
+    "fcd", "fyd", "fck", "rck", "fyk", "acciaio", "fcm",
+    "fym", "lc",  "acc", "gc",  "gs",  "ned",     "med",
 };
 
 std::optional<Key> keyNamed(std::string_view name) {
@@ -111,8 +112,9 @@ std::string strengths(const Given& given, UlsStrengths& out) {
         if (!fym) return refusal;
         const FieldReading level = readField(given.text(kLevel));
         const auto strengths =
-            level.whole ? designStrengths(ExistingBuilding{*fc, *fym, static_cast<int>(level.value)})
-                        : std::nullopt;
+            level.whole
+                ? designStrengths(ExistingBuilding{*fc, *fym, static_cast<int>(level.value)})
+                : std::nullopt;
         if (!strengths || level.value != std::floor(level.value))
             return "lc: livello di conoscenza sconosciuto " + inQuotes(given.text(kLevel)) +
                    " (1, 2 o 3)";
@@ -174,8 +176,9 @@ std::string takeUlsOptions(std::vector<std::string_view>& args,
                            std::optional<UlsRequest>& request) {
     std::optional<std::string_view> spec, points;
     for (size_t i = 0; i < args.size();) {
-        std::optional<std::string_view>* option =
-            args[i] == "--uls" ? &spec : args[i] == "--domain" ? &points : nullptr;
+        std::optional<std::string_view>* option = args[i] == "--uls"      ? &spec
+                                                  : args[i] == "--domain" ? &points
+                                                                          : nullptr;
         if (!option) {
             ++i;
             continue;

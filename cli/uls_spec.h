@@ -36,7 +36,6 @@ inline constexpr int kMostDomainPoints = 100000;
 
 // Takes "--uls SPEC" and "--domain K" out of the arguments into request (empty without
 // --uls). Returns the reason of a usage error, or an empty text.
-std::string takeUlsOptions(std::vector<std::string_view>& args,
-                           std::optional<UlsRequest>& request);
+std::string takeUlsOptions(std::vector<std::string_view>& args, std::optional<UlsRequest>& request);
 
 }  // namespace lirvo::cli

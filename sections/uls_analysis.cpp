@@ -70,14 +70,15 @@ struct Force {
 
 // The section seen from its compressed edge: depths from that edge. The planes are numbered by
 // s in 0..2: s = x/H up to 1, then beyond x = H the bottom strain rises as (s - 1) ec2 to the
-// uniform ec2 at s = 2; N grows with s but where fyd > Es ec2 keeps bars above 3H/7 elastic.
+// uniform ec2 at s = 2. N grows with s, unless beyond x = H a yield above Es ec2 keeps bars
+// above 3H/7 elastic while their strain falls towards ec2 (twoPlanes).
 struct UlsSection::Side {
     Outline pieces;
     std::vector<SteelLayer> bars;  // in the model's order
     double H, fcd, fyd;
-    double topArea = 0;     // bars on the compressed edge
-    double restForce = 0;   // the other bars at -fyd
-    double zeroForce = 0;   // N of the limit x -> 0
+    double topArea = 0;    // bars on the compressed edge
+    double restForce = 0;  // the other bars at -fyd
+    double zeroForce = 0;  // N of the limit x -> 0
     bool twoPlanes = false;
 
     // Neutral axis and the depth of ec2 (the plateau above it) of plane s, cm.
@@ -106,8 +107,8 @@ struct UlsSection::Side {
             if (const Slice plateau = slice(piece, 0, yc2); plateau.q > plateau.p)
                 addConcrete(plateau, 1, 1, c, n, m);
             if (const Slice parabola = slice(piece, yc2, x); parabola.q > parabola.p)
-                addConcrete(parabola, (x - parabola.p) / (x - yc2), (x - parabola.q) / (x - yc2),
-                            c, n, m);
+                addConcrete(parabola, (x - parabola.p) / (x - yc2), (x - parabola.q) / (x - yc2), c,
+                            n, m);
         }
         Force f{fcd * n, fcd * m};
         if (state) {
@@ -177,11 +178,11 @@ struct UlsSection::Side {
 
 UlsSection::UlsSection(const SectionModel& section, UlsStrengths strengths) {
     const double H = section.H, fcd = strengths.fcd, fyd = strengths.fyd;
-    valid_ = std::isfinite(H) && H > 0 && validOutline(section.outline, H) &&
-             std::isfinite(fcd) && fcd > 0 && std::isfinite(fyd) && fyd > 0;
+    valid_ = std::isfinite(H) && H > 0 && validOutline(section.outline, H) && std::isfinite(fcd) &&
+             fcd > 0 && std::isfinite(fyd) && fyd > 0;
     for (const SteelLayer& bar : section.steel)
-        valid_ = valid_ && std::isfinite(bar.area) && bar.area >= 0 && bar.depth >= 0 &&
-                 bar.depth <= H;
+        valid_ =
+            valid_ && std::isfinite(bar.area) && bar.area >= 0 && bar.depth >= 0 && bar.depth <= H;
     if (!valid_) return;
     for (int turned = 0; turned < 2; ++turned) {
         auto side = std::make_unique<Side>();
@@ -244,8 +245,8 @@ std::vector<UlsDomainPoint> UlsSection::domain(int points) const {
     const double span = compression_ - tension_;
     for (int i = 0; i < points; ++i) {
         const double N = i + 1 == points ? compression_
-                                         : std::clamp(tension_ + span * i / (points - 1),
-                                                      tension_, compression_);
+                                         : std::clamp(tension_ + span * i / (points - 1), tension_,
+                                                      compression_);
         domain.push_back({N, resistance(N, true)->M, resistance(N, false)->M});
     }
     return domain;

@@ -30,7 +30,8 @@ namespace lirvo {
 
 inline constexpr double kStrainC2 = 0.0020;  // NTC 2018 §4.1.2.1.2.1, classes up to C50/60
 inline constexpr double kStrainCu = 0.0035;
-// Es = 200000 N/mm² (NTC 2018 §11.3.4.1) in kg/cm²: 200000 * 100 / 9.80665.
+// Es = 200000 N/mm² (EN 1992-1-1 §3.2.7(4)) in kg/cm²: N/mm² times 100 mm²/cm² over 9.80665
+// N/kg, 2039432 kg/cm².
 inline constexpr double kSteelModulus = 200000.0 * 100 / kNewtonsPerKg;
 
 // An ultimate plane and the stresses it gives, in the section's own frame (top edge at 0).
@@ -38,7 +39,7 @@ struct UlsState {
     // Neutral-axis depth from the compressed edge (the top for M_Rd+, the bottom for M_Rd-),
     // cm; +infinity for the uniform plane, 0 at the tension end and along x = 0.
     double x = 0;
-    double strainTop = 0, strainBottom = 0;  // at the top and bottom edges; -inf past yield
+    double strainTop = 0, strainBottom = 0;        // at the top and bottom edges; -inf past yield
     std::vector<double> steelStrain, steelStress;  // kg/cm², in the order of the model's steel
     double N = 0, M = 0;                           // resultant, kg and kg cm about H/2
 };

@@ -58,7 +58,8 @@ TEST(UlsAnalysis, DomainEndsAreTheTensionAndUniformCompressionPlanes) {
         const double below = std::nextafter(section.tensionResistance(), -1e9);
         const double above = std::nextafter(section.compressionResistance(), 1e9);
         EXPECT_FALSE(section.resistance(below, true) || section.resistance(above, false));
-        const std::optional<UlsState> pulled = section.resistance(section.tensionResistance(), true);
+        const std::optional<UlsState> pulled =
+            section.resistance(section.tensionResistance(), true);
         ASSERT_TRUE(pulled);
         EXPECT_EQ(pulled->x, 0);
         EXPECT_EQ(pulled->steelStrain, std::vector<double>(2, -INFINITY));
@@ -160,8 +161,8 @@ TEST(UlsAnalysis, ReportedUltimateStateBalancesNByAFibreSum) {
                 for (int f = 0; f < fibres && s->x > 0; ++f) {
                     const double k = (f + 0.5) / fibres, y = t.top + (t.bottom - t.top) * k;
                     const double width = t.topWidth + (t.bottomWidth - t.topWidth) * k;
-                    const double force = concreteStress(top + (bottom - top) * y / H, fcd) *
-                                         width * (t.bottom - t.top) / fibres;
+                    const double force = concreteStress(top + (bottom - top) * y / H, fcd) * width *
+                                         (t.bottom - t.top) / fibres;
                     sumN += force;
                     sumM += force * (H / 2 - y);
                 }

@@ -31,7 +31,8 @@ TEST(UlsSpec, DerivesTheDesignStrengthsOfEachWay) {
     };
     for (const auto& row : rows) {
         const auto spec = parseUlsSpec(row.spec);
-        ASSERT_TRUE(std::holds_alternative<UlsSpec>(spec)) << row.spec << std::get<std::string>(spec);
+        ASSERT_TRUE(std::holds_alternative<UlsSpec>(spec))
+            << row.spec << std::get<std::string>(spec);
         EXPECT_NEAR(std::get<UlsSpec>(spec).strengths.fcd, row.fcd, 1e-12 * row.fcd) << row.spec;
         EXPECT_NEAR(std::get<UlsSpec>(spec).strengths.fyd, row.fyd, 1e-12 * row.fyd) << row.spec;
     }
@@ -91,7 +92,8 @@ std::vector<std::string> keysOf(const std::string& out, const std::string& tag) 
     std::vector<std::string> keys;
     std::istringstream lines(out);
     for (std::string line; std::getline(lines, line);)
-        if (line.starts_with(tag + "\t")) keys.push_back(line.substr(0, line.find('\t', tag.size() + 1)));
+        if (line.starts_with(tag + "\t"))
+            keys.push_back(line.substr(0, line.find('\t', tag.size() + 1)));
     return keys;
 }
 
@@ -101,7 +103,7 @@ TEST(UlsLines, FollowTheFieldsInTheirOrderWithTheVerdict) {
         command({"--uls", "rck=250,acciaio=FeB44k,med=2000000", "--domain", "3", "1", "--example"});
     ASSERT_EQ(r.status, kResultsWritten) << r.err;
     const std::vector<std::string> expected = {
-        "ULS\tfcd", "ULS\tfyd",  "ULS\tN",    "ULS\tx",    "ULS\teps_top",     "ULS\teps_bottom",
+        "ULS\tfcd",   "ULS\tfyd",   "ULS\tN",    "ULS\tx",    "ULS\teps_top",     "ULS\teps_bottom",
         "ULS\tsteel", "ULS\tsteel", "ULS\tM_Rd", "ULS\tM_Ed", "ULS\tutilisation", "ULS\tverdict"};
     EXPECT_EQ(keysOf(r.out, "ULS"), expected);
     EXPECT_NE(r.out.find("ULS\tverdict\tverificata\n"), std::string::npos) << r.out;
@@ -118,19 +120,21 @@ TEST(UlsLines, FollowTheFieldsInTheirOrderWithTheVerdict) {
 // A push beyond N_Rd,c; a batch on one thread and on four writes the same lines.
 TEST(UlsLines, OutsideTheDomainAndInBatch) {
     const Result outside = command({"--uls", "fcd=100,fyd=3000,ned=1e7", "7", "--example"});
-    EXPECT_NE(outside.out.find("ULS\tN\t10000000\nULS\tM_Rd\toutside\nULS\tverdict\tnon verificata\n"),
-              std::string::npos)
+    EXPECT_NE(
+        outside.out.find("ULS\tN\t10000000\nULS\tM_Rd\toutside\nULS\tverdict\tnon verificata\n"),
+        std::string::npos)
         << outside.out;
     std::string input;
     for (int i = 0; i < 50; ++i)
-        input += i % 5 ? "7\t30\t3\t3\t47\t10.16\t3.16\t10\t150000\t" + std::to_string(i * 2000) + "\n"
-                       : "1\t25\n";
+        input +=
+            i % 5 ? "7\t30\t3\t3\t47\t10.16\t3.16\t10\t150000\t" + std::to_string(i * 2000) + "\n"
+                  : "1\t25\n";
     const Result one = command({"--batch", "--jobs", "1", "--uls", "fck=250,fyk=4400"}, input);
     const Result four = command({"--uls", "fck=250,fyk=4400", "--batch", "--jobs", "4"}, input);
     EXPECT_EQ(one.status, kResultsWritten);
     EXPECT_EQ(one.out, four.out);
     EXPECT_EQ(keysOf(one.out, "40\tULS").size(), 9u);  // 7 quantities and 2 bars
-    EXPECT_EQ(keysOf(one.out, "41\tULS").size(), 0u);   // a refused line
+    EXPECT_EQ(keysOf(one.out, "41\tULS").size(), 0u);  // a refused line
 }
 
 }  // namespace
