@@ -80,6 +80,9 @@ struct UlsSection::Side {
     double restForce = 0;  // the other bars at -fyd
     double zeroForce = 0;  // N of the limit x -> 0
     bool twoPlanes = false;
+    // With twoPlanes, N of the planes s = 1 + i/kScanSteps, i = 0..kScanSteps: the same for
+    // every N sought, so a domain scans them once.
+    std::vector<double> scanN;
 
     // Neutral axis and the depth of ec2 (the plateau above it) of plane s, cm.
     void axis(double s, double& x, double& yc2) const {
@@ -157,12 +160,13 @@ struct UlsSection::Side {
         if (!twoPlanes) return findRoot(f, 0, 2, zeroForce - N, top, tolerance);
         // The planes up to x = H are one monotonic family; beyond it the first change of sign
         // from x = H outward; of the two, the plane whose x is nearest H.
-        const double atH = f(1);
+        const double atH = scanN[0] - N;
         std::optional<double> below, beyond;
         if (atH >= -tolerance) below = findRoot(f, 0, 1, zeroForce - N, atH, tolerance);
         double lo = 1, flo = atH;
         for (int i = 1; i <= kScanSteps && !beyond; ++i) {
-            const double hi = 1 + double(i) / kScanSteps, fhi = i == kScanSteps ? top : f(hi);
+            const double hi = 1 + double(i) / kScanSteps;
+            const double fhi = i == kScanSteps ? top : scanN[static_cast<size_t>(i)] - N;
             if ((flo <= 0) != (fhi <= 0) || fhi == 0)
                 beyond = findRoot(f, lo, hi, flo, fhi, tolerance);
             lo = hi, flo = fhi;
@@ -197,6 +201,8 @@ UlsSection::UlsSection(const SectionModel& section, UlsStrengths strengths) {
         }
         side->restForce *= -fyd;
         side->zeroForce = side->at(0).N;
+        for (int i = 0; side->twoPlanes && i <= kScanSteps; ++i)
+            side->scanN.push_back(side->at(1 + double(i) / kScanSteps).N);
         if (!turned) {
             tension_ = side->restForce - fyd * side->topArea;
             compression_ = side->at(2).N;
@@ -219,12 +225,14 @@ double UlsSection::compressionResistance() const {
     return compression_;
 }
 
+double UlsSection::tolerance(double N) const {
+    return kRootTolerance * std::max({std::fabs(N), std::fabs(tension_), std::fabs(compression_)});
+}
+
 std::optional<UlsState> UlsSection::resistance(double N, bool positive) const {
     if (!valid_ || !(N >= tension_ && N <= compression_)) return std::nullopt;
     const Side& side = *sides_[positive ? 0 : 1];
-    const double tolerance =
-        kRootTolerance * std::max({std::fabs(N), std::fabs(tension_), std::fabs(compression_)});
-    const double s = side.solve(N, compression_, tolerance);
+    const double s = side.solve(N, compression_, tolerance(N));
     UlsState state;
     if (s < 0) {
         state = side.edgeBars(N, N == tension_);
@@ -242,12 +250,17 @@ std::optional<UlsState> UlsSection::resistance(double N, bool positive) const {
 std::vector<UlsDomainPoint> UlsSection::domain(int points) const {
     std::vector<UlsDomainPoint> domain;
     if (!valid_ || points < 2) return domain;
+    // The moments alone, without the figures of each plane.
+    auto moment = [&](const Side& side, double N) {
+        const double s = side.solve(N, compression_, tolerance(N));
+        return s < 0 ? side.edgeBars(N, N == tension_).M : side.at(s).M;
+    };
     const double span = compression_ - tension_;
     for (int i = 0; i < points; ++i) {
         const double N = i + 1 == points ? compression_
                                          : std::clamp(tension_ + span * i / (points - 1), tension_,
                                                       compression_);
-        domain.push_back({N, resistance(N, true)->M, resistance(N, false)->M});
+        domain.push_back({N, moment(*sides_[0], N), -moment(*sides_[1], N)});
     }
     return domain;
 }

@@ -71,6 +71,8 @@ class UlsSection {
 
   private:
     struct Side;
+    double tolerance(double N) const;  // of the root search, kg
+
     bool valid_ = false;
     double tension_ = 0, compression_ = 0;  // N_Rd,t and N_Rd,c, kg
     std::unique_ptr<const Side> sides_[2];  // the section as it is (M_Rd+) and turned over (M_Rd-)
