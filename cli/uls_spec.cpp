@@ -111,11 +111,12 @@ std::string strengths(const Given& given, UlsStrengths& out) {
         const auto fym = given.number(kFym, refusal);
         if (!fym) return refusal;
         const FieldReading level = readField(given.text(kLevel));
+        const bool known = level.whole && level.value >= 1 && level.value <= 3 &&
+                           level.value == std::floor(level.value);
         const auto strengths =
-            level.whole
-                ? designStrengths(ExistingBuilding{*fc, *fym, static_cast<int>(level.value)})
-                : std::nullopt;
-        if (!strengths || level.value != std::floor(level.value))
+            known ? designStrengths(ExistingBuilding{*fc, *fym, static_cast<int>(level.value)})
+                  : std::nullopt;
+        if (!strengths)
             return "lc: livello di conoscenza sconosciuto " + inQuotes(given.text(kLevel)) +
                    " (1, 2 o 3)";
         out = *strengths;
@@ -126,8 +127,8 @@ std::string strengths(const Given& given, UlsStrengths& out) {
     if (*steel == kSteel) {
         const auto fyk = characteristicYield(given.text(kSteel));
         if (!fyk)
-            return "acciaio: tipo sconosciuto " + inQuotes(given.text(kSteel)) +
-                   " (FeB22k, FeB32k, FeB38k, FeB44k, B450C, Aq42, Aq50, Aq60)";
+            return "acciaio: tipo sconosciuto " + inQuotes(given.text(kSteel)) + " (" +
+                   steelGradeNames() + ")";
         m.fyk = *fyk;
     } else {
         const auto fyk = given.number(kFyk, refusal);

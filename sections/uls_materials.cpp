@@ -57,4 +57,11 @@ std::optional<double> characteristicYield(std::string_view grade) {
     return std::nullopt;
 }
 
+std::string steelGradeNames() {
+    std::string names;
+    for (const YieldOfGrade& g : kGrades)
+        names.append(names.empty() ? "" : ", ").append(g.name);
+    return names;
+}
+
 }  // namespace lirvo

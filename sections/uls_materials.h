@@ -8,6 +8,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lirvo {
@@ -41,5 +42,7 @@ std::optional<double> confidenceFactor(int knowledgeLevel);
 // The characteristic yield strength fyk of a steel grade by its name ("FeB44k", "B450C",
 // "Aq50"; letters in either case), kg/cm²; none for a grade we do not know.
 std::optional<double> characteristicYield(std::string_view grade);
+// Their names: "FeB22k, FeB32k, …".
+std::string steelGradeNames();
 
 }  // namespace lirvo
