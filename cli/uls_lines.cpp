@@ -2,7 +2,7 @@
 
 #include "cli/lines.h"
 #include "sections/case_analysis.h"
-#include "sections/uls_analysis.h"
+#include "sections/uls_check.h"
 
 namespace lirvo::cli {
 
@@ -13,15 +13,14 @@ void appendUls(const CalcCase& calc, const EventLog& log, const UlsRequest& requ
     if (!a) return;
     const UlsSection section(a->model, request.spec.strengths);
     if (!section.valid()) return;
-    const double N = request.spec.ned.value_or(a->model.N);
-    const std::optional<double> M = request.spec.med;
-    const bool positive = !M || *M >= 0;
-    const std::optional<UlsState> ultimate = section.resistance(N, positive);
+    const UlsCheck check =
+        checkUls(section, request.spec.ned.value_or(a->model.N), request.spec.med);
+    const std::optional<UlsState>& ultimate = check.ultimate;
 
     Lines lines("ULS", prefix, buffer);
     lines.key("fcd").number(request.spec.strengths.fcd).end();
     lines.key("fyd").number(request.spec.strengths.fyd).end();
-    lines.key("N").number(N).end();
+    lines.key("N").number(check.N).end();
     if (ultimate) {
         lines.key("x").number(ultimate->x).end();
         lines.key("eps_top").number(ultimate->strainTop).end();
@@ -35,19 +34,10 @@ void appendUls(const CalcCase& calc, const EventLog& log, const UlsRequest& requ
     } else {
         lines.key("M_Rd").text("outside").end();
     }
-    if (M) {
-        lines.key("M_Ed").number(*M).end();
-        bool verified = false;
-        if (ultimate) {
-            lines.key("utilisation").number(*M / ultimate->M).end();
-            const double other = section.resistance(N, !positive)->M;
-            verified =
-                positive ? other <= *M && *M <= ultimate->M : ultimate->M <= *M && *M <= other;
-        }
-        lines.key("verdict").text(verified ? "verificata" : "non verificata").end();
-    } else if (!ultimate) {
-        lines.key("verdict").text("non verificata").end();
-    }
+    if (check.M) lines.key("M_Ed").number(*check.M).end();
+    if (check.utilisation) lines.key("utilisation").number(*check.utilisation).end();
+    if (check.verified)
+        lines.key("verdict").text(*check.verified ? "verificata" : "non verificata").end();
     Lines domain("DOMAIN", prefix, buffer);
     for (const UlsDomainPoint& p : section.domain(request.domainPoints))
         domain.begin().number(p.N).number(p.positive).number(p.negative).end();

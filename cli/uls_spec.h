@@ -1,11 +1,5 @@
-// The materials and actions of lirvo-calc --uls SPEC: a comma list of key=value,
-//   fcd=…,fyd=…            design strengths;
-//   fck=… or rck=…, fyk=… or acciaio=GRADE, optional acc, gc, gs
-//                          new construction (fck = 0.83 Rck, fcd = acc fck/gc, fyd = fyk/gs);
-//   fcm=…,fym=…,lc=1|2|3   existing building (fcd = fcm/FC, fyd = fym/FC);
-// and, in any mode, optional ned (N_Ed, kg) and med (M_Ed, kg cm). Strengths in kg/cm². Every
-// value is read by the number rule of the fields (sections/numbers.h) and must be the whole
-// text; a refusal names its key.
+// The materials and actions of lirvo-calc --uls SPEC: a comma list of key=value, the keys and
+// their reading those of sections/uls_input.h.
 #pragma once
 
 #include <optional>
@@ -14,14 +8,11 @@
 #include <variant>
 #include <vector>
 
-#include "sections/uls_materials.h"
+#include "sections/uls_input.h"
 
 namespace lirvo::cli {
 
-struct UlsSpec {
-    UlsStrengths strengths;
-    std::optional<double> ned, med;  // kg and kg cm; empty: N of the case, no M_Ed
-};
+using UlsSpec = UlsData;
 
 // The spec, or why it is refused.
 std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text);

@@ -59,7 +59,7 @@ TEST(UlsSpec, RefusalsNameTheKeyAndComputeNothing) {
         {{"--uls", "fcd=100,fyd=3000,fcx=1"}, "chiave sconosciuta \"fcx\""},
         {{"--uls", "fcd=1O0,fyd=3000"}, "fcd: \"1O0\" non è un numero"},
         {{"--uls", "fcd=1e999,fyd=3000"}, "fcd: \"1e999\" non è un numero"},
-        {{"--uls", "fcd=100,fyd=3000,med="}, "med: \"\" non è un numero"},
+        {{"--uls", "fcd=100,fyd=3000,med="}, "med: manca il valore"},
         {{"--uls", "fcd=100,fyd=3000,ned=1,5"}, "chiave sconosciuta \"5\""},
         {{"--uls", "fcd=-100,fyd=3000"}, "fcd: deve essere positivo"},
         {{"--uls", "fcd=100"}, "manca la resistenza dell'acciaio (fyd, fyk, acciaio, fym)"},
