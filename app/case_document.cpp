@@ -71,12 +71,19 @@ CaseDocument::CaseDocument(FrmVerifica& window, const ui::Platform& platform)
         path_.clear();
         modified_ = false;
         materials_.reset();
+        uls_.reset();
         showTitle();
     });
     connect(&window_, &FrmVerifica::particularsEdited, this, &CaseDocument::markModified);
 }
 
 CaseDocument::~CaseDocument() = default;
+
+void CaseDocument::setUls(const UlsTexts& texts) {
+    if (uls_ == texts) return;
+    uls_ = texts;
+    markModified();
+}
 
 void CaseDocument::watchWindow() {
     MainElements& e = window_.elements();
@@ -161,6 +168,7 @@ bool CaseDocument::load(const QString& path) {
     restore(*read.file);
     restoring_ = false;
     materials_ = read.file->materials;
+    uls_ = read.file->uls;
     setFile(path);
     return true;
 }
@@ -194,6 +202,7 @@ std::optional<casefiles::CaseFile> CaseDocument::capture() {
     casefiles::CaseFile file = casefiles::captureCalculation(*calc, window_);
     file.particulars = fromWindow(window_.printData().particulars());
     file.materials = materials_;
+    file.uls = uls_;
     return file;
 }
 
@@ -249,6 +258,7 @@ bool CaseDocument::exportReport(ui::ReportDialogs& dialogs) {
         return false;
     }
     calculation->materials = materials_;
+    calculation->uls = uls_;
     if (!report::exportReportDialog(&window_, *calculation, path_, dialogs, platform_.messages))
         return false;
     materials_ = calculation->materials;

@@ -54,6 +54,10 @@ class CaseDocument : public QObject {
     // Whether the window may let its calculation go: true without a file or change, or once
     // the user has answered the question with Sì (and the file is saved) or No.
     bool maySetAside();
+    // The materials and actions of the SLU check as last computed: kept in the file, put back
+    // into the SLU window when it opens. Setting other texts is a change of the file.
+    const std::optional<UlsTexts>& uls() const { return uls_; }
+    void setUls(const UlsTexts& texts);
 
   signals:
     void recentFilesChanged();
@@ -82,6 +86,7 @@ class CaseDocument : public QObject {
     bool restoring_ = false;
     // Kept from the file opened and written back with it; the window has no place for them.
     std::optional<casefiles::Materials> materials_;
+    std::optional<UlsTexts> uls_;
     RecentFiles recent_;
 };
 

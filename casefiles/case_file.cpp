@@ -51,6 +51,7 @@ constexpr char kParticularsKey[] = "stampa";
 constexpr char kSectionKey[] = "sezione";
 constexpr char kMaterialsKey[] = "materiali";
 constexpr char kRckKey[] = "Rck";
+constexpr char kUlsKey[] = "slu";
 
 constexpr struct {
     const char* key;
@@ -203,6 +204,17 @@ std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& 
     return materials;
 }
 
+// Keys of the check this program does not know are left aside, as at the top of the file.
+std::optional<UlsTexts> readUls(const Reader& reader, const QJsonObject& object) {
+    if (!object.contains(kUlsKey)) return std::nullopt;
+    UlsTexts texts;
+    const QJsonObject group = reader.group(object, kUlsKey);
+    for (auto it = group.begin(); it != group.end(); ++it)
+        if (const std::optional<UlsKey> key = ulsKeyNamed(it.key().toStdString()))
+            texts[size_t(*key)] = reader.text(it.value(), kEntryNotText, "slu " + it.key());
+    return texts;
+}
+
 CaseFile parse(const Reader& reader, const QByteArray& text) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
@@ -231,6 +243,7 @@ CaseFile parse(const Reader& reader, const QByteArray& text) {
                                 kNoSuchResult, kResultNotText);
     file.particulars = readParticulars(reader, object);
     file.materials = readMaterials(reader, object);
+    file.uls = readUls(reader, object);
     return file;
 }
 
@@ -291,6 +304,12 @@ QByteArray toJson(const CaseFile& file) {
         for (const auto& row : kMaterialTexts)
             materials.insert(q(row.key), q(*file.materials.*row.text));
         object.insert(kMaterialsKey, materials);
+    }
+    if (file.uls) {
+        QJsonObject uls;
+        for (size_t k = 0; k < kUlsKeys.size(); ++k)
+            if ((*file.uls)[k]) uls.insert(q(kUlsKeys[k]), q(*(*file.uls)[k]));
+        object.insert(kUlsKey, uls);
     }
     // The format and its version open the file, where a reader looks first; the rest follows
     // in the sorted order of QJsonObject. Both go into an object's text as Qt indents it.

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "sections/frame.h"
+#include "sections/uls_input.h"
 
 namespace lirvo::casefiles {
 
@@ -63,6 +64,9 @@ struct CaseFile {
     Particulars particulars;             // "stampa"
     TextsBySymbol results;               // "risultati": as last written; never read back
     std::optional<Materials> materials;  // "materiali": absent when never given
+    // "slu": the materials and actions of the ultimate check (sections/uls_input.h) as typed,
+    // by the keys of lirvo-calc --uls; absent when the check was never made.
+    std::optional<UlsTexts> uls;
     bool operator==(const CaseFile&) const = default;
 };
 

@@ -37,7 +37,8 @@ void put(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
-// The worked example of a case as the window leaves it, heading and materials filled in.
+// The worked example of a case as the window leaves it, heading, materials and SLU check
+// filled in.
 CaseFile workedExample(const CalcCase& calc, EventLog& log) {
     CalcFrame frame;
     log.requestExample(true);
@@ -46,6 +47,13 @@ CaseFile workedExample(const CalcCase& calc, EventLog& log) {
     file.particulars = {"Rossi Mario", "Abitazione", "Via Roma, 1",
                         "Forlì",       "Trave 101",  SectionPlace::kMidSpan};
     file.materials = Materials{250, "FeB44k", "85", "2200"};
+    UlsTexts& uls = file.uls.emplace();
+    for (auto [key, text] : {std::pair{UlsKey::kRck, "250"},
+                             {UlsKey::kSteel, "FeB44k"},
+                             {UlsKey::kGc, "1.5"},
+                             {UlsKey::kNed, ""},
+                             {UlsKey::kMed, "1 523 000"}})
+        uls[size_t(key)] = text;
     return file;
 }
 
@@ -95,7 +103,8 @@ TEST(CaseFile, EveryCaseHasASampleFileOfItsWorkedExample) {
 
 TEST(CaseFile, UnknownKeysAreIgnoredAndAMissingInputIsEmpty) {
     const QByteArray text = R"({"formato": "lirvo-caso", "versione": 1, "caso": "rett-verifica",
-        "dati": {"B": "25", "h": " 77 "}, "nota": [1, 2], "stampa": {"colore": 3}})";
+        "dati": {"B": "25", "h": " 77 "}, "nota": [1, 2], "stampa": {"colore": 3},
+        "slu": {"fck": "200", "xyz": 4}})";
     const ReadOutcome read = parseCaseFile(text, "a.lirvo");
     ASSERT_TRUE(read.file) << read.message;
     const FieldTexts texts = inputTexts(*read.file, *caseNamed("rett-verifica"));
@@ -105,6 +114,11 @@ TEST(CaseFile, UnknownKeysAreIgnoredAndAMissingInputIsEmpty) {
     EXPECT_EQ(texts[4], " 77 ");
     EXPECT_FALSE(read.file->example);
     EXPECT_FALSE(read.file->materials);
+    // A file with its SLU check: the keys this program knows, no others.
+    ASSERT_TRUE(read.file->uls);
+    UlsTexts uls;
+    uls[size_t(UlsKey::kFck)] = "200";
+    EXPECT_EQ(*read.file->uls, uls);
 }
 
 // How a damaged file is made: from a good file's text, or otherwise.
@@ -135,6 +149,7 @@ const DamagedFile kDamaged[] = {
     {"example box as text", Made::kReplaced, "\"esempio\": true", "\"esempio\": \"si\"", "IL FILE x.lirvo: LA VOCE esempio NON È true O false"},
     {"inputs as a list", Made::kReplaced, "\"dati\": {", "\"dati\": [{}], \"x\": {", "IL FILE x.lirvo: LA VOCE dati NON È UN GRUPPO DI VOCI"},
     {"unknown section", Made::kReplaced, "Mezzeria", "Appoggio", "IL FILE x.lirvo: LA SEZIONE È Incastro O Mezzeria, NON Appoggio"},
+    {"SLU text as number", Made::kReplaced, "\"1 523 000\"", "1523000", "IL FILE x.lirvo: LA VOCE slu med NON È UN TESTO"},
     {"owner as number", Made::kReplaced, "\"Rossi Mario\"", "7", "IL FILE x.lirvo: LA VOCE proprietario NON È UN TESTO"},
     {"Rck with decimals", Made::kReplaced, "\"Rck\": 250", "\"Rck\": 250.5", "IL FILE x.lirvo: Rck NON È UN NUMERO INTERO"},
     // Binary, not a damaged text: a NUL within a text would otherwise break the JSON there.
