@@ -57,6 +57,8 @@ class CaseDocument : public QObject {
     // The materials and actions of the SLU check as last computed: kept in the file, put back
     // into the SLU window when it opens. Setting other texts is a change of the file.
     const std::optional<UlsTexts>& uls() const { return uls_; }
+    // The materials of the report's dialog, kept from the file or the last export.
+    const std::optional<casefiles::Materials>& materials() const { return materials_; }
     void setUls(const UlsTexts& texts);
 
   signals:

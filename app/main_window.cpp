@@ -358,6 +358,11 @@ void FrmVerifica::fieldsChanged() {
 
 void FrmVerifica::showResultState() {
     showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
+    emit resultStateChanged();
+}
+
+const CalcCase* FrmVerifica::currentCalculation() const {
+    return results_.current(shownCase(), *this) ? shownCase() : nullptr;
 }
 
 void FrmVerifica::exampleToggled(bool checked) {

@@ -9,6 +9,7 @@
 //                               only while the results belong to the data (app/result_state)
 //   the menu bar             -> app/menu_bar: the commands above, and the case file's
 //                               commands in app/case_document (open, save, modified mark)
+//   "Calcolo" › "Verifica SLU…" -> app/uls_command -> slu/ UlsWindow on the current results
 //
 // The window keeps all geometry in twips through ui/, and reaches the screen and the message
 // box and the printer only through the platform it is given, so tests run it with a fixed
@@ -67,6 +68,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     CaseDocument& caseDocument() { return *document_; }
     MenuBar& menuBar() { return *menuBar_; }
     CaseChoice currentChoice() const;
+    // The case of the last calculation while its results are current; nullptr otherwise.
+    const CalcCase* currentCalculation() const;
 
     // Empties the window and loads it anew, without asking about its case file.
     void reload();
@@ -79,6 +82,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void reloaded();
     // The user changed a particular in the print-data window.
     void particularsEdited();
+    // The results may have become current or stale (a run, an edit, another case).
+    void resultStateChanged();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -5,6 +5,7 @@
 
 #include "app/case_document.h"
 #include "app/main_window.h"
+#include "app/uls_command.h"
 
 namespace lirvo::app {
 namespace {
@@ -26,6 +27,7 @@ MenuBar::MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform
     // gathers the menus of programs at the top of the screen.
     setNativeMenuBar(false);
     buildFileMenu();
+    buildCalculationMenu();
     buildHelpMenu();
     connect(&document_, &CaseDocument::recentFilesChanged, this, &MenuBar::listRecentFiles);
 }
@@ -65,6 +67,17 @@ void MenuBar::listRecentFiles() {
         file_->insertAction(recentEnd_, action);
         recent_.append(action);
     }
+}
+
+// The calculations made on the section of the window's results.
+void MenuBar::buildCalculationMenu() {
+    calculation_ = addMenu("&Calcolo");
+    uls_ = new UlsCommand(window_, document_, platform_);
+    ulsAction_ = calculation_->addAction("Verifica &SLU…", QKeySequence(Qt::CTRL | Qt::Key_U),
+                                         [this] { uls_->open(); });
+    ulsAction_->setEnabled(uls_->available());
+    connect(&window_, &FrmVerifica::resultStateChanged, this,
+            [this] { ulsAction_->setEnabled(uls_->available()); });
 }
 
 void MenuBar::buildHelpMenu() {

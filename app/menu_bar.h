@@ -1,5 +1,6 @@
-// The menu bar of the main window, above its layout: "File" and "Aiuto". Each entry runs a
-// command the window or its case file already has; the buttons stay as they were.
+// The menu bar of the main window, above its layout: "File", "Calcolo" and "Aiuto". Each entry
+// runs a command the window, its case file or a calculation window has; the buttons stay as
+// they were.
 #pragma once
 
 #include <QList>
@@ -15,6 +16,7 @@ namespace lirvo::app {
 
 class CaseDocument;
 class FrmVerifica;
+class UlsCommand;
 
 class MenuBar : public QMenuBar {
     Q_OBJECT
@@ -22,12 +24,17 @@ class MenuBar : public QMenuBar {
     MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform);
 
     QMenu* fileMenu() const { return file_; }
+    QMenu* calculationMenu() const { return calculation_; }
     QMenu* helpMenu() const { return help_; }
+    // "Calcolo" › "Verifica SLU…", enabled while the results are current.
+    QAction* ulsAction() const { return ulsAction_; }
+    UlsCommand& ulsCommand() const { return *uls_; }
     // One entry per recent file, newest first.
     const QList<QAction*>& recentFileActions() const { return recent_; }
 
   private:
     void buildFileMenu();
+    void buildCalculationMenu();
     void buildHelpMenu();
     void listRecentFiles();
     void showAbout();
@@ -36,7 +43,10 @@ class MenuBar : public QMenuBar {
     CaseDocument& document_;
     ui::Platform platform_;
     QMenu* file_ = nullptr;
+    QMenu* calculation_ = nullptr;
     QMenu* help_ = nullptr;
+    UlsCommand* uls_ = nullptr;  // a child of the window
+    QAction* ulsAction_ = nullptr;
     QList<QAction*> recent_;
     QAction* recentEnd_ = nullptr;          // the separator below the recent files
     ui::ModalReportDialogs reportDialogs_;  // materials and PDF file of "Esporta relazione PDF…"

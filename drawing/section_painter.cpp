@@ -8,16 +8,12 @@
 #include <numbers>
 #include <vector>
 
+#include "drawing/palette.h"
+
 namespace lirvo::drawing {
 namespace {
 
-const QColor kInk(30, 30, 30);
-const QColor kFaint(120, 120, 120);
-const QColor kConcrete(228, 228, 228);
-const QColor kCompressedZone(172, 196, 232);
-const QColor kConcreteStress(110, 150, 215);
-const QColor kSteel(196, 84, 16);
-const QColor kExceeded(139, 0, 0);
+using namespace palette;
 
 constexpr double kMargin = 2;          // px kept clear inside the box: antialiased edges stay in it
 constexpr double kCompactWidth = 420;  // px: below this the labels say only what they must

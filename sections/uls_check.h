@@ -10,11 +10,11 @@
 namespace lirvo {
 
 struct UlsCheck {
-    double N = 0;                 // N_Ed, kg, compression positive
-    std::optional<double> M;      // M_Ed, kg cm; none: M_Rd+ alone, no verdict
-    bool positive = true;         // M_Rd+ (M_Ed >= 0 or none given) or M_Rd-
-    std::optional<UlsState> ultimate;  // the plane of M_Rd; none: N_Ed outside the domain
-    std::optional<double> otherSide;   // M_Rd on the other side, kg cm
+    double N = 0;                       // N_Ed, kg, compression positive
+    std::optional<double> M;            // M_Ed, kg cm; none: M_Rd+ alone, no verdict
+    bool positive = true;               // M_Rd+ (M_Ed >= 0 or none given) or M_Rd-
+    std::optional<UlsState> ultimate;   // the plane of M_Rd; none: N_Ed outside the domain
+    std::optional<double> otherSide;    // M_Rd on the other side, kg cm
     std::optional<double> utilisation;  // M_Ed / M_Rd at constant N
     // M_Rd-(N_Ed) <= M_Ed <= M_Rd+(N_Ed); none without M_Ed inside the domain.
     std::optional<bool> verified;

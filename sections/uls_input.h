@@ -20,7 +20,22 @@
 
 namespace lirvo {
 
-enum class UlsKey { kFcd, kFyd, kFck, kRck, kFyk, kSteel, kFcm, kFym, kLevel, kAcc, kGc, kGs, kNed, kMed };
+enum class UlsKey {
+    kFcd,
+    kFyd,
+    kFck,
+    kRck,
+    kFyk,
+    kSteel,
+    kFcm,
+    kFym,
+    kLevel,
+    kAcc,
+    kGc,
+    kGs,
+    kNed,
+    kMed
+};
 inline constexpr std::array<std::string_view, 14> kUlsKeys = {
     "fcd", "fyd", "fck", "rck", "fyk", "acciaio", "fcm",
     "fym", "lc",  "acc", "gc",  "gs",  "ned",     "med",

@@ -10,7 +10,10 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/menu_bar.h"
+#include "app/uls_command.h"
 #include "sections/cases.h"
+#include "slu/uls_window.h"
 
 using lirvo::app::FrmVerifica;
 
@@ -98,6 +101,17 @@ int main(int argc, char** argv) {
             QTest::qWait(50);
             large->grab().save(out.filePath("grande-piccola-" + file));
             large->close();
+        }
+        // The SLU window on the same section, checked, at the two smallest screens.
+        window.menuBar().ulsAction()->trigger();
+        if (lirvo::slu::UlsWindow* uls = window.menuBar().ulsCommand().ulsWindow()) {
+            uls->verify();
+            for (QSize size : {QSize(1024, 740), QSize(800, 575)}) {
+                uls->resize(size);
+                QTest::qWait(50);
+                uls->grab().save(out.filePath(QString("slu-%1-").arg(size.width()) + file));
+            }
+            uls->close();
         }
         QTest::mouseClick(e.cmdStampa.get(), Qt::LeftButton);
         QTest::qWait(100);
