@@ -163,12 +163,14 @@ void paintDiagrams(QPainter& p, const QRectF& box, const UlsPicture& pic) {
     const QRectF section(box.left(), box.top(), sectionWidth, box.height());
     const QRectF strains(section.right(), box.top(), panelWidth, box.height());
     const QRectF stresses(strains.right(), box.top(), panelWidth, box.height());
+    const std::optional<UlsState>& s = pic.check.ultimate;
+    const bool axisWithin = s && s->x > 0 && s->x < m.H;
     p.setPen(kFaint);
     text(p, section.left() + 4, box.top() + fm.height() / 2, "Sezione");
+    if (axisWithin) text(p, section.left() + 4, box.top() + fm.height() * 1.5, "x " + figure(s->x));
     text(p, strains.left() + 4, box.top() + fm.height() / 2, "ε ‰");
     text(p, stresses.left() + 4, box.top() + fm.height() / 2, "σ kg/cm²");
     paintSectionPanel(p, section, d, pic);
-    const std::optional<UlsState>& s = pic.check.ultimate;
     const bool finite = s && std::isfinite(s->strainTop) && std::isfinite(s->strainBottom);
     if (!finite) {
         p.setPen(kExceeded);
@@ -178,12 +180,10 @@ void paintDiagrams(QPainter& p, const QRectF& box, const UlsPicture& pic) {
     }
     paintStrainPanel(p, strains, d, pic, *s);
     paintStressPanel(p, stresses, d, pic, *s);
-    if (s->x > 0 && s->x < m.H) {
+    if (axisWithin) {
         const double y = d.at(pic.check.positive ? s->x : m.H - s->x);
         p.setPen(QPen(kFaint, 1, Qt::DashLine));
         p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
-        p.setPen(kInk);
-        text(p, box.right(), y - fm.height() * 0.6, "x " + figure(s->x), true);
     }
 }
 
@@ -289,9 +289,11 @@ std::vector<TipZone> paintUls(QPainter& p, const QRectF& box, const UlsPicture& 
                               box.height());
         paintDiagrams(p, diagrams.adjusted(2, 2, -6, -2), pic);
         if (withDomain)
-            tips = paintDomain(p, QRectF(diagrams.right(), box.top(), box.right() - diagrams.right(),
-                                         box.height()).adjusted(4, 2, -2, -2),
-                               pic);
+            tips = paintDomain(
+                p,
+                QRectF(diagrams.right(), box.top(), box.right() - diagrams.right(), box.height())
+                    .adjusted(4, 2, -2, -2),
+                pic);
     }
     p.restore();
     return tips;

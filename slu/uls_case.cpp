@@ -18,7 +18,8 @@ QString q(std::string_view text) {
 
 // Whole numbers from 10⁴ on (forces and moments in kg and kg·cm), five digits below.
 QString number(double value) {
-    return std::fabs(value) >= 1e4 ? QString::number(value, 'f', 0) : QString::number(value, 'g', 5);
+    return std::fabs(value) >= 1e4 ? QString::number(value, 'f', 0)
+                                   : QString::number(value, 'g', 5);
 }
 
 // A number as a field text the reader takes back exactly.
@@ -69,8 +70,10 @@ UlsRun runUls(const CaseAnalysis& section, bool column, const UlsTexts& texts) {
     const UlsData& data = std::get<UlsData>(read);
     const UlsSection uls(section.model, data.strengths);
     if (!uls.valid()) return {"la sezione non si presta alla verifica allo SLU", {}};
-    drawing::UlsPicture picture{section.model, data.strengths,
-                                checkUls(uls, data.ned.value_or(section.model.N), data.med), {}};
+    drawing::UlsPicture picture{section.model,
+                                data.strengths,
+                                checkUls(uls, data.ned.value_or(section.model.N), data.med),
+                                {}};
     if (column) picture.domain = uls.domain(drawing::kDomainPoints);
     return {{}, std::move(picture)};
 }
@@ -92,29 +95,31 @@ std::vector<UlsRow> ulsRows(const CaseAnalysis& section, const drawing::UlsPictu
     for (const SteelLayer& bar : m.steel)
         if (bar.area > 0) h = std::max(h, c.positive ? bar.depth : m.H - bar.depth);
     if (h > 0 && std::isfinite(s.x))
-        rows.push_back(pure("x/h", "profondità relativa dell'asse neutro",
-                            QString::number(s.x / h, 'f', 3)));
+        rows.push_back(
+            pure("x/h", "profondità relativa dell'asse neutro", QString::number(s.x / h, 'f', 3)));
     rows.push_back(pure("εc", "deformazione della fibra compressa",
                         perMille(c.positive ? s.strainTop : s.strainBottom), "‰"));
     bool anyInTension = false, yields = false;
     for (size_t i = 0; i < m.steel.size(); ++i) {
         const bool tension = int(i) == section.tensionSteel;
         const QString name = tension ? "Af" : "Af'";
-        rows.push_back(pure("ε " + name, QString("deformazione di %1 (a %2 cm)")
-                                             .arg(name, number(m.steel[i].depth)),
-                            perMille(s.steelStrain[i]), "‰"));
-        rows.push_back(row("σ " + name, "tensione di " + name, s.steelStress[i],
-                           Unit::kKgPerCm2));
+        rows.push_back(
+            pure("ε " + name,
+                 QString("deformazione di %1 (a %2 cm)").arg(name, number(m.steel[i].depth)),
+                 perMille(s.steelStrain[i]), "‰"));
+        rows.push_back(row("σ " + name, "tensione di " + name, s.steelStress[i], Unit::kKgPerCm2));
         if (m.steel[i].area > 0 && s.steelStress[i] < 0) {
             anyInTension = true;
             yields = yields || yieldsInTension(s.steelStress[i], picture.strengths.fyd);
         }
     }
     rows.push_back(pure("", "armatura tesa snervata",
-                        !anyInTension ? "nessuna barra tesa" : yields ? "sì" : "no"));
+                        !anyInTension ? "nessuna barra tesa"
+                        : yields      ? "sì"
+                                      : "no"));
     if (c.utilisation)
-        rows.push_back(pure("M_Ed/M_Rd", "utilizzo a N costante",
-                            QString::number(*c.utilisation, 'f', 3)));
+        rows.push_back(
+            pure("M_Ed/M_Rd", "utilizzo a N costante", QString::number(*c.utilisation, 'f', 3)));
     return rows;
 }
 
@@ -138,11 +143,11 @@ QStringList strengthLines(const UlsTexts& texts) {
         return {QString("FC = %1 (livello di conoscenza LC%2, NTC 2018 §C8.5.4)")
                     .arg(QString::number(fc, 'f', 2))
                     .arg(level),
-                stressLine(QString("fcd = fcm/FC = %1/%2").arg(number(value(texts, kFcm)),
-                                                               QString::number(fc, 'f', 2)),
+                stressLine(QString("fcd = fcm/FC = %1/%2")
+                               .arg(number(value(texts, kFcm)), QString::number(fc, 'f', 2)),
                            st.fcd),
-                stressLine(QString("fyd = fym/FC = %1/%2").arg(number(value(texts, kFym)),
-                                                               QString::number(fc, 'f', 2)),
+                stressLine(QString("fyd = fym/FC = %1/%2")
+                               .arg(number(value(texts, kFym)), QString::number(fc, 'f', 2)),
                            st.fyd)};
     }
     QStringList lines;
@@ -154,12 +159,12 @@ QStringList strengthLines(const UlsTexts& texts) {
     const auto factor = [&](UlsKey key, double standard) {
         return has(texts, key) ? value(texts, key) : standard;
     };
-    lines << stressLine(QString("fcd = αcc·fck/γc = %1·%2/%3")
-                            .arg(number(factor(kAcc, kAlphaCc)), number(fck),
-                                 number(factor(kGc, kGammaC))),
-                        st.fcd);
-    const double fyk = has(texts, kSteel) ? *characteristicYield(*texts[size_t(kSteel)])
-                                          : value(texts, kFyk);
+    lines << stressLine(
+        QString("fcd = αcc·fck/γc = %1·%2/%3")
+            .arg(number(factor(kAcc, kAlphaCc)), number(fck), number(factor(kGc, kGammaC))),
+        st.fcd);
+    const double fyk =
+        has(texts, kSteel) ? *characteristicYield(*texts[size_t(kSteel)]) : value(texts, kFyk);
     const QString grade = has(texts, kSteel) ? " (" + q(*texts[size_t(kSteel)]) + ")" : "";
     lines << stressLine(
         QString("fyd = fyk/γs = %1%2/%3").arg(number(fyk), grade, number(factor(kGs, kGammaS))),

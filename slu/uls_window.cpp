@@ -161,15 +161,24 @@ QWidget* UlsWindow::actionsGroup() {
 QLineEdit* UlsWindow::field(UlsKey key) const {
     switch (key) {
         case kRck:
-        case kFck: return concrete_;
-        case kAcc: return alphaCc_;
-        case kGc: return gammaC_;
-        case kGs: return gammaS_;
-        case kFcm: return fcm_;
-        case kFym: return fym_;
-        case kNed: return ned_;
-        case kMed: return med_;
-        default: return nullptr;
+        case kFck:
+            return concrete_;
+        case kAcc:
+            return alphaCc_;
+        case kGc:
+            return gammaC_;
+        case kGs:
+            return gammaS_;
+        case kFcm:
+            return fcm_;
+        case kFym:
+            return fym_;
+        case kNed:
+            return ned_;
+        case kMed:
+            return med_;
+        default:
+            return nullptr;
     }
 }
 
@@ -241,8 +250,8 @@ bool UlsWindow::verify() {
     results_->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const UlsRow& row = rows[size_t(r)];
-        const QString name = row.symbol.isEmpty() ? row.description
-                                                  : row.symbol + " — " + row.description;
+        const QString name =
+            row.symbol.isEmpty() ? row.description : row.symbol + " — " + row.description;
         results_->setItem(r, 0, new QTableWidgetItem(name));
         results_->setItem(r, 1, new QTableWidgetItem((row.value + ' ' + row.unit).trimmed()));
         results_->setItem(r, 2, new QTableWidgetItem((row.siValue + ' ' + row.siUnit).trimmed()));

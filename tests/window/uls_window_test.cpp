@@ -65,7 +65,8 @@ class UlsWindowTest : public MainWindowTest {
     static std::string spec(const UlsTexts& texts) {
         std::string spec;
         for (size_t k = 0; k < texts.size(); ++k)
-            if (texts[k]) spec += (spec.empty() ? "" : ",") + std::string(kUlsKeys[k]) + "=" + *texts[k];
+            if (texts[k])
+                spec += (spec.empty() ? "" : ",") + std::string(kUlsKeys[k]) + "=" + *texts[k];
         return spec;
     }
 };
@@ -111,7 +112,8 @@ TEST_F(UlsWindowTest, WindowComputesWhatLirvoCalcPrintsForTheWorkedExamples) {
         EXPECT_EQ(*p.check.utilisation, number(lines, "utilisation"));
         EXPECT_EQ(p.strengths.fcd, number(lines, "fcd"));
         const bool verified = lines.find("verdict")->second[0] == "verificata";
-        EXPECT_EQ(w.verdict()->text(), verified ? "VERIFICATA ALLO SLU" : "NON VERIFICATA ALLO SLU");
+        EXPECT_EQ(w.verdict()->text(),
+                  verified ? "VERIFICATA ALLO SLU" : "NON VERIFICATA ALLO SLU");
         EXPECT_EQ(p.domain.empty(), calc->section != SectionType::kColumn);
         EXPECT_GT(w.results()->rowCount(), 8);
         w.close();
@@ -184,7 +186,8 @@ TEST_F(UlsWindowTest, CheckIsKeptInTheCaseFileWithItsActions) {
     EXPECT_TRUE(reopened.verify());
 
     clickOption(e().ckes.get());  // the example's texts stay, to be changed
-    type(moment(*findCase("pil-verifica")).index, "180000");  // M of the column, computed again: a calculation of its own
+    type(moment(*findCase("pil-verifica")).index,
+         "180000");  // M of the column, computed again: a calculation of its own
     compute();
     slu::UlsWindow& other = uls();
     EXPECT_EQ(other.field(kMed)->text(), "180000");
