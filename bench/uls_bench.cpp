@@ -52,7 +52,8 @@ BENCHMARK(BM_UlsDomain)->Arg(100)->Unit(benchmark::kMicrosecond);
 // The realistic mix of the eight cases of lirvo_random_batch, with and without --uls.
 void BM_BatchUlsLines(benchmark::State& state) {
     const std::string& text = mixedBatchInput();
-    const cli::UlsRequest uls{{kStrengths, {}, {}}};
+    cli::UlsRequest uls;
+    uls.spec.strengths = kStrengths;
     const cli::BatchOptions options{.uls = state.range(0) ? &uls : nullptr};
     for (auto _ : state) {
         std::istringstream in(text);

@@ -61,6 +61,7 @@ std::string usage() {
            "                                SPEC: fcd=,fyd= | fck= o rck=, fyk= o acciaio= "
            "[,acc=,gc=,gs=]\n"
            "                                | fcm=,fym=,lc=1|2|3; e ned=, med= (kg, kg cm)\n"
+           "                                con --save il file tiene anche SPEC (\"slu\")\n"
            "\n" +
            caseList() +
            "\n"
@@ -196,7 +197,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     appendEvents(*calc, log, {}, withState, buffer, ulsRequest);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
     if (saveTo) {
-        if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
+        if (std::string failure = saveRun(*saveTo, *calc, log, ulsRequest); !failure.empty()) {
             buffer.append("ERROR\t").append(failure).append("\n");
             status = kStoppedByMessage;
         }

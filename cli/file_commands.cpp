@@ -48,8 +48,11 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out, const U
     return status;
 }
 
-std::string saveRun(std::string_view path, const CalcCase& calc, const EventLog& log) {
-    return casefiles::writeCaseFile(filePath(path), casefiles::captureCalculation(calc, log));
+std::string saveRun(std::string_view path, const CalcCase& calc, const EventLog& log,
+                    const UlsRequest* uls) {
+    casefiles::CaseFile file = casefiles::captureCalculation(calc, log);
+    if (uls) file.uls = uls->texts;
+    return casefiles::writeCaseFile(filePath(path), file);
 }
 
 }  // namespace lirvo::cli

@@ -22,7 +22,9 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out,
              const UlsRequest* uls = nullptr);
 
 // Keeps the calculation a run left in its log in a case file: the input texts, the example
-// box and the results. Returns the reason when the file was not written, empty otherwise.
-std::string saveRun(std::string_view path, const CalcCase& calc, const EventLog& log);
+// box and the results, and the texts of an SLU check given with --uls. Returns the reason when
+// the file was not written, empty otherwise.
+std::string saveRun(std::string_view path, const CalcCase& calc, const EventLog& log,
+                    const UlsRequest* uls = nullptr);
 
 }  // namespace lirvo::cli

@@ -20,7 +20,7 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text) {
+std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text, UlsTexts* texts) {
     UlsTexts given;
     while (true) {
         const size_t comma = text.find(',');
@@ -36,6 +36,7 @@ std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text) {
         if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
+    if (texts) *texts = given;
     return readUlsTexts(given);
 }
 
@@ -56,9 +57,10 @@ std::string takeUlsOptions(std::vector<std::string_view>& args,
         args.erase(args.begin() + i, args.begin() + i + 2);
     }
     if (!spec) return points ? "--domain vale solo con --uls" : "";
-    auto parsed = parseUlsSpec(*spec);
+    UlsTexts texts;
+    auto parsed = parseUlsSpec(*spec, &texts);
     if (auto* refusal = std::get_if<std::string>(&parsed)) return "--uls: " + *refusal;
-    request = UlsRequest{std::get<UlsSpec>(parsed)};
+    request = UlsRequest{std::get<UlsSpec>(parsed), 0, texts};
     if (points) {
         int& k = request->domainPoints;
         const auto [end, ec] = std::from_chars(points->data(), points->data() + points->size(), k);

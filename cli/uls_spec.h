@@ -14,12 +14,13 @@ namespace lirvo::cli {
 
 using UlsSpec = UlsData;
 
-// The spec, or why it is refused.
-std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text);
+// The spec, or why it is refused; `texts`, when given, receives the texts by key.
+std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text, UlsTexts* texts = nullptr);
 
 struct UlsRequest {
     UlsSpec spec;
     int domainPoints = 0;  // DOMAIN lines; 0: none
+    UlsTexts texts;        // as given: what --save keeps in the case file
 };
 
 // The most DOMAIN lines --domain asks for.

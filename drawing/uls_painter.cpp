@@ -215,14 +215,14 @@ std::vector<TipZone> paintDomain(QPainter& p, const QRectF& box, const UlsPictur
     mLo -= 0.06 * mSpan, mHi += 0.06 * mSpan, nLo -= 0.06 * nSpan, nHi += 0.06 * nSpan;
     const double left = box.left() + fm.horizontalAdvance("-00000") + 6;
     const QRectF plot(left, box.top() + fm.height() * 1.6, box.right() - left - 4,
-                      box.height() - fm.height() * 3.4);
+                      box.height() - fm.height() * 2.8);
     auto X = [&](double m) { return plot.left() + (m - mLo) / (mHi - mLo) * plot.width(); };
     auto Y = [&](double n) { return plot.bottom() - (n - nLo) / (nHi - nLo) * plot.height(); };
 
     p.setPen(kFaint);
-    text(p, box.left() + 2, box.top() + fm.height() / 2, "Dominio N–M: N kN (compressione +)");
-    tips.push_back({text(p, plot.right(), plot.bottom() + fm.height() * 1.3, "M kN·m", true),
-                    "M in kN·m; 1 kN·m = 10197.16 kg·cm"});
+    tips.push_back({text(p, box.left() + 2, box.top() + fm.height() / 2,
+                         "Dominio N–M: N kN (compressione +), M kN·m"),
+                    "1 kN = 101.97 kg, 1 kN·m = 10197 kg·cm"});
     // Grid and tick labels; each label's tooltip gives its value in kg or kg·cm.
     const double mStep = niceStep(mHi - mLo, std::max(3, int(plot.width() / 60)));
     const double nStep = niceStep(nHi - nLo, std::max(2, int(plot.height() / 45)));

@@ -1,6 +1,6 @@
 // The ultimate check drawn (sections/uls_check.h):
 //
-//   ┌ Sezione ┐  Deformazioni (‰)   Tensioni (kg/cm²)       N [kN]      Dominio N–M
+//   Sezione      ε ‰                σ kg/cm²              Dominio N–M: N kN, M kN·m
 //   │▒▒▒▒▒▒▒▒▒│  ├────── 3.50        ├▒▒▒▒▒▒ fcd             ▲  ___
 //   ┄┄┄┄┄┄┄┄┄┄┄  ┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄┄ x         │ /   \   ×  design point
 //   │  ●   ●  │  ─────┤ -10.2      ●────┤ -3826             ──┼─●───── N_Ed

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "report/report_sources.h"
+#include "report/uls_report.h"
 #include "sections/event_log.h"
 #include "sections/numbers.h"
 #include "sections/si_units.h"
@@ -39,8 +40,9 @@ struct SectionContent {
     QStringList notices;
     SectionFigure figure;
     Allowables allowables;
-    QString allowablesSource;  // where the allowable stresses come from
-    QString n;                 // the modular ratio as typed
+    QString allowablesSource;      // where the allowable stresses come from
+    QString n;                     // the modular ratio as typed
+    std::optional<UlsReport> uls;  // where the file keeps an SLU check
 };
 
 QString caseInWords(const CalcCase& calc) {
@@ -115,6 +117,7 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     for (const Field& field : calc.results())
         s.results.push_back(row(field, texts[field.index]));
     s.figure = sectionFigure(calc, texts, s.allowables);
+    if (file.uls) s.uls = ulsReport(calc, texts, *file.uls);
     return s;
 }
 
@@ -360,6 +363,33 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     return c.take();
 }
 
+// The SLU check of the section numbered `number`, a block of its own after it.
+Block ulsBlock(QPaintDevice& device, double left, double width, int number, const UlsReport& u) {
+    Composer c(device, left, width);
+    c.space(2);
+    c.paragraph(QString("Verifica allo stato limite ultimo (NTC 2018) — sezione %1").arg(number),
+                font(11.5, true));
+    c.space(1);
+    if (!u.refusal.isEmpty()) {
+        c.paragraph("Verifica SLU non eseguita: " + u.refusal, font(10, true));
+        return c.take();
+    }
+    for (const QString& line : u.materials)
+        c.paragraph(line, font(9));
+    c.space(2);
+    std::vector<Row> rows;
+    for (const slu::UlsRow& r : u.rows)
+        rows.push_back({r.symbol, r.description, r.value, r.unit, r.siValue, r.siUnit});
+    valueTable(c, "Azioni di progetto (confermate dal progettista) e risultati", rows);
+    c.space(2);
+    if (u.paint) c.figure(u.paint, std::clamp(u.aspect * width / mm(1), 45.0, 80.0));
+    c.space(2);
+    if (!u.verdict.isEmpty()) c.paragraph("Esito: SEZIONE " + u.verdict, font(11, true));
+    c.space(1.5);
+    c.paragraph(kUlsMethod, font(8.5));
+    return c.take();
+}
+
 QString particular(const std::string& text) {
     const QString shown = q(text).simplified();
     return shown.isEmpty() ? "—" : shown;
@@ -428,6 +458,8 @@ RenderedReport renderReport(std::span<const ReportEntry> entries, const QString&
         const SectionContent content = sectionContent(entry, *entry.calculation);
         report.refused += !content.refusal.isEmpty();
         blocks.push_back(sectionBlock(writer, left, width, ++report.sections, content));
+        if (content.uls)
+            blocks.push_back(ulsBlock(writer, left, width, report.sections, *content.uls));
     }
 
     // Pages: a block goes whole on the current page or opens the next one; a block taller than

@@ -20,13 +20,28 @@ std::string roundNumber(double value, double noise = 0) {
 
 }  // namespace
 
-SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
-                            const Allowables& allowables) {
-    SectionFigure figure;
+FieldValues valuesOf(const CalcCase& calc, const FieldTexts& texts) {
     EventLog window;  // the texts as the window held them, read back as the window reads them
     for (int i = 0; i < kFieldCount; ++i)
         window.type(i, texts[i]);
-    const std::optional<CaseAnalysis> analysis = analyseCase(calc, fieldValues(calc, window));
+    return fieldValues(calc, window);
+}
+
+FigurePaint atScreenScale(FigurePaint paint) {
+    // The drawings size their lettering in screen pixels: the page is painted at 96 to the inch.
+    return [paint = std::move(paint)](QPainter& p, const QRectF& r) {
+        const double scale = p.device()->logicalDpiX() / 96.0;
+        p.save();
+        p.scale(scale, scale);
+        paint(p, QRectF(r.topLeft() / scale, r.size() / scale));
+        p.restore();
+    };
+}
+
+SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
+                            const Allowables& allowables) {
+    SectionFigure figure;
+    const std::optional<CaseAnalysis> analysis = analyseCase(calc, valuesOf(calc, texts));
     if (!analysis) {
         figure.equilibriumLine = "Sezione non determinata dai dati: nessun equilibrio calcolato.";
         return figure;
@@ -41,15 +56,9 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
         return figure;
     }
     // The report writes the equilibrium and the utilisations in its own lines under the figure.
-    // The drawing sizes its lettering in screen pixels: the page is painted at 96 to the inch.
-    figure.paint = [a = *analysis](QPainter& p, const QRectF& r) {
-        const double scale = p.device()->logicalDpiX() / 96.0;
-        p.save();
-        p.scale(scale, scale);
-        drawing::paintSection(p, QRectF(r.topLeft() / scale, r.size() / scale), a,
-                              drawing::LinesBelow::kNone);
-        p.restore();
-    };
+    figure.paint = atScreenScale([a = *analysis](QPainter& p, const QRectF& r) {
+        drawing::paintSection(p, r, a, drawing::LinesBelow::kNone);
+    });
     // The section and its diagram side by side, under a heading line: a deep section asks for a
     // taller figure, a wide slab for a flatter one.
     figure.aspect = std::clamp(0.12 + 0.3 * model->H / model->outline.front().topWidth, 0.3, 0.75);

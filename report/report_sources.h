@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "sections/case_analysis.h"
 #include "sections/frame.h"
 #include "sections/section_analysis.h"
 
@@ -37,6 +38,13 @@ struct SectionFigure {
 
 // The case's field texts after it ran, by field index.
 using FieldTexts = std::array<std::string, kFieldCount>;
+
+// The numbers of those texts, read back as the window reads them.
+FieldValues valuesOf(const CalcCase& calc, const FieldTexts& texts);
+
+// Paints a figure on the page with the sizes of its lettering in screen pixels (96 to the inch).
+using FigurePaint = std::function<void(QPainter&, const QRectF&)>;
+FigurePaint atScreenScale(FigurePaint paint);
 
 // The figure, equilibrium and utilisations of one calculated section, read from its fields as
 // the window's drawing reads them (sections/case_analysis.h).

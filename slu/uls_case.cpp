@@ -118,8 +118,7 @@ std::vector<UlsRow> ulsRows(const CaseAnalysis& section, const drawing::UlsPictu
                         : yields      ? "sì"
                                       : "no"));
     if (c.utilisation)
-        rows.push_back(
-            pure("M_Ed/M_Rd", "utilizzo a N costante", QString::number(*c.utilisation, 'f', 3)));
+        rows.push_back(pure("", "utilizzo M_Ed/M_Rd", QString::number(*c.utilisation, 'f', 3)));
     return rows;
 }
 

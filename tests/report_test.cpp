@@ -110,6 +110,40 @@ TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValu
     }
 }
 
+// The column kept with its SLU check (existing building, LC2): a block of its own after the
+// allowable-stress one. lirvo-calc --uls fcm=200,fym=3200,lc=2,ned=35000,med=210000
+// pil-verifica --example prints M_Rd 1827122.93 kg cm = 179.2 kN·m (x 9.80665 / 1e5) and
+// utilisation 0.1149; fcd = 200 / 1.20 = 166.67.
+TEST(CalculationReport, SluBlockFollowsTheSectionWithTheCheckItsFileKeeps) {
+    const struct {
+        UlsKey key;
+        const char* text;
+        std::vector<const char*> expected;
+    } rows[] = {
+        {UlsKey::kMed,
+         "210000",
+         {"fcd = fcm/FC = 200/1.20 = 166.67 Kg/cmq", "utilizzo M_Ed/M_Rd 0.115",
+          "Esito: SEZIONE VERIFICATA ALLO SLU", "Metodo: stato limite ultimo"}},
+        {UlsKey::kMed, "-2000000", {"Esito: SEZIONE NON VERIFICATA ALLO SLU"}},
+        {UlsKey::kFym, "3.200,5", {"Verifica SLU non eseguita: fym: \"3.200,5\" non è un numero"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        casefiles::CaseFile file =
+            *readReportEntry(kExamples + "/pil-verifica-slu.lirvo").calculation;
+        (*file.uls)[size_t(row.key)] = row.text;
+        const QString text = pdfToText(reportOf(file));
+        const qsizetype block =
+            text.indexOf("Verifica allo stato limite ultimo (NTC 2018) — sezione 1");
+        EXPECT_GT(block, text.indexOf("Metodo: tensioni ammissibili"));
+        for (const char* expected : row.expected)
+            EXPECT_TRUE(text.simplified().contains(expected)) << expected;
+        if (row.key == UlsKey::kMed && row.text[0] != '-') {
+            EXPECT_TRUE(rowHolds(text, "M_Rd", {"1827123", "179.2", "kN·m"}));
+        }
+    }
+}
+
 // A check gives a verdict only with the allowable stresses stated in its materials.
 TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
     struct Row {
