@@ -52,6 +52,7 @@ constexpr char kSectionKey[] = "sezione";
 constexpr char kMaterialsKey[] = "materiali";
 constexpr char kRckKey[] = "Rck";
 constexpr char kUlsKey[] = "slu";
+constexpr char kLimitsKey[] = "limiti";
 
 constexpr struct {
     const char* key;
@@ -95,6 +96,7 @@ constexpr char kEntryNotBool[] = "IL FILE %1: LA VOCE %2 NON È true O false";
 constexpr char kEntryNotGroup[] = "IL FILE %1: LA VOCE %2 NON È UN GRUPPO DI VOCI { }";
 constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È Incastro O Mezzeria, NON %2";
 constexpr char kRckNotWhole[] = "IL FILE %1: Rck NON È UN NUMERO INTERO";
+constexpr char kUnknownLimits[] = "IL FILE %1: LIMITI DI TENSIONE SCONOSCIUTI: %2";
 constexpr char kNotSaved[] = "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1";
 
 // Only a look at the start of a file decides whether it is text.
@@ -201,6 +203,13 @@ std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& 
             reader.refuse(kRckNotWhole);
         materials.rck = int(v);
     }
+    if (group.contains(kLimitsKey)) {
+        const std::string key = reader.text(group.value(kLimitsKey), kEntryNotText, kLimitsKey);
+        const auto rules = stressLimitRules();
+        const auto rule = std::ranges::find(rules, key, &StressLimitsInfo::key);
+        if (rule == rules.end()) reader.refuse(kUnknownLimits, q(key));
+        materials.limits = rule->rule;
+    }
     return materials;
 }
 
@@ -303,6 +312,8 @@ QByteArray toJson(const CaseFile& file) {
         materials.insert(kRckKey, file.materials->rck);
         for (const auto& row : kMaterialTexts)
             materials.insert(q(row.key), q(*file.materials.*row.text));
+        if (file.materials->limits != StressLimits::kDm1992)
+            materials.insert(kLimitsKey, q(stressLimitsInfo(file.materials->limits).key));
         object.insert(kMaterialsKey, materials);
     }
     if (file.uls) {

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "sections/frame.h"
+#include "sections/materials.h"
 #include "sections/uls_input.h"
 
 namespace lirvo::casefiles {
@@ -50,6 +51,8 @@ struct Materials {
     std::string steel;      // "acciaio": steel grade, e.g. "FeB44k"
     std::string sigmaCAdm;  // "σc,adm": allowable concrete stress in kg/cm², as typed
     std::string sigmaFAdm;  // "σf,adm": allowable steel stress in kg/cm², as typed
+    // "limiti": the rule the two stresses come from; absent in the file for D.M. 1992.
+    StressLimits limits = StressLimits::kDm1992;
     bool operator==(const Materials&) const = default;
 };
 

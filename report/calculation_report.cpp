@@ -105,9 +105,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
         s.allowablesSource = "dai dati del calcolo";
     } else if (file.materials) {
         s.allowables = {numberIn(file.materials->sigmaCAdm), numberIn(file.materials->sigmaFAdm)};
-        s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2")
+        s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2; limiti: %3")
                                  .arg(file.materials->rck)
-                                 .arg(q(file.materials->steel));
+                                 .arg(q(file.materials->steel))
+                                 .arg(q(stressLimitsInfo(file.materials->limits).citation));
     }
     for (const Event& e : window.events()) {
         if (e.kind == Event::kMessage) s.refusal = q(e.text);

@@ -1,6 +1,5 @@
 #include "report/uls_report.h"
 
-
 namespace lirvo::report {
 namespace {
 
@@ -14,8 +13,9 @@ QString given(const UlsTexts& texts, UlsKey key) {
 QString materialsGiven(const UlsTexts& t) {
     const auto has = [&](UlsKey k) { return t[size_t(k)].has_value(); };
     if (has(kFcm))
-        return QString("Edificio esistente (NTC 2018 §8.7.2, meccanismi duttili): fcm = %1 "
-                       "Kg/cmq, fym = %2 Kg/cmq, livello di conoscenza LC%3.")
+        return QString(
+                   "Edificio esistente (NTC 2018 §8.7.2, meccanismi duttili): fcm = %1 "
+                   "Kg/cmq, fym = %2 Kg/cmq, livello di conoscenza LC%3.")
             .arg(given(t, kFcm), given(t, kFym), given(t, kLevel));
     if (has(kFcd))
         return QString("Resistenze di progetto date: fcd = %1 Kg/cmq, fyd = %2 Kg/cmq.")

@@ -21,4 +21,28 @@ struct SteelGrade {
 std::span<const SteelGrade> steelGrades();
 const SteelGrade* findSteelGrade(std::string_view name);
 
+// The rule that gives the stress limits in service of a check.
+enum class StressLimits {
+    kDm1992,             // the allowable stresses above
+    kNtcCharacteristic,  // NTC 2018 §4.1.2.2.5: σc <= 0.60 fck, σs <= 0.80 fyk
+    kNtcQuasiPermanent,  // NTC 2018 §4.1.2.2.5: σc <= 0.45 fck, σs <= 0.80 fyk
+};
+
+// How each rule is named in the case file ("limiti") and where the report cites it.
+struct StressLimitsInfo {
+    StressLimits rule;
+    std::string_view key;       // in the case file
+    std::string_view name;      // in the dialog's list
+    std::string_view citation;  // in the report
+};
+std::span<const StressLimitsInfo> stressLimitRules();
+const StressLimitsInfo& stressLimitsInfo(StressLimits rule);
+
+// The limits a rule gives for the concrete class Rck (fck = 0.83 Rck) and a steel grade (fyk
+// of sections/uls_materials.h), kg/cm²; none where the rule does not cover the class or grade.
+struct StressLimitValues {
+    std::optional<double> concrete, steel;
+};
+StressLimitValues stressLimits(StressLimits rule, double rck, std::string_view grade);
+
 }  // namespace lirvo

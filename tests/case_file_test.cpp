@@ -46,7 +46,7 @@ CaseFile workedExample(const CalcCase& calc, EventLog& log) {
     CaseFile file = captureCalculation(calc, log);
     file.particulars = {"Rossi Mario", "Abitazione", "Via Roma, 1",
                         "Forlì",       "Trave 101",  SectionPlace::kMidSpan};
-    file.materials = Materials{250, "FeB44k", "85", "2200"};
+    file.materials = Materials{250, "FeB44k", "93.375", "3520", StressLimits::kNtcQuasiPermanent};
     UlsTexts& uls = file.uls.emplace();
     for (auto [key, text] : {std::pair{UlsKey::kRck, "250"},
                              {UlsKey::kSteel, "FeB44k"},
@@ -149,6 +149,7 @@ const DamagedFile kDamaged[] = {
     {"example box as text", Made::kReplaced, "\"esempio\": true", "\"esempio\": \"si\"", "IL FILE x.lirvo: LA VOCE esempio NON È true O false"},
     {"inputs as a list", Made::kReplaced, "\"dati\": {", "\"dati\": [{}], \"x\": {", "IL FILE x.lirvo: LA VOCE dati NON È UN GRUPPO DI VOCI"},
     {"unknown section", Made::kReplaced, "Mezzeria", "Appoggio", "IL FILE x.lirvo: LA SEZIONE È Incastro O Mezzeria, NON Appoggio"},
+    {"unknown limits", Made::kReplaced, "ntc2018-quasi-permanente", "en1992", "IL FILE x.lirvo: LIMITI DI TENSIONE SCONOSCIUTI: en1992"},
     {"SLU text as number", Made::kReplaced, "\"1 523 000\"", "1523000", "IL FILE x.lirvo: LA VOCE slu med NON È UN TESTO"},
     {"owner as number", Made::kReplaced, "\"Rossi Mario\"", "7", "IL FILE x.lirvo: LA VOCE proprietario NON È UN TESTO"},
     {"Rck with decimals", Made::kReplaced, "\"Rck\": 250", "\"Rck\": 250.5", "IL FILE x.lirvo: Rck NON È UN NUMERO INTERO"},

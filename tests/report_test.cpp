@@ -155,6 +155,12 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
         {{250, "FeB44k", "85", "2600"},
          {"utilizzo 0.68", "Rck 250 Kg/cmq, acciaio FeB44k", "Esito: SEZIONE VERIFICATA"}},
         {{250, "FeB22k", "85", "1200"}, {"utilizzo 1.46", "Esito: SEZIONE NON VERIFICATA"}},
+        // NTC 2018 characteristic: σc,adm 0.60 · 207.5 = 124.5, σs,adm 0.80 · 4400 = 3520;
+        // 57.4809 / 124.5 = 0.46, 1757.05 / 3520 = 0.50.
+        {{250, "FeB44k", "124.5", "3520", StressLimits::kNtcCharacteristic},
+         {"limiti: NTC 2018 §4.1.2.2.5, combinazione caratteristica: σc ≤ 0.60·fck, σs ≤ "
+          "0.80·fyk",
+          "utilizzo 0.46", "utilizzo 0.50", "Esito: SEZIONE VERIFICATA"}},
         {{250, "FeB44k", "", ""}, {"Tensioni ammissibili non indicate"}},
     };
     for (const Row& row : rows) {

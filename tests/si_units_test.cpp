@@ -52,5 +52,30 @@ TEST(Materials, AllowableStressesOfTheRules) {
     EXPECT_FALSE(findSteelGrade("S500"));
 }
 
+// Service limits of NTC 2018 §4.1.2.2.5 beside the allowables: fck = 0.83 Rck, FeB44k fyk 4400,
+// B450C 450 N/mm² = 4588.72 kg/cm², which D.M. 1992 does not list.
+TEST(Materials, ServiceStressLimitsOfEachRule) {
+    const struct {
+        StressLimits rule;
+        double rck;
+        const char* grade;
+        std::optional<double> concrete, steel;
+    } rows[] = {
+        {StressLimits::kDm1992, 250, "FeB44k", 85, 2600},
+        {StressLimits::kNtcCharacteristic, 250, "FeB44k", 0.60 * 207.5, 0.80 * 4400},
+        {StressLimits::kNtcQuasiPermanent, 300, "FeB32k", 0.45 * 249, 0.80 * 3200},
+        {StressLimits::kNtcCharacteristic, 250, "B450C", 124.5, 0.80 * 45000 / 9.80665},
+        {StressLimits::kDm1992, 250, "B450C", 85, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(stressLimitsInfo(row.rule).name);
+        const StressLimitValues v = stressLimits(row.rule, row.rck, row.grade);
+        ASSERT_EQ(v.concrete.has_value(), row.concrete.has_value());
+        ASSERT_EQ(v.steel.has_value(), row.steel.has_value());
+        EXPECT_NEAR(v.concrete.value_or(0), row.concrete.value_or(0), 1e-9);
+        EXPECT_NEAR(v.steel.value_or(0), row.steel.value_or(0), 1e-9);
+    }
+}
+
 }  // namespace
 }  // namespace lirvo

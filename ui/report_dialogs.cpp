@@ -21,16 +21,15 @@ QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QString proposedConcreteStress(int rck) {
-    const std::optional<double> allowable = allowableConcreteStress(rck);
-    return allowable ? QString::number(*allowable) : QString();
+QString shown(const std::optional<double>& stress) {
+    return stress ? QString::number(*stress, 'g', 6) : QString();
 }
 
 }  // namespace
 
 casefiles::Materials defaultMaterials() {
     const SteelGrade& steel = *findSteelGrade("FeB44k");
-    return {250, std::string(steel.name), proposedConcreteStress(250).toStdString(),
+    return {250, std::string(steel.name), shown(allowableConcreteStress(250)).toStdString(),
             QString::number(steel.allowable).toStdString()};
 }
 
@@ -47,21 +46,33 @@ std::optional<casefiles::Materials> ModalReportDialogs::materials(
     for (const SteelGrade& grade : steelGrades())
         steel->addItem(q(grade.name));
     steel->setCurrentText(q(proposed.steel));
+    auto* limits = new QComboBox(&dialog);
+    for (const StressLimitsInfo& rule : stressLimitRules())
+        limits->addItem(q(rule.name));
+    limits->setCurrentIndex(static_cast<int>(proposed.limits));
     auto* sigmaC = new QLineEdit(q(proposed.sigmaCAdm), &dialog);
     auto* sigmaF = new QLineEdit(q(proposed.sigmaFAdm), &dialog);
-    // A new class or grade proposes its allowable stress again; the user may still change it.
+    // A new class, grade or rule proposes its stresses again; the user may still change them.
+    const auto values = [=] {
+        return stressLimits(static_cast<StressLimits>(limits->currentIndex()), rck->value(),
+                            steel->currentText().toStdString());
+    };
     QObject::connect(rck, &QSpinBox::valueChanged, sigmaC,
-                     [=](int value) { sigmaC->setText(proposedConcreteStress(value)); });
-    QObject::connect(steel, &QComboBox::currentTextChanged, sigmaF, [=](const QString& name) {
-        if (const SteelGrade* grade = findSteelGrade(name.toStdString()))
-            sigmaF->setText(QString::number(grade->allowable));
+                     [=] { sigmaC->setText(shown(values().concrete)); });
+    QObject::connect(steel, &QComboBox::currentTextChanged, sigmaF,
+                     [=] { sigmaF->setText(shown(values().steel)); });
+    QObject::connect(limits, &QComboBox::currentIndexChanged, sigmaF, [=] {
+        sigmaC->setText(shown(values().concrete));
+        sigmaF->setText(shown(values().steel));
     });
     form->addRow("Calcestruzzo Rck (Kg/cmq)", rck);
     form->addRow("Acciaio", steel);
+    form->addRow("Limiti di tensione", limits);
     form->addRow("σc,adm (Kg/cmq)", sigmaC);
     form->addRow("σf,adm (Kg/cmq)", sigmaF);
     auto* note = new QLabel(
-        "Tensioni ammissibili proposte dal D.M. 14/02/1992 (σc,adm = 60 + (Rck − 150)/4).\n"
+        "D.M. 14/02/1992: σc,adm = 60 + (Rck − 150)/4. NTC 2018 §4.1.2.2.5: σc ≤ 0.60·fck\n"
+        "(caratteristica) o 0.45·fck (quasi permanente), σs ≤ 0.80·fyk, fck = 0.83·Rck.\n"
         "Senza tensioni ammissibili la relazione riporta le tensioni senza esito.",
         &dialog);
     form->addRow(note);
@@ -71,9 +82,9 @@ std::optional<casefiles::Materials> ModalReportDialogs::materials(
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return casefiles::Materials{rck->value(), steel->currentText().toStdString(),
-                                sigmaC->text().trimmed().toStdString(),
-                                sigmaF->text().trimmed().toStdString()};
+    return casefiles::Materials{
+        rck->value(), steel->currentText().toStdString(), sigmaC->text().trimmed().toStdString(),
+        sigmaF->text().trimmed().toStdString(), static_cast<StressLimits>(limits->currentIndex())};
 }
 
 std::optional<QString> ModalReportDialogs::reportFileName(QWidget* parent,

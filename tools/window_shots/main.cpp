@@ -14,6 +14,7 @@
 #include "app/uls_command.h"
 #include "sections/cases.h"
 #include "slu/uls_window.h"
+#include "ui/report_dialogs.h"
 
 using lirvo::app::FrmVerifica;
 
@@ -145,6 +146,13 @@ int main(int argc, char** argv) {
     boxes.show(&window, "MANCA L'ALTEZZA DELLA TRAVE", lirvo::MessageStyle::kPlain, "");
     pictureBox("box-domanda.png");
     boxes.ask(&window, "Salvare le modifiche a trave-101.lirvo?");
+    // The materials of the report's export, with the service limits of NTC 2018 chosen.
+    pictureBox("materiali.png");
+    lirvo::casefiles::Materials ntc = lirvo::ui::defaultMaterials();
+    ntc.limits = lirvo::StressLimits::kNtcCharacteristic;
+    ntc.sigmaCAdm = "124.5";  // 0.60 · 0.83 · 250
+    ntc.sigmaFAdm = "3520";   // 0.80 · 4400
+    lirvo::ui::ModalReportDialogs().materials(&window, ntc);
 
     // The report on a machine without a printer, through the real boxes and save dialog.
     NoPrinter none;
