@@ -26,6 +26,7 @@ UlsCommand::UlsCommand(FrmVerifica& window, CaseDocument& document, const ui::Pl
     connect(&window_, &FrmVerifica::reloaded, this, [this] { actionsFromFile_ = true; });
     connect(&window_, &FrmVerifica::resultStateChanged, this, [this] {
         const CalcCase* calc = window_.currentCalculation();
+        if (uls_ && !calc) uls_->setCurrent(false);
         if (!actionsFromFile_ || !calc) return;
         actionsOf_ = calculationOf(*calc, window_);
         actionsFromFile_ = false;

@@ -22,6 +22,9 @@ namespace {
 using enum UlsKey;
 
 constexpr char kTitle[] = "Verifica allo stato limite ultimo (NTC 2018)";
+constexpr char kStale[] =
+    "I risultati del calcolo non corrispondono più ai dati: ripetere il calcolo e riaprire la "
+    "verifica SLU.";
 constexpr char kActionsNote[] =
     "Proposte dal calcolo (M e N): sono azioni di progetto solo se già combinate e "
     "amplificate. Confermarle o correggerle.";
@@ -201,7 +204,16 @@ void UlsWindow::setSection(const CaseAnalysis& section, bool column, const UlsTe
         if (level >= 1 && level <= 3) level_->setCurrentIndex(level - 1);
     }
     clearResults();
+    verify_->setEnabled(true);
     showStrengths();
+}
+
+void UlsWindow::setCurrent(bool current) {
+    verify_->setEnabled(current);
+    if (!current) {
+        clearResults();
+        refusal_->setText(kStale);
+    }
 }
 
 UlsTexts UlsWindow::texts() const {
@@ -235,8 +247,8 @@ void UlsWindow::clearResults() {
 }
 
 bool UlsWindow::verify() {
+    if (!section_ || !verify_->isEnabled()) return false;
     clearResults();
-    if (!section_) return false;
     const UlsTexts typed = texts();
     const UlsRun run = runUls(*section_, column_, typed);
     if (!run.picture) {

@@ -36,6 +36,9 @@ class UlsWindow : public QWidget {
     // The section to check (`column`: its N–M domain is drawn) and the texts to show; the
     // results of an earlier section are cleared.
     void setSection(const CaseAnalysis& section, bool column, const UlsTexts& texts);
+    // Whether the section still belongs to the main window's results: a stale one is not
+    // checked, and the window says why.
+    void setCurrent(bool current);
     // The texts of the mode shown, by key: what the reader, the case file and the report take.
     UlsTexts texts() const;
     // "Verifica": false, with the refusal shown, when a datum is missing or refused.

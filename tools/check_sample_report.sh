@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The sample report: `lirvo --relazione` of the eight worked examples, read back with pdftotext,
+# The sample report: `lirvo --relazione` of the example files, read back with pdftotext,
 # is the text kept in examples/relazione-esempi.txt (the date fixed, blank runs squeezed). The
 # PDF itself changes with every build (creation date), so its text is what is compared.
 #   check_sample_report.sh LIRVO          compare

@@ -78,8 +78,14 @@ TEST_F(UlsWindowTest, CalcolaMenuOffersTheCheckOnlyOnCurrentResults) {
     EXPECT_FALSE(bar().ulsAction()->isEnabled());  // nothing calculated yet
     runExample(*allCases()[0]);
     EXPECT_TRUE(bar().ulsAction()->isEnabled());
-    type(2, "26");  // an input edited: the results are stale
+    slu::UlsWindow& w = uls();
+    ASSERT_TRUE(w.verify());
+    clickOption(e().ckes.get());
+    type(2, "26");  // an input edited: the results are stale, and so is the section checked
     EXPECT_FALSE(bar().ulsAction()->isEnabled());
+    EXPECT_FALSE(w.verify());
+    EXPECT_EQ(w.results()->rowCount(), 0);
+    EXPECT_TRUE(w.refusal()->text().startsWith("I risultati del calcolo non corrispondono"));
 }
 
 // Each worked example with Rck 250 and FeB44k, its M and N as the actions (existing building
