@@ -25,18 +25,22 @@ QFont pixels(double size, bool bold = false) {
     return f;
 }
 
-// Draws text with its left (or right, `alignRight`) end at x, centred on y; returns its box.
-QRectF text(QPainter& p, double x, double y, const QString& t, bool alignRight = false) {
+// Draws text with its left (or right, `alignRight`) end at x, centred on y, cut to `width`;
+// returns its box.
+QRectF text(QPainter& p, double x, double y, QString t, bool alignRight = false,
+            double width = 1e9) {
     const QFontMetricsF fm(p.font(), p.device());
+    if (fm.horizontalAdvance(t) > width) t = fm.elidedText(t, Qt::ElideRight, width);
     const double w = fm.horizontalAdvance(t);
     const QRectF r(alignRight ? x - w : x, y - fm.height() / 2, w, fm.height());
     p.drawText(QPointF(r.left(), y + (fm.ascent() - fm.descent()) / 2), t);
     return r;
 }
 
-// Depths of the section mapped onto the figure: y = top + depth * scale.
+// Depths of the section mapped onto the figure: y = top + depth * scale; widths at their own
+// scale, the same but for a section too flat to show its diagrams at scale.
 struct Depths {
-    double top, scale;
+    double top, scale, widthScale;
     double at(double depth) const { return top + depth * scale; }
 };
 
@@ -51,10 +55,10 @@ void paintSectionPanel(QPainter& p, const QRectF& r, const Depths& d, const UlsP
     QPainterPath outline;
     for (const Trapezoid& t : m.outline) {
         QPolygonF piece;
-        piece << QPointF(cx - t.topWidth * d.scale / 2, d.at(t.top))
-              << QPointF(cx + t.topWidth * d.scale / 2, d.at(t.top))
-              << QPointF(cx + t.bottomWidth * d.scale / 2, d.at(t.bottom))
-              << QPointF(cx - t.bottomWidth * d.scale / 2, d.at(t.bottom));
+        piece << QPointF(cx - t.topWidth * d.widthScale / 2, d.at(t.top))
+              << QPointF(cx + t.topWidth * d.widthScale / 2, d.at(t.top))
+              << QPointF(cx + t.bottomWidth * d.widthScale / 2, d.at(t.bottom))
+              << QPointF(cx - t.bottomWidth * d.widthScale / 2, d.at(t.bottom));
         outline.addPolygon(piece);
         outline.closeSubpath();
     }
@@ -77,7 +81,7 @@ void paintSectionPanel(QPainter& p, const QRectF& r, const Depths& d, const UlsP
     p.setPen(Qt::NoPen);
     for (const SteelLayer& bar : m.steel) {
         if (bar.area <= 0) continue;
-        const double radius = std::max(2.5, std::sqrt(bar.area / 3.14159265358979) * d.scale);
+        const double radius = std::max(2.5, std::sqrt(bar.area / 3.14159265358979) * d.widthScale);
         p.drawEllipse(QPointF(cx, d.at(bar.depth)), radius, radius);
     }
 }
@@ -157,25 +161,32 @@ void paintDiagrams(QPainter& p, const QRectF& box, const UlsPicture& pic) {
     const QFontMetricsF fm(p.font(), p.device());
     const double head = fm.height() * 2.4, foot = fm.height() * 1.4;
     const double sectionWidth = box.width() * 0.34, panelWidth = (box.width() - sectionWidth) / 2;
-    const double scale = std::min((box.height() - head - foot) / m.H,
-                                  (sectionWidth - 12) / std::max(1e-9, widestWidth(m.outline)));
-    const Depths d{box.top() + head, scale};
+    // To scale where the section fits; a flat one (a slab, a wide flange) keeps its depth over
+    // half the height at least, its widths squeezed, so that its diagrams can be read.
+    const double height = box.height() - head - foot;
+    const double widthScale = (sectionWidth - 12) / std::max(1e-9, widestWidth(m.outline));
+    const double scale = std::max(std::min(height / m.H, widthScale), 0.55 * height / m.H);
+    const Depths d{box.top() + head, scale, std::min(scale, widthScale)};
     const QRectF section(box.left(), box.top(), sectionWidth, box.height());
     const QRectF strains(section.right(), box.top(), panelWidth, box.height());
     const QRectF stresses(strains.right(), box.top(), panelWidth, box.height());
     const std::optional<UlsState>& s = pic.check.ultimate;
     const bool axisWithin = s && s->x > 0 && s->x < m.H;
     p.setPen(kFaint);
-    text(p, section.left() + 4, box.top() + fm.height() / 2, "Sezione");
-    if (axisWithin) text(p, section.left() + 4, box.top() + fm.height() * 1.5, "x " + figure(s->x));
-    text(p, strains.left() + 4, box.top() + fm.height() / 2, "ε ‰");
-    text(p, stresses.left() + 4, box.top() + fm.height() / 2, "σ kg/cm²");
+    const double lineOne = box.top() + fm.height() / 2, lineTwo = lineOne + fm.height();
+    text(p, section.left() + 4, lineOne, d.widthScale < scale ? "Sezione (B ridotta)" : "Sezione",
+         false, sectionWidth - 6);
+    if (axisWithin)
+        text(p, section.left() + 4, lineTwo, "x " + figure(s->x), false, sectionWidth - 6);
+    text(p, strains.left() + 4, lineOne, "ε ‰", false, panelWidth - 6);
+    text(p, stresses.left() + 4, lineOne, "σ kg/cm²", false, panelWidth - 6);
     paintSectionPanel(p, section, d, pic);
     const bool finite = s && std::isfinite(s->strainTop) && std::isfinite(s->strainBottom);
     if (!finite) {
         p.setPen(kExceeded);
         text(p, strains.left() + 4, d.at(m.H / 2),
-             s ? "trazione pura: tutte le barre snervate" : "N_Ed fuori dal dominio");
+             s ? "trazione pura: tutte le barre snervate" : "N_Ed fuori dal dominio", false,
+             2 * panelWidth - 6);
         return;
     }
     paintStrainPanel(p, strains, d, pic, *s);
@@ -221,7 +232,7 @@ std::vector<TipZone> paintDomain(QPainter& p, const QRectF& box, const UlsPictur
 
     p.setPen(kFaint);
     tips.push_back({text(p, box.left() + 2, box.top() + fm.height() / 2,
-                         "Dominio N–M: N kN (compressione +), M kN·m"),
+                         "Dominio N–M: N kN (compressione +), M kN·m", false, box.width() - 4),
                     "1 kN = 101.97 kg, 1 kN·m = 10197 kg·cm"});
     // Grid and tick labels; each label's tooltip gives its value in kg or kg·cm.
     const double mStep = niceStep(mHi - mLo, std::max(3, int(plot.width() / 60)));

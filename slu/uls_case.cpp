@@ -1,6 +1,7 @@
 #include "slu/uls_case.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -22,10 +23,14 @@ QString number(double value) {
                                    : QString::number(value, 'g', 5);
 }
 
-// A number as a field text the reader takes back exactly.
+// A number as a field text the reader takes back exactly: whole numbers in full ("1000000",
+// not "1e+06"), others in the shortest form that does.
 std::string fieldText(double value) {
-    const std::string text = writeNumber(value);
-    return text.substr(text.find_first_not_of(' '));
+    char text[40];
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return std::to_string(static_cast<long long>(value));
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
 }
 
 // A row of a quantity in the program's unit and in SI.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "drawing/section_painter.h"
+#include "tests/window/ink_in_box.h"
 #include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
@@ -38,19 +39,8 @@ TEST(SectionDrawing, StaysWithinItsBoxWhateverTheProportions) {
         a.state = analyseSection(row.model);
         if (row.allowables) a.allowableConcrete = 50, a.allowableSteel = 1400;
         for (QSize box : {QSize(233, 150), QSize(300, 186), QSize(900, 600), QSize(60, 40)}) {
-            QImage image(box + QSize(40, 40), QImage::Format_ARGB32);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            drawing::paintSection(painter, QRectF(QPointF(20, 20), box), a);
-            painter.end();
-            int inside = 0, outside = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    if (qAlpha(image.pixel(x, y)) == 0) continue;
-                    const bool in =
-                        x >= 20 && y >= 20 && x < 20 + box.width() && y < 20 + box.height();
-                    ++(in ? inside : outside);
-                }
+            const auto [inside, outside] = inkInBox(
+                box, [&](QPainter& p, const QRectF& r) { drawing::paintSection(p, r, a); });
             EXPECT_EQ(outside, 0) << row.what << " in " << box.width() << "x" << box.height();
             EXPECT_GT(inside, box.width() * box.height() / 50) << row.what << " " << box.width();
         }
