@@ -55,6 +55,9 @@ std::string usage() {
            "  lirvo-calc --help             questo testo\n"
            "  lirvo-calc CASO ... --state   dopo i campi, l'equilibrio della sezione (anche "
            "con --batch)\n"
+           "  lirvo-calc CASO ... --bars    dopo i campi, le barre proposte per le armature di "
+           "un\n"
+           "                                progetto (anche con --batch e --file)\n"
            "\n" +
            caseList() +
            "\n"
@@ -62,6 +65,8 @@ std::string usage() {
            "  FIELD    indice  simbolo  testo scritto\n"
            "  MESSAGE  stile   titolo   messaggio\n"
            "  NOTICE   testo disegnato sulla finestra\n"
+           "  BARS     simbolo  barre  area (con --bars; \"4Ø16\", \"10Ø24 (2 strati)\",\n"
+           "           \"nessuna disposizione\")\n"
            "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
            "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
            "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
@@ -105,6 +110,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
                std::ostream& err, bool errIsTerminal) {
     std::vector<std::string_view> kept(allArgs.begin(), allArgs.end());
     const bool withState = std::erase(kept, "--state") > 0;
+    const bool withBars = std::erase(kept, "--bars") > 0;
     std::span<const std::string_view> args = kept;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage();
@@ -113,6 +119,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     if (!args.empty() && (args[0] == "--batch" || args[0] == "--jobs")) {
         BatchOptions options;
         options.withState = withState;
+        options.withBars = withBars;
         options.jobs = defaultJobs();
         if (errIsTerminal) options.progress = &err;
         bool batch = false, jobsGiven = false;
@@ -143,7 +150,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
         return runBatch(in, out, options) ? kResultsWritten : writeFailed(err);
     }
     if (args.size() >= 2 && args[0] == "--file") {
-        const int status = runFiles(args.subspan(1), out);
+        const int status = runFiles(args.subspan(1), out, withBars);
         return out.flush() ? status : writeFailed(err);
     }
     std::optional<std::string_view> saveTo;
@@ -177,7 +184,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, withState, buffer);
+    appendEvents(*calc, log, {}, withState, buffer, withBars);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
     if (saveTo) {
         if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
@@ -210,7 +217,7 @@ void BatchLineRunner::run(std::string_view line, long number, std::string& out) 
     } else {
         log_.forgetEvents();
         frame_.run(*calc, log_);
-        appendEvents(*calc, log_, prefix, withState, out);
+        appendEvents(*calc, log_, prefix, withState, out, withBars);
     }
 }
 

@@ -45,6 +45,7 @@ class BatchLineRunner {
     void run(std::string_view line, long number, std::string& out);
 
     bool withState = false;  // STATE lines after the events of a successful line
+    bool withBars = false;   // BARS lines after the events of a successful design
 
   private:
     CalcFrame frame_;

@@ -3,13 +3,14 @@
 #include <charconv>
 #include <cstring>
 
+#include "cli/bars_lines.h"
 #include "cli/state_lines.h"
 #include "sections/cases.h"
 
 namespace lirvo::cli {
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer) {
+                  bool withState, std::string& buffer, bool withBars) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField: {
@@ -48,6 +49,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
         }
         buffer += '\n';
     }
+    if (withBars) appendBars(calc, log, prefix, buffer);
     if (withState) appendState(calc, log, prefix, buffer);
 }
 

@@ -11,8 +11,9 @@
 namespace lirvo::cli {
 
 // Appends the log's events, each line led by the prefix (empty, or a batch line's number or
-// a file's name, and a TAB); with withState, the STATE lines of a successful run follow.
+// a file's name, and a TAB); with withBars, the BARS lines of a successful design follow
+// (cli/bars_lines.h), then with withState its STATE lines.
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer);
+                  bool withState, std::string& buffer, bool withBars = false);
 
 }  // namespace lirvo::cli

@@ -129,9 +129,11 @@ bool writeBlock(std::ostream& out, const Block& block) {
 }
 
 // One thread: read, compute, write, block after block.
-bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress, bool withState) {
+bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
+              const BatchOptions& options) {
     BatchLineRunner runner;
-    runner.withState = withState;
+    runner.withState = options.withState;
+    runner.withBars = options.withBars;
     Block block;
     long lines = 0;
     while (reader.next(block)) {
@@ -146,9 +148,9 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress, bool w
 // are read and not yet written.
 class Pipeline {
   public:
-    Pipeline(unsigned jobs, size_t inFlight, bool withState)
-        : inFlight_(inFlight), withState_(withState) {
-        for (unsigned i = 0; i < jobs; ++i)
+    Pipeline(size_t inFlight, const BatchOptions& options)
+        : inFlight_(inFlight), options_(options) {
+        for (unsigned i = 0; i < options.jobs; ++i)
             workers_.emplace_back([this] { work(); });
     }
     ~Pipeline() {
@@ -222,7 +224,8 @@ class Pipeline {
 
     void work() {
         BatchLineRunner runner;
-        runner.withState = withState_;
+        runner.withState = options_.withState;
+        runner.withBars = options_.withBars;
         for (;;) {
             Block* block;
             {
@@ -242,7 +245,7 @@ class Pipeline {
     }
 
     const size_t inFlight_;
-    const bool withState_;
+    const BatchOptions options_;
     std::mutex mutex_;
     std::condition_variable workReady_, blockDone_;
     bool stopping_ = false;
@@ -260,9 +263,9 @@ bool runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) 
     {
         Progress progress(options.progress);
         if (options.jobs <= 1) {
-            written = runAlone(reader, out, progress, options.withState);
+            written = runAlone(reader, out, progress, options);
         } else {
-            Pipeline pipeline(options.jobs, 2 * size_t{options.jobs}, options.withState);
+            Pipeline pipeline(2 * size_t{options.jobs}, options);
             written = pipeline.run(reader, out, progress);
         }
     }

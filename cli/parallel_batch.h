@@ -16,6 +16,7 @@ struct BatchOptions {
     std::ostream* progress = nullptr;     // a terminal: lines done and lines per second
     std::size_t blockBytes = 128 * 1024;  // input read at a time (whole lines, at least one)
     bool withState = false;               // STATE lines after each successful line
+    bool withBars = false;                // BARS lines after each design's events
 };
 
 // The number of cores (1 where it is unknown).

@@ -49,7 +49,7 @@ FieldValues fieldValues(const CalcCase& calc, const CalcWindow& window) {
     for (const Field& field : calc.fields) {
         const std::string text = window.fieldText(field.index);
         if (field.role == Role::kResult && blankText(text)) continue;
-        const double v = readNumber(text);
+        const double v = typedBarsArea(field, text).value_or(readNumber(text));
         values[field.index] = field.precision == Precision::kSingle ? toSingle(v) : v;
     }
     return values;

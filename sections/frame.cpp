@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "sections/bar_notation.h"
 #include "sections/case_analysis.h"
 #include "sections/numbers.h"
 #include "sections/quoting.h"
@@ -59,7 +60,24 @@ std::string rangeRefusal(const Field& field, double value, std::string_view text
     return datumPrompt(kNegativeDatum, field, text);
 }
 
+// Bars in a steel-area field, a step before the text is read as a number: the area they give,
+// or the refusal of a text meant as bars that does not read.
+struct BarsReading {
+    std::optional<double> area;
+    std::string refusal;
+};
+BarsReading readBars(const Field& field, std::string_view text) {
+    if (!field.isSteelAreaInput()) return {};
+    if (const auto area = barNotationArea(text)) return {area, {}};
+    if (looksLikeBars(text)) return {{}, datumPrompt(kUnreadableBars, field, text) + kBarsExample};
+    return {};
+}
+
 }  // namespace
+
+std::optional<double> typedBarsArea(const Field& field, std::string_view text) {
+    return field.isSteelAreaInput() ? barNotationArea(text) : std::nullopt;
+}
 
 void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     code_ = calc.code;
@@ -74,6 +92,12 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     std::array<std::string, kFieldCount> texts;
     for (const Field& field : calc.inputs()) {
         texts[field.index] = window.fieldText(field.index);
+        const BarsReading bars = readBars(field, texts[field.index]);
+        if (!bars.refusal.empty()) return window.messageBox(bars.refusal, MessageStyle::kPlain, {});
+        if (bars.area) {
+            in[field.index] = *bars.area;
+            continue;
+        }
         const FieldReading reading = readField(texts[field.index]);
         if (reading.digitInRest) {
             window.messageBox(unreadablePrompt(field, texts[field.index]), MessageStyle::kPlain,

@@ -76,11 +76,13 @@ struct Field {
     Precision precision = Precision::kDouble;  // input: held so once read
 
     Unit unit() const { return unitOf(quantity); }
-    // A steel area found by a design is never written below zero.
-    bool isSteelAreaResult() const {
-        return role == Role::kResult &&
-               (quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel);
+    bool isSteelArea() const {
+        return quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel;
     }
+    // A steel area found by a design is never written below zero.
+    bool isSteelAreaResult() const { return role == Role::kResult && isSteelArea(); }
+    // Af and Af' of a check: typed as a number or as bars (sections/bar_notation.h).
+    bool isSteelAreaInput() const { return role == Role::kInput && isSteelArea(); }
 };
 
 // Rows of a case's field table.
@@ -114,6 +116,10 @@ inline const char* const kDecimalPointHint = " (IL SEPARATORE DECIMALE È IL PUN
 // negative moment would compress the other side, so the section must be turned over.
 inline const char* const kNegativeMomentMessage =
     "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
+
+// The area a steel-area input typed as bars gives ("4Ø16+2Ø12", sections/bar_notation.h);
+// empty for a text that is not bars and for every other field.
+std::optional<double> typedBarsArea(const Field& field, std::string_view text);
 
 // Input numbers by field index, as read (and rounded where the table says so).
 using Inputs = std::array<double, kFieldCount>;
