@@ -10,6 +10,8 @@
 #include "app/case_document.h"
 #include "app/menu_bar.h"
 #include "app/notice_placement.h"
+#include "app/proposal_check.h"
+#include "app/steel_tooltips.h"
 #include "panels/field_panel.h"
 #include "panels/schematic.h"
 #include "report/report_printing.h"
@@ -67,6 +69,7 @@ FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
     elements_ = createElements(this, platform_.screen);
     load();
     document_ = std::make_unique<CaseDocument>(*this, platform_);
+    proposalCheck_ = new ProposalCheck(*this);
     menuBar_ = new MenuBar(*this, *document_, platform_);
     placeMenuBar();
 }
@@ -357,7 +360,9 @@ void FrmVerifica::fieldsChanged() {
 }
 
 void FrmVerifica::showResultState() {
-    showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
+    const bool current = resultsCurrent();
+    showResultsStale(elements_->fields, shownCase(), !current);
+    showSteelTooltips(elements_->fields, shownCase(), *this, current);
 }
 
 void FrmVerifica::exampleToggled(bool checked) {
@@ -452,7 +457,7 @@ void FrmVerifica::clearNotice() {
 }
 
 void FrmVerifica::resultsWritten(const CalcCase& calc) {
-    schematicDrawing_->showDrawing(analyseCase(calc, fieldValues(calc, *this)));
+    schematicDrawing_->showDrawing(analyseRun(calc, *this));
 }
 
 }  // namespace lirvo::app

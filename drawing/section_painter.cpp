@@ -8,6 +8,8 @@
 #include <numbers>
 #include <vector>
 
+#include "sections/bar_notation.h"
+
 namespace lirvo::drawing {
 namespace {
 
@@ -99,6 +101,12 @@ void drawLine(QPainter& p, const Line& line, QFont font, double left, double bas
     }
 }
 
+// "4Ø16 = 8.04 cm²", the bars alone where room is short (the field's tooltip has the area).
+QString barsLabel(const std::string& bars, double area, bool compact) {
+    return QString::fromStdString(compact ? std::string(withoutEndBlanks(bars))
+                                          : barsAndArea(bars, area));
+}
+
 QString residual(double v) {
     return v == 0 ? QStringLiteral("0") : QString::number(v, 'g', 2);
 }
@@ -143,6 +151,16 @@ QPainterPath outline(const SectionModel& m, double cx, double top, double scale)
 }
 
 }  // namespace
+
+QString proposedBarsText(const CaseAnalysis& a) {
+    if (a.operation == Operation::kCheck) return {};
+    QStringList parts;
+    for (size_t i = 0; i < a.bars.size(); ++i)
+        if (!a.bars[i].empty())
+            parts << (static_cast<int>(i) == a.tensionSteel ? "Af " : "Af' ") +
+                         QString::fromStdString(a.bars[i]);
+    return parts.isEmpty() ? QString() : "Barre proposte: " + parts.join(", ");
+}
 
 QString figure(double v, int digits) {
     const double a = std::fabs(v);
@@ -189,6 +207,10 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, Lines
                 below.back().end(),
                 {{"   "}, utilisation("σf", a.tensionSteelStress(), *a.allowableSteel, *uf)});
     }
+    // The report writes the proposal beside the area in its table of results.
+    if (const QString proposed = proposedBarsText(a);
+        !proposed.isEmpty() && linesBelow == LinesBelow::kEquilibrium)
+        below.push_back({{proposed}});
     const double textTop = box.bottom() - below.size() * lineHeight;
     for (size_t i = 0; i < below.size(); ++i)
         drawLine(p, below[i], font, box.left(), textTop + i * lineHeight + fm.ascent(),
@@ -205,8 +227,12 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, Lines
     std::vector<Label> left, right;
     for (size_t i = 0; i < m.steel.size(); ++i) {
         const bool tension = static_cast<int>(i) == a.tensionSteel;
-        left.push_back({m.steel[i].depth, (tension ? "Af " : "Af' ") + figure(m.steel[i].area) +
-                                              (compact ? "" : " cm²")});
+        const bool typedBars =
+            a.operation == Operation::kCheck && i < a.bars.size() && !a.bars[i].empty();
+        left.push_back({m.steel[i].depth,
+                        (tension ? "Af " : "Af' ") +
+                            (typedBars ? barsLabel(a.bars[i], m.steel[i].area, compact)
+                                       : figure(m.steel[i].area) + (compact ? "" : " cm²"))});
         if (m.steel[i].area > 0)
             right.push_back(
                 {m.steel[i].depth, (tension ? "σf " : "σf' ") + stress(s.steelStress[i]), kSteel});

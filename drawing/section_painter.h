@@ -35,6 +35,10 @@ QString equilibriumText(const SectionState& state);
 // to 10^7), an exponent only below 0.01 and from 10^7 on.
 QString figure(double value, int digits = 4);
 
+// "Barre proposte: Af 4Ø16, Af' 3Ø14": the bars proposed for a design's steel, under its
+// drawing; empty for a check or where nothing is proposed.
+QString proposedBarsText(const CaseAnalysis& analysis);
+
 // What goes under the drawing: the equilibrium line and, for designs, the utilisations; none
 // where the page writes them in lines of its own.
 enum class LinesBelow { kEquilibrium, kNone };

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "report/report_sources.h"
+#include "sections/bar_notation.h"
+#include "sections/bar_proposal.h"
 #include "sections/event_log.h"
 #include "sections/numbers.h"
 #include "sections/si_units.h"
@@ -51,8 +53,10 @@ QString caseInWords(const CalcCase& calc) {
                                   kOperations[static_cast<int>(calc.operation)]);
 }
 
-// Symbol, description, the text as the window shows it, its unit, and the same number in SI.
+// Symbol, description, the text as the window shows it (bars typed with their area: "4Ø16
+// (8.042 cm²)"), its unit, and the same number in SI.
 Row row(const Field& field, const std::string& text) {
+    const std::optional<double> bars = typedBarsArea(field, text);
     Row r{q(field.symbol),
           q(description(field.quantity)),
           q(text).simplified(),
@@ -60,7 +64,8 @@ Row row(const Field& field, const std::string& text) {
           {},
           {}};
     if (r.value.isEmpty()) return r;
-    const double value = readNumber(text);
+    if (bars) r.value += " (" + q(areaText(*bars, 3)) + " cm²)";
+    const double value = bars.value_or(readNumber(text));
     const std::optional<SiValue> si = toSi(value, field.unit());
     r.siValue = q(fourSignificantDigits(si ? si->value : value));
     if (si) r.siUnit = q(si->unit);
@@ -114,6 +119,9 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     if (!s.refusal.isEmpty()) return s;
     for (const Field& field : calc.results())
         s.results.push_back(row(field, texts[field.index]));
+    // The bars proposed for a steel area, beside it.
+    for (const SteelProposal& p : proposeForRun(calc, window))
+        s.results[p.field->index - calc.results().front().index].value += " → " + q(p.text());
     s.figure = sectionFigure(calc, texts, s.allowables);
     return s;
 }

@@ -121,4 +121,14 @@ std::string areaText(double cm2, int decimals) {
     return text;
 }
 
+std::string_view withoutEndBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+}
+
+std::string barsAndArea(std::string_view bars, double cm2) {
+    return std::string(withoutEndBlanks(bars)) + " = " + areaText(cm2) + " cm²";
+}
+
 }  // namespace lirvo

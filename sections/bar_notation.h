@@ -36,4 +36,10 @@ inline constexpr std::string_view kBarSymbol = "Ø";
 // "8.04": an area for a person, to hundredths ("8.042" with three decimals).
 std::string areaText(double cm2, int decimals = 2);
 
+// The text without the blanks (space, tab, line feed) at its ends.
+std::string_view withoutEndBlanks(std::string_view text);
+
+// "4Ø16 = 8.04 cm²": bars as typed, without the blanks at their ends, and their area.
+std::string barsAndArea(std::string_view bars, double cm2);
+
 }  // namespace lirvo

@@ -86,7 +86,7 @@ std::vector<SteelProposal> proposeForRun(const CalcCase& calc, const CalcWindow&
     for (const Field& field : calc.results()) {
         if (!field.isSteelAreaResult()) continue;
         const std::string text = window.fieldText(field.index);
-        if (text.find_first_not_of(" \t") == std::string::npos) continue;
+        if (withoutEndBlanks(text).empty()) continue;
         const double area = readNumber(text);
         const std::optional<double> width = widthAt(calc, field, window);
         if (!(area > 0) || !width) continue;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "sections/bar_proposal.h"
 #include "sections/numbers.h"
 
 namespace lirvo {
@@ -116,6 +117,22 @@ std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& val
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values) {
     std::optional<CaseAnalysis> a = mapCase(calc, values);
     if (a) a->state = analyseSection(a->model);
+    return a;
+}
+
+std::optional<CaseAnalysis> analyseRun(const CalcCase& calc, const CalcWindow& window) {
+    std::optional<CaseAnalysis> a = analyseCase(calc, fieldValues(calc, window));
+    if (!a) return a;
+    a->bars.assign(a->model.steel.size(), {});
+    auto layerOf = [&](const Field& field) {
+        return static_cast<size_t>(field.quantity == Quantity::kTensionSteel ? a->tensionSteel
+                                                                             : a->compressionSteel);
+    };
+    for (const Field& field : calc.inputs())
+        if (typedBarsArea(field, window.fieldText(field.index)))
+            a->bars[layerOf(field)] = window.fieldText(field.index);
+    for (const SteelProposal& p : proposeForRun(calc, window))
+        a->bars[layerOf(*p.field)] = p.text();
     return a;
 }
 
