@@ -107,6 +107,30 @@ QString barsLabel(const std::string& bars, double area, bool compact) {
                                           : barsAndArea(bars, area));
 }
 
+// Concrete width at a depth, cm: the flange down to d, the web below.
+double widthAt(const SectionModel& m, double depth) {
+    return depth <= m.d ? m.B : m.s;
+}
+
+// Typed bars as built: each to scale, in the written order across the width at their level,
+// the outer ones 3 cm from the sides (their centres one radius further in).
+void drawBars(QPainter& p, const std::vector<BarGroup>& groups, double cx, double y, double width,
+              double scale) {
+    constexpr double kSideCoverCm = 3;
+    std::vector<double> radii;
+    for (const BarGroup& g : groups)
+        radii.insert(radii.end(), static_cast<size_t>(g.count), g.diameterMm / 20 * scale);
+    const double first = cx - width / 2 + kSideCoverCm * scale + radii.front();
+    const double last = cx + width / 2 - kSideCoverCm * scale - radii.back();
+    for (size_t k = 0; k < radii.size(); ++k) {
+        const double x = radii.size() == 1 ? cx
+                                           : first + (last - first) * static_cast<double>(k) /
+                                                         static_cast<double>(radii.size() - 1);
+        const double r = std::max(1.0, radii[k]);
+        p.drawEllipse(QPointF(x, y), r, r);
+    }
+}
+
 QString residual(double v) {
     return v == 0 ? QStringLiteral("0") : QString::number(v, 'g', 2);
 }
@@ -311,8 +335,16 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, Lines
     const double largestDot = std::max(1.5, std::min(sectionWidth / 2, lineHeight));
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
-    for (const SteelLayer& layer : m.steel) {
+    for (size_t i = 0; i < m.steel.size(); ++i) {
+        const SteelLayer& layer = m.steel[i];
         if (!(layer.area > 0)) continue;
+        const auto groups = i < a.bars.size() && a.operation == Operation::kCheck
+                                ? barGroups(a.bars[i])
+                                : std::nullopt;
+        if (groups) {
+            drawBars(p, *groups, cx, yOf(layer.depth), widthAt(m, layer.depth) * scale, scale);
+            continue;
+        }
         const double r =
             std::clamp(std::sqrt(layer.area / std::numbers::pi) * scale, 1.5, largestDot);
         p.drawEllipse(QPointF(cx, yOf(layer.depth)), r, r);

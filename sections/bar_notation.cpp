@@ -81,9 +81,9 @@ double barsArea(double n, double diameterMm) {
     return n * (((std::numbers::pi * diameterMm) * diameterMm) / 400);
 }
 
-std::optional<double> barNotationArea(std::string_view text) {
+std::optional<std::vector<BarGroup>> barGroups(std::string_view text) {
     Parts parts(text);
-    double area = 0;
+    std::vector<BarGroup> groups;
     do {
         const std::string_view count = parts.number(false);
         if (count.empty() || !parts.takeSymbol()) return std::nullopt;
@@ -92,9 +92,18 @@ std::optional<double> barNotationArea(std::string_view text) {
         // Whole digits only: a count of hundreds of digits still reads, as the value it is.
         const double n = readNumber(count), d = readNumber(diameter);
         if (!(n >= 1 && n <= 99) || !(d >= 5 && d <= 50)) return std::nullopt;
-        area += barsArea(n, d);
+        groups.push_back({n, d});
     } while (parts.take('+'));
     if (!parts.done()) return std::nullopt;
+    return groups;
+}
+
+std::optional<double> barNotationArea(std::string_view text) {
+    const auto groups = barGroups(text);
+    if (!groups) return std::nullopt;
+    double area = 0;
+    for (const BarGroup& g : *groups)
+        area += barsArea(g.count, g.diameterMm);
     return area;
 }
 

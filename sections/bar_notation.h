@@ -11,12 +11,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lirvo {
 
 // The area of n bars of diameter d mm in cm², n · (((π · d) · d) / 400), π the double nearest
 // to π, each operation rounded in this order: the area a typed text and a proposal agree on.
 double barsArea(double n, double diameterMm);
+
+// One term of bar notation: n bars of d mm.
+struct BarGroup {
+    double count;
+    double diameterMm;
+};
+
+// The terms of a text in bar notation, in the written order; empty where the text is not bar
+// notation as above.
+std::optional<std::vector<BarGroup>> barGroups(std::string_view text);
 
 // The area of a text in bar notation; empty where the text is not bar notation as above.
 std::optional<double> barNotationArea(std::string_view text);

@@ -39,18 +39,33 @@ struct RoundTrip {
 // cover of 0 (Q = 0) are refused by the check as missing data.
 TEST_F(ProposalCheckTest, DesignToProposedBarsToCheckAndBack) {
     const RoundTrip rows[] = {
-        {2, {}, 1, {"25", "3", "68", "4Ø16", "0", "10", "690000"},
+        {2,
+         {},
+         1,
+         {"25", "3", "68", "4Ø16", "0", "10", "690000"},
          "MANCA L'Area dell'ARMATURA COMPRESSA"},
-        {3, {}, 1, {"25", "3", "67", "3Ø22", "0", "10", "680000"},
+        {3,
+         {},
+         1,
+         {"25", "3", "67", "3Ø22", "0", "10", "680000"},
          "MANCA L'Area dell'ARMATURA COMPRESSA"},
-        {5, {}, 4, {"140", "12", "0", "20", "54", "6Ø28", "0", "10", "2400000"},
+        {5,
+         {},
+         4,
+         {"140", "12", "0", "20", "54", "6Ø28", "0", "10", "2400000"},
          "MANCA LO SPESSORE DEL IL COPRIFERRO"},
-        {6, {}, 4, {"140", "12", "3", "20", "54", "6Ø28", "0", "10", "2400000"},
+        {6,
+         {},
+         4,
+         {"140", "12", "3", "20", "54", "6Ø28", "0", "10", "2400000"},
          "MANCA L'Area dell'ARMATURA COMPRESSA"},
         {9, {}, 7, {"30", "3", "3", "47", "4Ø16", "3Ø14", "10", "150000", "-25000"}, ""},
         // Af 8.45 in B 25: 2Ø24 and 8Ø12 give the same area, fewer bars win; Af' 4.22: 4Ø12.
-        {2, {"25", "0.1", "0.5", "50", "1400", "10", "690000"}, 1,
-         {"25", "6", "64", "2Ø24", "4Ø12", "10", "690000"}, ""},
+        {2,
+         {"25", "0.1", "0.5", "50", "1400", "10", "690000"},
+         1,
+         {"25", "6", "64", "2Ø24", "4Ø12", "10", "690000"},
+         ""},
     };
     for (const RoundTrip& row : rows) {
         SCOPED_TRACE(row.design);
@@ -76,9 +91,9 @@ TEST_F(ProposalCheckTest, DesignToProposedBarsToCheckAndBack) {
             ASSERT_TRUE(window().schematicDrawing().drawingShown());
             const auto& analysis = window().schematicDrawing().view().analysis();
             EXPECT_EQ(analysis->operation, Operation::kCheck);
-            EXPECT_EQ(analysis->bars,
-                      (std::vector<std::string>{row.checkTexts[row.check == 7 ? 5 : 4].toStdString(),
-                                                row.checkTexts[row.check == 7 ? 4 : 3].toStdString()}));
+            EXPECT_EQ(analysis->bars, (std::vector<std::string>{
+                                          row.checkTexts[row.check == 7 ? 5 : 4].toStdString(),
+                                          row.checkTexts[row.check == 7 ? 4 : 3].toStdString()}));
         } else {
             expectOneMessage(row.refusal, "lirvo", MessageStyle::kPlain);
             EXPECT_FALSE(window().schematicDrawing().drawingShown());
