@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/uls_spec.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
 
@@ -44,8 +45,9 @@ class BatchLineRunner {
     // at its end is dropped (spreadsheet exports).
     void run(std::string_view line, long number, std::string& out);
 
-    bool withState = false;  // STATE lines after the events of a successful line
-    bool withBars = false;   // BARS lines after the events of a successful design
+    bool withState = false;           // STATE lines after the events of a successful line
+    const UlsRequest* uls = nullptr;  // ULS lines after them
+    bool withBars = false;            // BARS lines after the events of a successful design
 
   private:
     CalcFrame frame_;

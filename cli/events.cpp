@@ -5,12 +5,13 @@
 
 #include "cli/bars_lines.h"
 #include "cli/state_lines.h"
+#include "cli/uls_lines.h"
 #include "sections/cases.h"
 
 namespace lirvo::cli {
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer, bool withBars) {
+                  bool withState, std::string& buffer, const UlsRequest* uls, bool withBars) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField: {
@@ -51,6 +52,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
     }
     if (withBars) appendBars(calc, log, prefix, buffer);
     if (withState) appendState(calc, log, prefix, buffer);
+    if (uls) appendUls(calc, log, *uls, prefix, buffer);
 }
 
 }  // namespace lirvo::cli

@@ -18,7 +18,8 @@ QString filePath(std::string_view argument) {
 
 }  // namespace
 
-int runFiles(std::span<const std::string_view> paths, std::ostream& out, bool withBars) {
+int runFiles(std::span<const std::string_view> paths, std::ostream& out, const UlsRequest* uls,
+             bool withBars) {
     CalcFrame frame;
     EventLog log;
     std::string buffer;
@@ -39,7 +40,7 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out, bool wi
             log.requestExample(read.file->example);
             log.forgetEvents();
             frame.run(calc, log);
-            appendEvents(calc, log, prefix, false, buffer, withBars);
+            appendEvents(calc, log, prefix, false, buffer, uls, withBars);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }
         out << buffer;

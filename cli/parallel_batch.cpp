@@ -133,6 +133,7 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
               const BatchOptions& options) {
     BatchLineRunner runner;
     runner.withState = options.withState;
+    runner.uls = options.uls;
     runner.withBars = options.withBars;
     Block block;
     long lines = 0;
@@ -148,9 +149,12 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
 // are read and not yet written.
 class Pipeline {
   public:
-    Pipeline(size_t inFlight, const BatchOptions& options)
-        : inFlight_(inFlight), options_(options) {
-        for (unsigned i = 0; i < options.jobs; ++i)
+    Pipeline(unsigned jobs, size_t inFlight, const BatchOptions& options)
+        : inFlight_(inFlight),
+          withState_(options.withState),
+          uls_(options.uls),
+          withBars_(options.withBars) {
+        for (unsigned i = 0; i < jobs; ++i)
             workers_.emplace_back([this] { work(); });
     }
     ~Pipeline() {
@@ -224,8 +228,9 @@ class Pipeline {
 
     void work() {
         BatchLineRunner runner;
-        runner.withState = options_.withState;
-        runner.withBars = options_.withBars;
+        runner.withState = withState_;
+        runner.uls = uls_;
+        runner.withBars = withBars_;
         for (;;) {
             Block* block;
             {
@@ -245,7 +250,9 @@ class Pipeline {
     }
 
     const size_t inFlight_;
-    const BatchOptions options_;
+    const bool withState_;
+    const UlsRequest* const uls_;
+    const bool withBars_;
     std::mutex mutex_;
     std::condition_variable workReady_, blockDone_;
     bool stopping_ = false;
@@ -265,7 +272,7 @@ bool runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) 
         if (options.jobs <= 1) {
             written = runAlone(reader, out, progress, options);
         } else {
-            Pipeline pipeline(2 * size_t{options.jobs}, options);
+            Pipeline pipeline(options.jobs, 2 * size_t{options.jobs}, options);
             written = pipeline.run(reader, out, progress);
         }
     }

@@ -62,6 +62,8 @@ struct CaseAnalysis {
 
 // Empty when the fields lack a width, a depth, a cover, a steel area, n or M.
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values);
+// The same section and actions, not yet analysed (state left as it is).
+std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues& values);
 
 // The section of a run as the window, the report and lirvo-calc show it: analyseCase of its
 // fields, with the bars of each layer.
