@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <random>
+#include <string>
 
 #include "sections/bar_proposal.h"
 
@@ -60,6 +62,33 @@ TEST(BarNotation, RefusesTextsOutsideTheNotation) {
     for (const auto& row : rows) {
         EXPECT_FALSE(barNotationArea(row.text)) << row.text;
         EXPECT_EQ(looksLikeBars(row.text), row.meantAsBars) << row.text;
+    }
+}
+
+// Seeded texts as people type them: 1 to 4 terms, any symbol, blanks here and there, whole or
+// decimal diameters; the area is the sum of the terms as written, whatever the spelling.
+TEST(BarNotation, ReadsEverySpellingOfTheSameBars) {
+    const char* const symbols[] = {"Ø", "ø", "Φ", "φ", "⌀", "fi", "FI", "Fi", "fI"};
+    const char* const blanks[] = {"", "", " ", "\t", "  "};
+    std::mt19937 random(23);
+    auto pick = [&](auto& list) { return list[random() % std::size(list)]; };
+    for (int run = 0; run < 2000; ++run) {
+        std::string text = pick(blanks);
+        double area = 0;
+        const int terms = 1 + static_cast<int>(random() % 4);
+        for (int t = 0; t < terms; ++t) {
+            const int n = 1 + static_cast<int>(random() % 99);
+            const int tenths = 50 + static_cast<int>(random() % 451);  // 5.0 to 50.0 mm
+            const std::string d = tenths % 10 ? std::to_string(tenths / 10) + "." +
+                                                    std::to_string(tenths % 10)
+                                              : std::to_string(tenths / 10);
+            if (t > 0) text = text + pick(blanks) + "+";
+            text += pick(blanks) + std::to_string(n) + pick(blanks) + pick(symbols) +
+                    pick(blanks) + d;
+            area += n * bar(std::stod(d));
+        }
+        text += pick(blanks);
+        ASSERT_EQ(barNotationArea(text), area) << text;
     }
 }
 
