@@ -79,12 +79,12 @@ TEST(BarNotation, ReadsEverySpellingOfTheSameBars) {
         for (int t = 0; t < terms; ++t) {
             const int n = 1 + static_cast<int>(random() % 99);
             const int tenths = 50 + static_cast<int>(random() % 451);  // 5.0 to 50.0 mm
-            const std::string d = tenths % 10 ? std::to_string(tenths / 10) + "." +
-                                                    std::to_string(tenths % 10)
-                                              : std::to_string(tenths / 10);
+            const std::string d =
+                tenths % 10 ? std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)
+                            : std::to_string(tenths / 10);
             if (t > 0) text = text + pick(blanks) + "+";
-            text += pick(blanks) + std::to_string(n) + pick(blanks) + pick(symbols) +
-                    pick(blanks) + d;
+            text +=
+                pick(blanks) + std::to_string(n) + pick(blanks) + pick(symbols) + pick(blanks) + d;
             area += n * bar(std::stod(d));
         }
         text += pick(blanks);
