@@ -21,8 +21,8 @@ constexpr double kMostBars = 9007199254740992.0;
 double barsFor(double area, int d) {
     const double one = barsArea(1, d);
     double n = std::max(kLeastBars, std::ceil(area / one));
-    if (!(n < kMostBars)) return n;
-    while (barsArea(n, d) < area)
+    if (!(n < kMostBars)) return n;  // beyond every width, and n − 1 would be n
+    while (n < kMostBars && barsArea(n, d) < area)
         ++n;
     while (n > kLeastBars && barsArea(n - 1, d) >= area)
         --n;

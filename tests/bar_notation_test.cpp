@@ -118,6 +118,8 @@ TEST(BarProposal, TakesTheLeastSteelThatFitsOneLayerElseTwo) {
         {1.5, 6.9, "", 0},
         // 45 cm² in 15 cm (w 90): 7Ø30 in two layers of 4 need 180 mm.
         {45, 15, "", 0},
+        // More bars than double precision counts one by one: none, and an end to the search.
+        {1e17, 1e18, "", 0},
     };
     for (const ProposalRow& row : rows) {
         const std::optional<BarProposal> p = proposeBars(row.area, row.width);
