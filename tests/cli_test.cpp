@@ -140,6 +140,36 @@ TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
     }
 }
 
+// An input that gives some lines and then fails, as a disk with a bad sector.
+class FailingInput : public std::streambuf {
+  public:
+    explicit FailingInput(std::string lines) : lines_(std::move(lines)) {
+        setg(lines_.data(), lines_.data(), lines_.data() + lines_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+  private:
+    std::string lines_;
+};
+
+TEST(Command, ABatchWhoseInputFailsSaysSoAfterTheLinesReadAndEndsWithStatusFour) {
+    std::string lines;  // more than the first block read
+    for (int i = 0; i < 6000; ++i)
+        lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
+    for (std::string_view jobs : {"1", "2"}) {
+        FailingInput failing(lines);
+        std::istream in(&failing);
+        std::ostringstream out, err;
+        const std::vector<std::string_view> args = {"--batch", "--jobs", jobs};
+        EXPECT_EQ(runCommand(args, in, out, err), kReadFailed);
+        EXPECT_NE(out.str().find("\n2000\tFIELD\t12\t"), std::string::npos);
+        EXPECT_EQ(err.str(),
+                  "lirvo-calc: errore di lettura dei dati: il batch si ferma prima della fine\n");
+    }
+}
+
 TEST(Command, HelpGoesToStandardOutput) {
     Result r = command({"--help"});
     EXPECT_EQ(r.status, kResultsWritten);
@@ -204,7 +234,7 @@ TEST(Batch, ErrorQuotesFortyPrintableCharactersAtMost) {
 // Memory stays within a small multiple of the line: the texts of a line that has too many
 // are not all split.
 TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
-    const std::string tabs = "1" + std::string(2'000'000, '\t');
+    const std::string tabs = "1" + std::string(1'000'000, '\t');
     const std::vector<std::string_view> none, two(2), seven(7);
     const struct {
         std::string_view line;

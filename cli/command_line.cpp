@@ -1,0 +1,167 @@
+#include "cli/command_line.h"
+
+#include <charconv>
+
+#include "cli/parallel_batch.h"
+#include "sections/cases.h"
+#include "sections/quoting.h"
+
+namespace lirvo::cli {
+namespace {
+
+constexpr unsigned kEveryForm = kRunForm | kBatchForm | kFilesForm | kHelpForm;
+
+struct Option {
+    std::string_view name, alias;
+    // The value the option takes, as the usage names it (none when empty); for an option
+    // that selects a form, what follows the option, printed only.
+    std::string_view value;
+    bool selects;    // the option names a form of the command: the only one it serves
+    unsigned serves;  // the forms it is given with
+    std::string_view help;  // its lines separated by '\n'
+    // Sets what the option says; the reason when its value is refused.
+    std::string (*apply)(CommandLine&, std::string_view value);
+};
+
+std::string setJobs(CommandLine& c, std::string_view text) {
+    unsigned jobs = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (ec != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > kMostJobs)
+        return "--jobs vuole un numero da 1 a " + std::to_string(kMostJobs) + ", non " +
+               quoted(text);
+    c.jobs = jobs;
+    return {};
+}
+
+constexpr Option kOptions[] = {
+    {"--batch", {}, {}, true, kBatchForm,
+     "una riga per calcolo da stdin: CASO<TAB>TESTO2<TAB>...",
+     [](CommandLine& c, std::string_view) { return c.form = kBatchForm, std::string(); }},
+    {"--file", {}, "FILE.lirvo ...", true, kFilesForm,
+     "calcola il caso di ogni file sui suoi dati e sulla\nsua scelta dell'esempio (i risultati "
+     "scritti nel\nfile non contano)",
+     [](CommandLine& c, std::string_view) { return c.form = kFilesForm, std::string(); }},
+    {"--help", "-h", {}, true, kHelpForm, "questo testo",
+     [](CommandLine& c, std::string_view) { return c.form = kHelpForm, std::string(); }},
+    {"--example", {}, {}, false, kRunForm, "calcola l'esempio del caso",
+     [](CommandLine& c, std::string_view) { return c.example = true, std::string(); }},
+    {"--save", {}, "FILE.lirvo", false, kRunForm, "calcola il caso e salva il calcolo nel file",
+     [](CommandLine& c, std::string_view file) { return c.saveTo = file, std::string(); }},
+    {"--state", {}, {}, false, kRunForm | kBatchForm,
+     "dopo i campi, l'equilibrio della sezione",
+     [](CommandLine& c, std::string_view) { return c.withState = true, std::string(); }},
+    {"--jobs", {}, "N", false, kBatchForm,
+     "le righe calcolate da N thread (di norma uno per core)", setJobs},
+};
+
+const Option* optionNamed(std::string_view arg) {
+    for (const Option& o : kOptions)
+        if (arg == o.name || (!o.alias.empty() && arg == o.alias)) return &o;
+    return nullptr;
+}
+
+// "  left    help" with the help's further lines under its first, wrapped under 80 columns.
+void usageLine(std::string& text, std::string_view left, std::string_view help) {
+    constexpr size_t kHelpColumn = 32;
+    text.append("  ").append(left);
+    const size_t used = 2 + left.size();
+    text.append(used < kHelpColumn ? kHelpColumn - used : 0, ' ');
+    if (used >= kHelpColumn) text.append("\n").append(kHelpColumn, ' ');
+    for (size_t end; (end = help.find('\n')) != std::string_view::npos;) {
+        text.append(help.substr(0, end)).append("\n").append(kHelpColumn, ' ');
+        help.remove_prefix(end + 1);
+    }
+    text.append(help).append("\n");
+}
+
+// "(CASO, --batch)": the forms an option is given with.
+std::string formsOf(unsigned serves) {
+    std::string forms = serves & kRunForm ? "CASO" : "";
+    for (const Option& o : kOptions)
+        if (o.selects && (serves & o.serves) && o.serves != kHelpForm)
+            forms.append(forms.empty() ? "" : ", ").append(o.name);
+    return "(" + forms + ")";
+}
+
+// "CASO: 1 rett-verifica, 2 rett-progetto, ..." wrapped under 80 columns.
+std::string caseList() {
+    const auto cases = allCases();
+    std::string text, line = "CASO:";
+    for (size_t i = 0; i < cases.size(); ++i) {
+        std::string entry = std::to_string(cases[i]->code) + " " + std::string(cases[i]->name);
+        if (i + 1 < cases.size()) entry += ',';
+        if (line.size() + 1 + entry.size() > 78) {
+            text += line + '\n';
+            line = "     ";
+        }
+        line += ' ' + entry;
+    }
+    return text + line + '\n';
+}
+
+}  // namespace
+
+ParsedCommandLine parseCommandLine(std::span<const std::string_view> args) {
+    CommandLine command;
+    unsigned servedBy = kEveryForm;  // the forms every option given is given with
+    bool seen[std::size(kOptions)] = {};
+    for (size_t i = 0; i < args.size(); ++i) {
+        const Option* option = optionNamed(args[i]);
+        if (!option) {
+            command.operands.push_back(args[i]);
+            continue;
+        }
+        bool& once = seen[option - kOptions];
+        if (once) return {};
+        once = true;
+        servedBy &= option->serves;
+        std::string_view value;
+        if (!option->selects && !option->value.empty()) {
+            if (++i == args.size()) return {};
+            value = args[i];
+        }
+        if (std::string reason = option->apply(command, value); !reason.empty())
+            return {std::nullopt, std::move(reason)};
+    }
+    const bool takesOperands = command.form == kRunForm || command.form == kFilesForm;
+    if (!(servedBy & command.form) || command.operands.empty() == takesOperands) return {};
+    return {std::move(command), {}};
+}
+
+std::string usage() {
+    std::string text = "Uso:\n";
+    usageLine(text, "lirvo-calc CASO [TESTO ...]",
+              "calcola il caso sui testi dei campi di dati, dal 2 in su");
+    for (const Option& o : kOptions)
+        if (o.selects)
+            usageLine(text, "lirvo-calc " + std::string(o.name) +
+                                (o.value.empty() ? "" : " " + std::string(o.value)),
+                      o.help);
+    text += "Opzioni:\n";
+    for (const Option& o : kOptions)
+        if (!o.selects)
+            usageLine(text,
+                      std::string(o.name) + (o.value.empty() ? "" : " " + std::string(o.value)) +
+                          " " + formsOf(o.serves),
+                      o.help);
+    return text + "\n" + caseList() +
+           "\n"
+           "Stampa un evento per riga, campi separati da TAB:\n"
+           "  FIELD    indice  simbolo  testo scritto\n"
+           "  MESSAGE  stile   titolo   messaggio\n"
+           "  NOTICE   testo disegnato sulla finestra\n"
+           "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
+           "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
+           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
+           "        salvato, 2 errore d'uso, 3 risultati non scritti (disco pieno, uscita "
+           "chiusa),\n"
+           "        4 dati del batch non letti fino in fondo (errore di lettura).\n"
+           "In batch ogni riga porta davanti il suo numero; una riga malformata, o piu' lunga\n"
+           "di 1 MiB, da' ERROR.\n"
+           "Con piu' file ogni riga porta davanti il nome del file; un file che non si puo' "
+           "calcolare\n"
+           "da' ERROR e il motivo, e si passa al file seguente. Un file non salvato da' ERROR.\n"
+           "Con stderr su un terminale il batch mostra le righe fatte e le righe al secondo.\n";
+}
+
+}  // namespace lirvo::cli
