@@ -16,8 +16,8 @@ struct Option {
     // The value the option takes, as the usage names it (none when empty); for an option
     // that selects a form, what follows the option, printed only.
     std::string_view value;
-    bool selects;    // the option names a form of the command: the only one it serves
-    unsigned serves;  // the forms it is given with
+    bool selects;           // the option names a form of the command: the only one it serves
+    unsigned serves;        // the forms it is given with
     std::string_view help;  // its lines separated by '\n'
     // Sets what the option says; the reason when its value is refused.
     std::string (*apply)(CommandLine&, std::string_view value);
@@ -33,26 +33,43 @@ std::string setJobs(CommandLine& c, std::string_view text) {
     return {};
 }
 
+template <auto member>
+std::string turnOn(CommandLine& c, std::string_view) {
+    c.*member = true;
+    return {};
+}
+
+template <Form form>
+std::string select(CommandLine& c, std::string_view) {
+    c.form = form;
+    return {};
+}
+
+std::string setSaveTo(CommandLine& c, std::string_view file) {
+    c.saveTo = file;
+    return {};
+}
+
+// Name, alias, value, selects a form, forms served, usage, what it sets. A switch sets a
+// member; an option with a value, such as --jobs, parses it.
+// clang-format off
 constexpr Option kOptions[] = {
     {"--batch", {}, {}, true, kBatchForm,
-     "una riga per calcolo da stdin: CASO<TAB>TESTO2<TAB>...",
-     [](CommandLine& c, std::string_view) { return c.form = kBatchForm, std::string(); }},
+     "una riga per calcolo da stdin: CASO<TAB>TESTO2<TAB>...", select<kBatchForm>},
     {"--file", {}, "FILE.lirvo ...", true, kFilesForm,
      "calcola il caso di ogni file sui suoi dati e sulla\nsua scelta dell'esempio (i risultati "
-     "scritti nel\nfile non contano)",
-     [](CommandLine& c, std::string_view) { return c.form = kFilesForm, std::string(); }},
-    {"--help", "-h", {}, true, kHelpForm, "questo testo",
-     [](CommandLine& c, std::string_view) { return c.form = kHelpForm, std::string(); }},
+     "scritti nel\nfile non contano)", select<kFilesForm>},
+    {"--help", "-h", {}, true, kHelpForm, "questo testo", select<kHelpForm>},
     {"--example", {}, {}, false, kRunForm, "calcola l'esempio del caso",
-     [](CommandLine& c, std::string_view) { return c.example = true, std::string(); }},
+     turnOn<&CommandLine::example>},
     {"--save", {}, "FILE.lirvo", false, kRunForm, "calcola il caso e salva il calcolo nel file",
-     [](CommandLine& c, std::string_view file) { return c.saveTo = file, std::string(); }},
-    {"--state", {}, {}, false, kRunForm | kBatchForm,
-     "dopo i campi, l'equilibrio della sezione",
-     [](CommandLine& c, std::string_view) { return c.withState = true, std::string(); }},
+     setSaveTo},
+    {"--state", {}, {}, false, kRunForm | kBatchForm, "dopo i campi, l'equilibrio della sezione",
+     turnOn<&CommandLine::withState>},
     {"--jobs", {}, "N", false, kBatchForm,
      "le righe calcolate da N thread (di norma uno per core)", setJobs},
 };
+// clang-format on
 
 const Option* optionNamed(std::string_view arg) {
     for (const Option& o : kOptions)
@@ -134,8 +151,9 @@ std::string usage() {
               "calcola il caso sui testi dei campi di dati, dal 2 in su");
     for (const Option& o : kOptions)
         if (o.selects)
-            usageLine(text, "lirvo-calc " + std::string(o.name) +
-                                (o.value.empty() ? "" : " " + std::string(o.value)),
+            usageLine(text,
+                      "lirvo-calc " + std::string(o.name) +
+                          (o.value.empty() ? "" : " " + std::string(o.value)),
                       o.help);
     text += "Opzioni:\n";
     for (const Option& o : kOptions)

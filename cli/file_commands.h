@@ -13,8 +13,9 @@
 namespace lirvo::cli {
 
 // Runs each file's case on its input texts and example box and prints the events as for a
-// typed run; with several files each line is led by the file's name, as given, and a TAB. A
-// file that cannot be read gives ERROR and the reason, and the next file goes on. Returns 0
+// typed run; with several files each line is led by the file's name, as given (quoted as an
+// ERROR line quotes: cut short, control characters as '?'), and a TAB. A file that cannot be
+// read gives ERROR and the reason, and the next file goes on. Returns 0
 // when every file ran to its results, 1 otherwise.
 int runFiles(std::span<const std::string_view> paths, std::ostream& out);
 

@@ -6,16 +6,17 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "casefiles/safe_save.h"
 #include "report/report_sources.h"
 #include "sections/event_log.h"
 #include "sections/numbers.h"
+#include "sections/quoting.h"
 #include "sections/si_units.h"
 
 namespace lirvo::report {
@@ -26,6 +27,18 @@ QString q(std::string_view text) {
 }
 
 // ---- What a section says -------------------------------------------------------------------
+
+// Characters of a text from a case file that the report prints: the narrowest column (a
+// value, 38 mm) holds them in about 60 mm of a page. A case file may hold a megabyte in one.
+constexpr qsizetype kMostCharacters = 400;
+
+// A text from a case file as the report prints it: whole, or its first kMostCharacters
+// characters and "…".
+QString shortened(const QString& text) {
+    if (text.size() <= kMostCharacters) return text;
+    const qsizetype cut = kMostCharacters - text.at(kMostCharacters - 1).isHighSurrogate();
+    return text.left(cut) + "…";
+}
 
 struct Row {
     QString symbol, description, value, unit, siValue, siUnit;
@@ -55,7 +68,7 @@ QString caseInWords(const CalcCase& calc) {
 Row row(const Field& field, const std::string& text) {
     Row r{q(field.symbol),
           q(description(field.quantity)),
-          q(text).simplified(),
+          shortened(q(text).simplified()),
           q(unitText(field.unit())),
           {},
           {}};
@@ -73,21 +86,17 @@ std::optional<double> numberIn(const std::string& text) {
 }
 
 SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFile& file) {
-    const CalcCase& calc = *casefiles::caseNamed(file.caseName);  // the reader checked it
     EventLog window;
-    const casefiles::FieldTexts typed = casefiles::inputTexts(file, calc);
-    for (int index = 0; index < kFieldCount; ++index)
-        window.type(index, typed[index]);
-    window.requestExample(file.example);
-    CalcFrame().run(calc, window);
+    CalcFrame frame;
+    const CalcCase& calc = casefiles::runCaseFile(file, frame, window);
     FieldTexts texts;
     for (int index = 0; index < kFieldCount; ++index)
         texts[index] = window.fieldText(index);
 
     SectionContent s;
     s.heading = caseInWords(calc);
-    s.file = entry.name;
-    const QString structure = q(file.particulars.structure).simplified();
+    s.file = shortened(entry.name);
+    const QString structure = shortened(q(file.particulars.structure).simplified());
     s.member =
         (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") + "Sezione: " +
         (file.particulars.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria");
@@ -105,7 +114,7 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
         s.allowables = {numberIn(file.materials->sigmaCAdm), numberIn(file.materials->sigmaFAdm)};
         s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2")
                                  .arg(file.materials->rck)
-                                 .arg(q(file.materials->steel));
+                                 .arg(shortened(q(file.materials->steel)));
     }
     for (const Event& e : window.events()) {
         if (e.kind == Event::kMessage) s.refusal = q(e.text);
@@ -119,6 +128,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
 }
 
 // ---- Laying out ----------------------------------------------------------------------------
+
+// Characters of a line, beyond what any line of the report holds of visible ones: a line of
+// characters without width (control characters) is measured no longer than this.
+constexpr qsizetype kMostLineCharacters = 256;
 
 constexpr int kResolution = 600;  // device units per inch
 constexpr double kPageWidthMm = 210, kPageHeightMm = 297;
@@ -135,25 +148,44 @@ QFont font(double points, bool bold = false) {
     return f;
 }
 
-// Lines of at most `width`, broken between words, and within a word too long for a line.
+// The longest start of a word, of one character at least, no wider than `width`: doubled, then
+// halved, a few measures of a line at most.
+qsizetype fittingStart(QStringView word, const QFontMetricsF& fm, double width) {
+    auto fits = [&](qsizetype n) { return fm.horizontalAdvance(word.left(n).toString()) <= width; };
+    const qsizetype most = std::min(word.size(), kMostLineCharacters);
+    qsizetype fitting = 1,
+              beyond = 2;  // `fitting` fits or is 1; `beyond` does not, or is past most
+    for (; beyond <= most && fits(beyond); beyond *= 2)
+        fitting = beyond;
+    beyond = std::min(beyond, most + 1);
+    while (beyond - fitting > 1) {
+        const qsizetype middle = (fitting + beyond) / 2;
+        (fits(middle) ? fitting : beyond) = middle;
+    }
+    if (fitting > 1 && word.at(fitting - 1).isHighSurrogate()) --fitting;  // pairs stay whole
+    return fitting;
+}
+
+// Lines of at most `width`, broken between words, and within a word too long for a line. No
+// measure is longer than a line: time grows with the length of the text, not its square.
 QStringList wrapLines(const QString& text, const QFontMetricsF& fm, double width) {
     QStringList lines;
     QString current;
-    for (QString word : text.split(' ', Qt::SkipEmptyParts)) {
-        const QString joined = current.isEmpty() ? word : current + ' ' + word;
-        if (fm.horizontalAdvance(joined) <= width) {
+    for (const QString& piece : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString joined = current.isEmpty() ? piece : current + ' ' + piece;
+        if (joined.size() <= kMostLineCharacters && fm.horizontalAdvance(joined) <= width) {
             current = joined;
             continue;
         }
         if (!current.isEmpty()) lines << current;
-        while (fm.horizontalAdvance(word) > width && word.size() > 1) {
-            qsizetype fit = 1;
-            while (fit < word.size() && fm.horizontalAdvance(word.left(fit + 1)) <= width)
-                ++fit;
-            lines << word.left(fit);
+        QStringView word = piece;
+        while (word.size() > 1 && (word.size() > kMostLineCharacters ||
+                                   fm.horizontalAdvance(word.toString()) > width)) {
+            const qsizetype fit = fittingStart(word, fm, width);
+            lines << word.left(fit).toString();
             word = word.mid(fit);
         }
-        current = word;
+        current = word.toString();
     }
     if (!current.isEmpty() || lines.isEmpty()) lines << current;
     return lines;
@@ -361,7 +393,7 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
 }
 
 QString particular(const std::string& text) {
-    const QString shown = q(text).simplified();
+    const QString shown = shortened(q(text).simplified());
     return shown.isEmpty() ? "—" : shown;
 }
 
@@ -402,7 +434,7 @@ ReportEntry readReportEntry(const QString& path) {
 
 QString reportDate() {
     const QString fixed = qEnvironmentVariable("LIRVO_REPORT_DATE");
-    return fixed.isEmpty() ? QDate::currentDate().toString("dd/MM/yyyy") : fixed;
+    return fixed.isEmpty() ? QDate::currentDate().toString("dd/MM/yyyy") : shortened(fixed);
 }
 
 RenderedReport renderReport(std::span<const ReportEntry> entries, const QString& date) {
@@ -480,15 +512,9 @@ RenderedReport renderReport(std::span<const ReportEntry> entries, const QString&
 }
 
 std::string writeReportFile(const QString& path, const QByteArray& pdf) {
-    // QSaveFile would put a regular file in place of a pipe or a device. A write that fails
-    // while the buffer is flushed is caught before commit(); without a commit the temporary
-    // file is removed and whatever stood at the path stays.
-    const QFileInfo existing(path);
-    QSaveFile out(path);
-    if ((!existing.exists() || existing.isFile()) && out.open(QIODevice::WriteOnly) &&
-        out.write(pdf) == pdf.size() && out.flush() && out.commit())
-        return {};
-    return "IMPOSSIBILE SCRIVERE LA RELAZIONE NEL FILE " + QFileInfo(path).fileName().toStdString();
+    if (casefiles::saveReplacing(path, pdf)) return {};
+    return "IMPOSSIBILE SCRIVERE LA RELAZIONE NEL FILE " +
+           lirvo::quoted(QFileInfo(path).fileName().toStdString());
 }
 
 }  // namespace lirvo::report

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sections/quoting.h"
+
 namespace lirvo::cli {
 namespace {
 
@@ -324,9 +326,9 @@ TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
     std::string expected;
     for (const char* line : {"FIELD\t11\tX\t 15.49", "FIELD\t12\tσc\t 40", "FIELD\t13\tσf\t 2064",
                              "FIELD\t14\tJ\t 1347681", "FIELD\t15\tH\t 98"})
-        expected += good + '\t' + line + '\n';
-    expected += bad + "\tERROR\tIL FILE bad.lirvo NON È UN CALCOLO DI LIRVO\n";
-    expected += stopped + "\tMESSAGE\t0\t\tMANCA IL COPRIFERRO\n";
+        expected += lirvo::quoted(good) + '\t' + line + '\n';
+    expected += lirvo::quoted(bad) + "\tERROR\tIL FILE bad.lirvo NON È UN CALCOLO DI LIRVO\n";
+    expected += lirvo::quoted(stopped) + "\tMESSAGE\t0\t\tMANCA IL COPRIFERRO\n";
     EXPECT_EQ(r.out, expected);
 
     // One bad file alone: no name before the record, and the status says so.
@@ -334,6 +336,49 @@ TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
     EXPECT_EQ(command({"--file", bad}).status, kStoppedByMessage);
     EXPECT_EQ(command({"--file", good, good}).status, kResultsWritten);
     EXPECT_EQ(command({"--file", stopped, good}).status, kStoppedByMessage);
+}
+
+// A file's name and texts may hold line feeds, TABs and terminal escapes: they go out quoted
+// as a batch's ERROR lines quote, so that no line is forged.
+TEST_F(CaseFiles, NamesAndTextsOfFilesForgeNoLineAndNoEscape) {
+    const std::string forged = path("x\nFIELD\t9\x1b[2J.lirvo"), good = path("a.lirvo");
+    std::ofstream(forged) << R"({"formato": "lirvo-caso", "versione": 1,
+        "caso": "x\nFIELD\t9\tJ\t 999999\u001b[2J"})";
+    ASSERT_EQ(command({"--save", good, "rett-verifica", "--example"}).status, kResultsWritten);
+    const Result r = command({"--file", forged, good});
+    EXPECT_EQ(r.status, kStoppedByMessage);
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line.starts_with(lirvo::quoted(good) + "\tFIELD\t") ||
+                    line.starts_with(lirvo::quoted(forged) + "\tERROR\t"))
+            << line;
+        EXPECT_EQ(line.find('\x1b'), std::string::npos) << line;
+    }
+    EXPECT_NE(r.out.find("ERROR\tIL FILE x?FIELD?9?[2J.lirvo: CASO SCONOSCIUTO: x?FIELD?9?J? "
+                         "999999?[2J\n"),
+              std::string::npos)
+        << r.out;
+}
+
+// What a shell script prints on its standard output.
+std::string shellOutput(const std::string& scriptFile, const std::string& script) {
+    std::ofstream(scriptFile) << script;
+    FILE* shell = popen(("bash " + scriptFile).c_str(), "r");
+    std::string said;
+    for (int c; shell && (c = std::fgetc(shell)) != EOF;)
+        said += static_cast<char>(c);
+    if (shell) pclose(shell);
+    return said;
+}
+
+// Through a real pipe whose reader stops early: the failed write's message and status 3,
+// not a death by SIGPIPE (status 141).
+TEST_F(CaseFiles, AClosedPipeIsAFailedWrite) {
+    EXPECT_EQ(shellOutput(path("pipe.sh"),
+                          "yes '1\t25\t3\t77\t8.04\t1.01\t10\t1000000' | head -n 100000 |\n"
+                          "  '" LIRVO_CALC "' --batch 2>\"$0.err\" | head -c 10 >/dev/null\n"
+                          "echo \"${PIPESTATUS[2]}\"; cat \"$0.err\"\n"),
+              "3\nlirvo-calc: impossibile scrivere i risultati\n");
 }
 
 TEST_F(CaseFiles, ASaveThatFailsSaysSoAfterTheEvents) {
