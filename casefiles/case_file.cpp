@@ -102,8 +102,8 @@ constexpr char kRepeatedKey[] = "IL FILE %1: LA VOCE %2 È RIPETUTA";
 constexpr char kNotSaved[] = "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1";
 // A text the file would not give back as it is (not UTF-8, or opening with a U+FEFF).
 constexpr char kTextNotKept[] =
-    "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1: UN TESTO NON È "
-    "UTF-8 VALIDO";
+    "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1: IL TESTO DI %2 NON È UTF-8 VALIDO O COMINCIA "
+    "CON UN BOM (U+FEFF)";
 
 // Only a look at the start of a file decides whether it is text.
 constexpr qint64 kFirstBlock = 4096;
@@ -270,6 +270,21 @@ QJsonObject textsObject(const TextsBySymbol& texts) {
     return object;
 }
 
+// The key of the first text that the file's JSON would not keep as it is: not UTF-8 (Qt puts
+// U+FFFD in its place), or opening with U+FEFF (Qt drops it); empty when there is none.
+std::string textNotKept(const CaseFile& file) {
+    auto changes = [](const std::string& text) { return q(text).toStdString() != text; };
+    for (const TextsBySymbol* texts : {&file.inputs, &file.results})
+        for (const auto& [symbol, text] : *texts)
+            if (changes(symbol) || changes(text)) return symbol;
+    for (const auto& row : kParticularTexts)
+        if (changes(file.particulars.*row.text)) return row.key;
+    if (file.materials)
+        for (const auto& row : kMaterialTexts)
+            if (changes(*file.materials.*row.text)) return row.key;
+    return changes(file.caseName) ? kCaseKey : "";
+}
+
 QString shownName(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     return name.isEmpty() ? path : name;
@@ -363,13 +378,15 @@ ReadOutcome readCaseFile(const QString& path) {
 
 std::string writeCaseFile(const QString& path, const CaseFile& file) {
     // What is saved is what the reader gives back: nothing it would refuse, no text changed.
-    const QByteArray text = toJson(file);
     const QString name = shownName(path);
+    if (const std::string key = textNotKept(file); !key.empty())
+        return message(kTextNotKept, name, q(key));
+    const QByteArray text = toJson(file);
     if (text.size() > kMaxFileSize)
         return message(kNotSaved, name) + ": " + message(kTooLarge, name);
     const ReadOutcome back = parseCaseFile(text, name);
     if (!back.file) return message(kNotSaved, name) + ": " + back.message;
-    if (*back.file != file) return message(kTextNotKept, name);
+    if (*back.file != file) return message(kNotSaved, name);
     return saveReplacing(path, text) ? std::string() : message(kNotSaved, name);
 }
 

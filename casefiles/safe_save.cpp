@@ -73,8 +73,8 @@ void removeStaleTemporaries(const QString& path) {
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (!name.startsWith(prefix) || !name.endsWith(suffix)) continue;
         bool isNumber = false;
-        const qint64 pid =
-            name.mid(prefix.size(), name.size() - prefix.size() - suffix.size()).toLongLong(&isNumber);
+        const qint64 pid = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size())
+                               .toLongLong(&isNumber);
         // A process that is gone left it; one that lives (perhaps another with the same
         // number) may be saving now.
         if (isNumber && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)

@@ -33,8 +33,9 @@ std::vector<QByteArray> sampleFiles() {
 // inserted, bytes removed or overwritten, a line repeated (a key twice).
 void mutate(QByteArray& text, std::mt19937& random) {
     static const char* const kPieces[] = {
-        "\"", "\\", "{", "}", ",", ":", "\x01", "\n", "\t", "\xEF\xBB\xBF", "\\u0000", "\\ufeff",
-        "\\ud800", "\\n", "0", "-", "1e999", "true", "null", "\xFF", "\xC3", " ", "[]", "\0"};
+        "\"",    "\\",           "{",       "}",       ",",       ":",   "\x01", "\n",
+        "\t",    "\xEF\xBB\xBF", "\\u0000", "\\ufeff", "\\ud800", "\\n", "0",    "-",
+        "1e999", "true",         "null",    "\xFF",    "\xC3",    " ",   "[]",   "\0"};
     const auto at = static_cast<qsizetype>(random() % (text.size() + 1));
     switch (random() % 4) {
         case 0: {
@@ -85,7 +86,7 @@ TEST(CaseFileFuzz, AcceptedMutationsOfTheSamplesComputeAsTheirTextsTyped) {
         std::vector<std::string> typed;
         for (const Field& field : calc.inputs())
             typed.push_back(object["dati"][QString::fromUtf8(field.symbol.data(),
-                                                            qsizetype(field.symbol.size()))]
+                                                             qsizetype(field.symbol.size()))]
                                 .toString()
                                 .toStdString());
         EventLog byHand, fromFile;

@@ -225,9 +225,11 @@ TEST(CaseFile, ASaveWritesOnlyWhatReadsBackAsItWas) {
          "CONTIENE UN BOM"},
         {"a datum opening with a BOM",
          [](CaseFile& f) { f.inputs["B"] = std::string("\xEF\xBB\xBF") + "25"; },
-         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: UN TESTO NON È UTF-8 VALIDO"},
-        {"a datum not UTF-8", [](CaseFile& f) { f.inputs["B"] = std::string("\xFF") + "25"; },
-         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: UN TESTO NON È UTF-8 VALIDO"},
+         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: IL TESTO DI B NON È UTF-8 VALIDO O "
+         "COMINCIA CON UN BOM"},
+        {"a particular not UTF-8",
+         [](CaseFile& f) { f.particulars.owner = std::string("Ross\xC3") + "i"; },
+         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: IL TESTO DI proprietario NON È UTF-8"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
