@@ -66,7 +66,8 @@ bool writeNamed(const QString& temporary, const QByteArray& bytes, const struct 
 }  // namespace
 
 void removeStaleTemporaries(const QString& path) {
-    const QFileInfo target(path);
+    const QFileInfo given(path);
+    const QFileInfo target(given.exists() ? given.canonicalFilePath() : path);  // as saved
     const QString prefix = "." + target.fileName() + ".", suffix = ".tmp";
     QDir folder = target.absoluteDir();
     // Compared by hand: a file's name may hold the wildcards of a name filter.
