@@ -45,13 +45,14 @@ std::string select(CommandLine& c, std::string_view) {
     return {};
 }
 
-std::string setSaveTo(CommandLine& c, std::string_view file) {
-    c.saveTo = file;
+template <auto member>
+std::string keepValue(CommandLine& c, std::string_view value) {
+    c.*member = value;
     return {};
 }
 
-// Name, alias, value, selects a form, forms served, usage, what it sets. A switch sets a
-// member; an option with a value, such as --jobs, parses it.
+// Name, alias, value, selects a form, forms served, usage, what it sets. A switch turns a
+// member on, a value is kept in one (keepValue) or parsed, as --jobs is.
 // clang-format off
 constexpr Option kOptions[] = {
     {"--batch", {}, {}, true, kBatchForm,
@@ -63,7 +64,7 @@ constexpr Option kOptions[] = {
     {"--example", {}, {}, false, kRunForm, "calcola l'esempio del caso",
      turnOn<&CommandLine::example>},
     {"--save", {}, "FILE.lirvo", false, kRunForm, "calcola il caso e salva il calcolo nel file",
-     setSaveTo},
+     keepValue<&CommandLine::saveTo>},
     {"--state", {}, {}, false, kRunForm | kBatchForm, "dopo i campi, l'equilibrio della sezione",
      turnOn<&CommandLine::withState>},
     {"--jobs", {}, "N", false, kBatchForm,
