@@ -44,11 +44,12 @@ bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view
 
 namespace {
 
-int runBatchCommand(const CommandLine& command, std::istream& in, std::ostream& out,
-                    std::ostream& err, bool errIsTerminal) {
+int runBatchCommand(const CommandLine& command, const UlsRequest* uls, std::istream& in,
+                    std::ostream& out, std::ostream& err, bool errIsTerminal) {
     BatchOptions options;
     options.withState = command.withState;
-    options.jobs = command.jobs.value_or(defaultJobs());
+    options.uls = uls;
+    options.jobs = command.jobs ? command.jobs : defaultJobs();
     if (errIsTerminal) options.progress = &err;
     switch (runBatch(in, out, options)) {
         case BatchEnd::kComplete:
@@ -63,7 +64,8 @@ int runBatchCommand(const CommandLine& command, std::istream& in, std::ostream& 
 }
 
 // CASO [TESTO ...] [--example] [--save FILE]: one run, kept in a file when asked.
-int runOnce(const CommandLine& command, std::ostream& out, std::ostream& err) {
+int runOnce(const CommandLine& command, const UlsRequest* uls, std::ostream& out,
+            std::ostream& err) {
     const std::string_view caseName = command.operands.front();
     const CalcCase* calc = findCase(caseName);
     if (!calc) {
@@ -79,7 +81,7 @@ int runOnce(const CommandLine& command, std::ostream& out, std::ostream& err) {
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, command.withState, buffer);
+    appendEvents(*calc, log, {}, command.withState, buffer, uls);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
     if (command.saveTo) {
         if (std::string failure = saveRun(*command.saveTo, *calc, log); !failure.empty()) {
@@ -103,20 +105,23 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
         return kUsageError;
     }
     const CommandLine& command = *parsed.command;
+    const std::optional<UlsRequest> request =
+        command.uls ? std::optional(UlsRequest{*command.uls, command.domainPoints}) : std::nullopt;
+    const UlsRequest* uls = request ? &*request : nullptr;
     switch (command.form) {
         case kHelpForm:
             out << usage();
             return out.flush() ? kResultsWritten : writeFailed(err);
         case kBatchForm:
-            return runBatchCommand(command, in, out, err, errIsTerminal);
+            return runBatchCommand(command, uls, in, out, err, errIsTerminal);
         case kFilesForm: {
-            const int status = runFiles(command.operands, out);
+            const int status = runFiles(command.operands, out, uls);
             return out.flush() ? status : writeFailed(err);
         }
         case kRunForm:
             break;
     }
-    return runOnce(command, out, err);
+    return runOnce(command, uls, out, err);
 }
 
 void BatchLineRunner::run(std::string_view line, long number, std::string& out) {
@@ -142,7 +147,7 @@ void BatchLineRunner::run(std::string_view line, long number, std::string& out) 
     } else {
         log_.forgetEvents();
         frame_.run(*calc, log_);
-        appendEvents(*calc, log_, prefix, withState, out);
+        appendEvents(*calc, log_, prefix, withState, out, uls);
     }
 }
 

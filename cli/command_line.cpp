@@ -1,6 +1,8 @@
 #include "cli/command_line.h"
 
 #include <charconv>
+#include <type_traits>
+#include <variant>
 
 #include "cli/parallel_batch.h"
 #include "sections/cases.h"
@@ -19,17 +21,28 @@ struct Option {
     bool selects;           // the option names a form of the command: the only one it serves
     unsigned serves;        // the forms it is given with
     std::string_view help;  // its lines separated by '\n'
-    // Sets what the option says; the reason when its value is refused.
+    // Sets what the option says; the reason when its value is refused, which the usage error
+    // gives after the option's name.
     std::string (*apply)(CommandLine&, std::string_view value);
+    std::string_view needs = {};  // an option without which this one means nothing
 };
 
-std::string setJobs(CommandLine& c, std::string_view text) {
-    unsigned jobs = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
-    if (ec != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > kMostJobs)
-        return "--jobs vuole un numero da 1 a " + std::to_string(kMostJobs) + ", non " +
-               quoted(text);
-    c.jobs = jobs;
+// A whole number from least to most.
+template <auto member, long long least, long long most>
+std::string setWhole(CommandLine& c, std::string_view text) {
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < least || value > most)
+        return "vuole un numero da " + std::to_string(least) + " a " + std::to_string(most) +
+               ", non " + quoted(text);
+    c.*member = static_cast<std::remove_cvref_t<decltype(c.*member)>>(value);
+    return {};
+}
+
+std::string setUls(CommandLine& c, std::string_view text) {
+    auto spec = parseUlsSpec(text);
+    if (auto* refusal = std::get_if<std::string>(&spec)) return *refusal;
+    c.uls = std::get<UlsSpec>(spec);
     return {};
 }
 
@@ -68,7 +81,14 @@ constexpr Option kOptions[] = {
     {"--state", {}, {}, false, kRunForm | kBatchForm, "dopo i campi, l'equilibrio della sezione",
      turnOn<&CommandLine::withState>},
     {"--jobs", {}, "N", false, kBatchForm,
-     "le righe calcolate da N thread (di norma uno per core)", setJobs},
+     "le righe calcolate da N thread (di norma uno per core)",
+     setWhole<&CommandLine::jobs, 1, kMostJobs>},
+    {"--uls", {}, "SPEC", false, kRunForm | kBatchForm | kFilesForm,
+     "dopo i campi, la resistenza allo SLU; SPEC:\nfcd=,fyd= | fck= o rck=, fyk= o acciaio= "
+     "[,acc=,gc=,gs=]\n| fcm=,fym=,lc=1|2|3; e ned=, med= (kg, kg cm)", setUls},
+    {"--domain", {}, "K", false, kRunForm | kBatchForm | kFilesForm,
+     "K righe DOMAIN del dominio N-M", setWhole<&CommandLine::domainPoints, 2, kMostDomainPoints>,
+     "--uls"},
 };
 // clang-format on
 
@@ -139,8 +159,11 @@ ParsedCommandLine parseCommandLine(std::span<const std::string_view> args) {
             value = args[i];
         }
         if (std::string reason = option->apply(command, value); !reason.empty())
-            return {std::nullopt, std::move(reason)};
+            return {std::nullopt, std::string(option->name) + " " + reason};
     }
+    for (const Option& o : kOptions)
+        if (seen[&o - kOptions] && !o.needs.empty() && !seen[optionNamed(o.needs) - kOptions])
+            return {std::nullopt, std::string(o.name) + " vale solo con " + std::string(o.needs)};
     const bool takesOperands = command.form == kRunForm || command.form == kFilesForm;
     if (!(servedBy & command.form) || command.operands.empty() == takesOperands) return {};
     return {std::move(command), {}};
@@ -171,6 +194,9 @@ std::string usage() {
            "  NOTICE   testo disegnato sulla finestra\n"
            "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
            "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
+           "  ULS      grandezza  valori (con --uls; fcd, fyd, N, x, eps_top, eps_bottom, steel,\n"
+           "           M_Rd, M_Ed, utilisation, verdict)\n"
+           "  DOMAIN   N  M_Rd+  M_Rd-  (con --domain K: K righe da N_Rd,t a N_Rd,c)\n"
            "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
            "        salvato, 2 errore d'uso, 3 risultati non scritti (disco pieno, uscita "
            "chiusa),\n"

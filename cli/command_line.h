@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/uls_spec.h"
+
 namespace lirvo::cli {
 
 // The forms of the command, as a set of bits where an option lists those it serves.
@@ -25,7 +27,9 @@ struct CommandLine {
     bool example = false;                    // --example
     bool withState = false;                  // --state
     std::optional<std::string_view> saveTo;  // --save FILE.lirvo
-    std::optional<unsigned> jobs;            // --jobs N
+    unsigned jobs = 0;                       // --jobs N; 0: one per core
+    std::optional<UlsSpec> uls;              // --uls SPEC
+    int domainPoints = 0;                    // --domain K; 0: none
 };
 
 struct ParsedCommandLine {

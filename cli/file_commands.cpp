@@ -19,14 +19,16 @@ QString filePath(std::string_view argument) {
 
 }  // namespace
 
-int runFiles(std::span<const std::string_view> paths, std::ostream& out) {
+int runFiles(std::span<const std::string_view> paths, std::ostream& out, const UlsRequest* uls) {
     CalcFrame frame;
     EventLog log;
     std::string buffer;
     int status = kResultsWritten;
     for (std::string_view path : paths) {
-        // A file's name, as its texts, may hold a line feed or a terminal escape.
-        const std::string prefix = paths.size() > 1 ? quoted(path) + '\t' : std::string();
+        // A file's name, as its texts, may hold a line feed or a terminal escape; it leads its
+        // lines whole, so that the lines of files in one long folder stay apart.
+        const std::string prefix =
+            paths.size() > 1 ? quoted(path, path.size()) + '\t' : std::string();
         const casefiles::ReadOutcome read = casefiles::readCaseFile(filePath(path));
         buffer.clear();
         if (!read.file) {
@@ -34,7 +36,7 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out) {
             status = kStoppedByMessage;
         } else {
             const CalcCase& calc = casefiles::runCaseFile(*read.file, frame, log);
-            appendEvents(calc, log, prefix, false, buffer);
+            appendEvents(calc, log, prefix, false, buffer, uls);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }
         out << buffer;

@@ -30,8 +30,9 @@ namespace {
 constexpr size_t kBytesInFlight = size_t{16} << 20;
 // Memory kept by written blocks for reuse.
 constexpr size_t kSpareBytes = size_t{4} << 20;
-// Lines in all the blocks in flight; the output of a line is at most a few kilobytes.
-constexpr long kLinesInFlight = 16384;
+// Output of one batch line, about and at most: its events, STATE and ULS lines (a few
+// hundred bytes), and a DOMAIN line for each point of a domain.
+constexpr size_t kLineOutputBytes = 2048, kDomainLineBytes = 96;
 
 // Whole lines of the input and, once computed, their output.
 struct Block {
@@ -171,9 +172,11 @@ bool writeBlock(std::ostream& out, const Block& block) {
 }
 
 // One thread: read, compute, write, block after block.
-bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress, bool withState) {
+bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
+              const BatchOptions& options) {
     BatchLineRunner runner;
-    runner.withState = withState;
+    runner.withState = options.withState;
+    runner.uls = options.uls;
     Block block;
     long lines = 0;
     while (reader.next(block)) {
@@ -189,8 +192,8 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress, bool w
 // block's output, known once computed, may be twenty times its input (STATE lines).
 class Pipeline {
   public:
-    Pipeline(unsigned jobs, size_t inFlight, bool withState)
-        : inFlight_(inFlight), withState_(withState) {
+    Pipeline(unsigned jobs, size_t inFlight, const BatchOptions& options)
+        : inFlight_(inFlight), withState_(options.withState), uls_(options.uls) {
         for (unsigned i = 0; i < jobs; ++i)
             workers_.emplace_back([this] { work(); });
     }
@@ -287,6 +290,7 @@ class Pipeline {
     void work() {
         BatchLineRunner runner;
         runner.withState = withState_;
+        runner.uls = uls_;
         for (;;) {
             Block* block;
             {
@@ -308,6 +312,7 @@ class Pipeline {
 
     const size_t inFlight_;
     const bool withState_;
+    const UlsRequest* const uls_;
     std::mutex mutex_;
     std::condition_variable workReady_, blockDone_;
     bool stopping_ = false;
@@ -322,18 +327,22 @@ class Pipeline {
 }  // namespace
 
 BatchEnd runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
-    const size_t inFlight = 2 * size_t{std::max(options.jobs, 1u)};
-    // Lines of a block: output grows with them, not with the bytes, so many threads take
-    // shorter blocks.
-    const long blockLines = std::max<long>(64, kLinesInFlight / static_cast<long>(inFlight));
+    // Output grows with the lines, not with their bytes: many threads take shorter blocks,
+    // and lines of long output (a domain of many points) fewer blocks in flight.
+    const size_t lineOutput =
+        kLineOutputBytes + kDomainLineBytes * size_t(options.uls ? options.uls->domainPoints : 0);
+    const size_t inFlight =
+        std::clamp<size_t>(kBytesInFlight / lineOutput, 2, 2 * size_t{std::max(options.jobs, 1u)});
+    const long blockLines =
+        static_cast<long>(std::max<size_t>(1, kBytesInFlight / (inFlight * lineOutput)));
     BlockReader reader(in, std::max<size_t>(options.blockBytes, 1), blockLines);
     bool written;
     {
         Progress progress(options.progress);
         if (options.jobs <= 1) {
-            written = runAlone(reader, out, progress, options.withState);
+            written = runAlone(reader, out, progress, options);
         } else {
-            Pipeline pipeline(options.jobs, inFlight, options.withState);
+            Pipeline pipeline(options.jobs, inFlight, options);
             written = pipeline.run(reader, out, progress);
         }
     }

@@ -14,21 +14,10 @@
 #include <vector>
 
 #include "sections/quoting.h"
+#include "tests/cli_command.h"
 
 namespace lirvo::cli {
 namespace {
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result command(std::vector<std::string_view> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = runCommand(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(Command, PrintsEveryFieldWrittenWithItsSymbol) {
     Result r = command({"1", "25", "3", "77", "8.04", "1.01", "10", "1000000"});
@@ -326,9 +315,9 @@ TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
     std::string expected;
     for (const char* line : {"FIELD\t11\tX\t 15.49", "FIELD\t12\tσc\t 40", "FIELD\t13\tσf\t 2064",
                              "FIELD\t14\tJ\t 1347681", "FIELD\t15\tH\t 98"})
-        expected += lirvo::quoted(good) + '\t' + line + '\n';
-    expected += lirvo::quoted(bad) + "\tERROR\tIL FILE bad.lirvo NON È UN CALCOLO DI LIRVO\n";
-    expected += lirvo::quoted(stopped) + "\tMESSAGE\t0\t\tMANCA IL COPRIFERRO\n";
+        expected += good + '\t' + line + '\n';
+    expected += bad + "\tERROR\tIL FILE bad.lirvo NON È UN CALCOLO DI LIRVO\n";
+    expected += stopped + "\tMESSAGE\t0\t\tMANCA IL COPRIFERRO\n";
     EXPECT_EQ(r.out, expected);
 
     // One bad file alone: no name before the record, and the status says so.
@@ -349,8 +338,8 @@ TEST_F(CaseFiles, NamesAndTextsOfFilesForgeNoLineAndNoEscape) {
     EXPECT_EQ(r.status, kStoppedByMessage);
     std::istringstream lines(r.out);
     for (std::string line; std::getline(lines, line);) {
-        EXPECT_TRUE(line.starts_with(lirvo::quoted(good) + "\tFIELD\t") ||
-                    line.starts_with(lirvo::quoted(forged) + "\tERROR\t"))
+        EXPECT_TRUE(line.starts_with(good + "\tFIELD\t") ||
+                    line.starts_with(lirvo::quoted(forged, forged.size()) + "\tERROR\t"))
             << line;
         EXPECT_EQ(line.find('\x1b'), std::string::npos) << line;
     }
