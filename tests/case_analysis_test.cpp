@@ -44,10 +44,11 @@ const MappingRow kRows[] = {
     // stresses by under 1%.
     {"rectangular design", 2, Regime::kCracked, 71, {{0, 3}, {7.96, 68}},
      {"X", 0, 0.13}, {}, {}, {nullptr, 1, 0.01}, {nullptr, 1, 0.01}},
-    // M below Mlim = 909022.5 keeps the balanced Af: the axis stays at the balanced
-    // 10*60*67/(1400 + 600) = 20.1 and both stresses are M/Mlim of the allowable ones.
-    {"rectangular semi-design", 3, Regime::kCracked, 70, {{0, 3}, {10.7678571428571, 67}},
-     {nullptr, 20.1, 1e-9}, {}, {}, {nullptr, 680000 / 909022.5, 1e-6}, {nullptr, 680000 / 909022.5, 1e-6}},
+    // M below Mlim = 909022.5: Af is the steel that balances the searched X = 17.706 (so the
+    // axis is X itself) with the steel at its allowable stress to the search's step of 1e-4 cm,
+    // and sigma c = 50.287 as written.
+    {"rectangular semi-design", 3, Regime::kCracked, 70, {{0, 3}, {7.94981224895351, 67}},
+     {"X", 0, 1e-9}, {"σc", 0, 5e-4}, {}, {nullptr, 50.2868503266054 / 60, 1e-5}, {nullptr, 1, 1e-5}},
     // X cut to hundredths, sigma c rounded, sigma f cut to a whole number.
     {"T check", 4, Regime::kCracked, 98, {{4.71, 3}, {18.85, 95}},
      {nullptr, 15.495, 0.005}, {"σc", 0, 0.5}, {nullptr, 2064.5, 0.5}, {}, {}},

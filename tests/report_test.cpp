@@ -65,9 +65,9 @@ const ExampleRow kExampleRows[] = {
     // σf 1400 * 0.0980665 = 137.29; J 246267 cm⁴ * 1e4 = 2.46267e9 mm⁴.
     {"rett-progetto", "Trave rettangolare — progetto", "SEZIONE VERIFICATA",
      {{"σf", "1400", "137.3", "N/mm²"}, {"J", "246267", "2.463e+09", "mm4"}}},
-    // Af 10.7678571428571 * 100 = 1076.8; M 680000 * 9.80665 / 1e5 = 66.685.
+    // Af 7.94981224895351 * 100 = 794.98; M 680000 * 9.80665 / 1e5 = 66.685.
     {"rett-semiprogetto", "Trave rettangolare — semiprogetto", "SEZIONE VERIFICATA",
-     {{"Af", "10.7678571428571", "1077", "mm²"}, {"M", "680000", "66.69", "kN·m"}}},
+     {{"Af", "7.94981224895351", "795.0", "mm²"}, {"M", "680000", "66.69", "kN·m"}}},
     // M 1e6 * 9.80665 / 1e5 = 98.0665; σf 1757.04558 * 0.0980665 = 172.307; h 77 cm = 770 mm.
     {"rett-verifica", "Trave rettangolare — verifica", nullptr,
      {{"M", "1000000", "98.07", "kN·m"}, {"σf", "1757.04558063677", "172.3", "N/mm²"},
