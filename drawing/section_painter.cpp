@@ -108,10 +108,10 @@ QString stress(double kgPerCm2) {
 }
 
 // "σc 49.79/50 (99.6%)": the real stress against the allowable one, dark red beyond it.
-Run utilisation(const QString& symbol, double real, double allowable, double ratio) {
-    return {symbol + " " + figure(real) + "/" + figure(allowable) + " (" +
-                QString::number(100 * ratio, 'f', 1) + "%)",
-            ratio > 1 ? kExceeded : kInk};
+Run utilisation(const QString& symbol, const Utilisation& u) {
+    return {symbol + " " + figure(u.stress) + "/" + figure(u.allowable) + " (" +
+                QString::number(100 * u.ratio, 'f', 1) + "%)",
+            u.exceeded ? kExceeded : kInk};
 }
 
 QString regimeText(Regime regime) {
@@ -181,13 +181,13 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, Lines
     // The lines under the drawing, and the heading above it.
     std::vector<Line> below;
     if (linesBelow == LinesBelow::kEquilibrium) below.push_back({{equilibriumText(s)}});
-    const auto uc = a.concreteUtilisation(), uf = a.steelUtilisation();
-    if (uc && linesBelow == LinesBelow::kEquilibrium) {
-        below.push_back({utilisation("σc", s.sigmaC, *a.allowableConcrete, *uc)});
-        if (uf)
+    const Verdict v = verdictOf(a);
+    if (v.concrete && linesBelow == LinesBelow::kEquilibrium) {
+        below.push_back({utilisation("σc", *v.concrete)});
+        if (v.steel)
             below.back().insert(
                 below.back().end(),
-                {{"   "}, utilisation("σf", a.tensionSteelStress(), *a.allowableSteel, *uf)});
+                {{"   "}, utilisation(v.steelLayer == a.tensionSteel ? "σf" : "σf'", *v.steel)});
     }
     const double textTop = box.bottom() - below.size() * lineHeight;
     for (size_t i = 0; i < below.size(); ++i)

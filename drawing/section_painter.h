@@ -21,6 +21,7 @@
 #include <QString>
 
 #include "sections/case_analysis.h"
+#include "sections/verdict.h"
 
 namespace lirvo::drawing {
 

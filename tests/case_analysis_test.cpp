@@ -11,6 +11,7 @@
 
 #include "sections/numbers.h"
 #include "sections/rect_check.h"
+#include "sections/verdict.h"
 #include "tests/run_case.h"
 
 namespace lirvo::testing {
@@ -100,22 +101,59 @@ TEST_P(WorkedExampleSection, IsTheSectionTheCaseDescribesInEquilibrium) {
     check("x", row.x, s.x);
     check("sigma c", row.sigmaC, s.sigmaC);
     check("sigma f", row.sigmaF, a->tensionSteelStress());
-    check("utilisation c", row.utilisationC, a->concreteUtilisation());
-    check("utilisation f", row.utilisationF, a->steelUtilisation());
-    EXPECT_EQ(a->concreteUtilisation().has_value(), run.calc->operation != Operation::kCheck);
+    const Verdict v = verdictOf(*a);
+    auto ratio = [](const std::optional<Utilisation>& u) {
+        return u ? std::optional<double>(u->ratio) : std::nullopt;
+    };
+    check("utilisation c", row.utilisationC, ratio(v.concrete));
+    check("utilisation f", row.utilisationF, ratio(v.steel));
+    EXPECT_EQ(v.verified.has_value(), run.calc->operation != Operation::kCheck);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCase, WorkedExampleSection, ::testing::ValuesIn(kRows));
 
 // Plain concrete carries the column (Af = Af' = 0): sigma = 25000/1500 + 6*150000/(30*50^2)
-// = 28.67 against 75; without an Af there is no sigma f to set against its allowable.
-TEST(Utilisation, WithoutTensionSteelOnlyTheConcretes) {
+// = 28.67 against 75; without steel only the concrete is judged.
+TEST(Verdict, WithoutSteelOnlyTheConcreteIsJudged) {
     CaseRun run;
     runCase(run, 9, {"30", "3", "3", "47", "75", "2000", "10", "150000", "25000"});
     const auto a = analyseCase(*run.calc, fieldValues(*run.calc, run.log));
-    ASSERT_TRUE(a && a->concreteUtilisation());
-    EXPECT_NEAR(*a->concreteUtilisation(), (25000 / 1500.0 + 12) / 75, 1e-12);
-    EXPECT_FALSE(a->steelUtilisation());
+    ASSERT_TRUE(a);
+    const Verdict v = verdictOf(*a);
+    ASSERT_TRUE(v.concrete && v.verified);
+    EXPECT_NEAR(v.concrete->ratio, (25000 / 1500.0 + 12) / 75, 1e-12);
+    EXPECT_FALSE(v.steel);
+    EXPECT_TRUE(*v.verified);
+}
+
+// Judged as printed: the column semi-design example leaves Af at 2000.9/2000 = 1.00047 (7.95
+// rounded from 7.9545), printed 1.00 and so within; 1.006 prints 1.01.
+TEST(Verdict, AUtilisationCountsAsExceededWhenItPrintsAbove1) {
+    EXPECT_FALSE(exceedsAllowable(1.00057));
+    EXPECT_FALSE(exceedsAllowable(1.0049));
+    EXPECT_TRUE(exceedsAllowable(1.006));
+    CaseRun run;
+    runCase(run, 9, {}, true);
+    const Verdict v = verdictOf(*analyseCase(*run.calc, fieldValues(*run.calc, run.log)));
+    ASSERT_TRUE(v.steel && v.verified);
+    EXPECT_GT(v.steel->ratio, 1);
+    EXPECT_FALSE(v.steel->exceeded);
+    EXPECT_TRUE(*v.verified);
+}
+
+// The column check's example is wholly compressed: no bar is pulled, so the steel judged is
+// the most stressed one, and only with materials stated is there a verdict.
+TEST(Verdict, WithoutTensionSteelTheMostStressedBarIsJudged) {
+    CaseRun run;
+    runCase(run, 7, {}, true);
+    const auto a = analyseCase(*run.calc, fieldValues(*run.calc, run.log));
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(verdictOf(*a).verified);
+    const Verdict v = verdictOf(*a, {85.0, 2600.0});
+    ASSERT_TRUE(v.steel && v.verified);
+    EXPECT_FALSE(v.steelIsTension);
+    const double top = a->state.steelStress[0], bottom = a->state.steelStress[1];
+    EXPECT_EQ(v.steel->stress, std::max(std::fabs(top), std::fabs(bottom)));
 }
 
 struct RefusalRow {
