@@ -322,6 +322,8 @@ void FrmVerifica::showSection(SectionType section) {
 
 void FrmVerifica::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
+    // Another case: its section is not the one drawn.
+    schematicDrawing_->showPicture();
     showResultState();
 }
 
@@ -357,7 +359,9 @@ void FrmVerifica::fieldsChanged() {
 }
 
 void FrmVerifica::showResultState() {
-    showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
+    const bool stale = !results_.current(shownCase(), *this);
+    showResultsStale(elements_->fields, shownCase(), stale);
+    schematicDrawing_->setStale(stale);
 }
 
 void FrmVerifica::exampleToggled(bool checked) {

@@ -2,15 +2,22 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <utility>
+
+#include "drawing/section_layout.h"
 
 namespace lirvo::panels {
 namespace {
 
 constexpr const char* kPictureTitle = "Schema";
-constexpr const char* kDrawingTitle = "Sezione calcolata";
 constexpr const char* kHint =
     "Un clic: schema o sezione calcolata. Doppio clic: la sezione in una finestra.";
+
+QString titled(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
 
 bool leftButton(QEvent* event) {
     return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -30,6 +37,7 @@ SchematicDrawing::SchematicDrawing(ui::Frame& frame3, ui::PictureBox& picture1)
 void SchematicDrawing::showDrawing(const std::optional<CaseAnalysis>& analysis) {
     if (!analysis) return;
     view_->setAnalysis(*analysis);
+    setStale(false);
     if (large_) large_->view().setAnalysis(*analysis);
     frame_.setToolTip(kHint);
     show(true);
@@ -41,20 +49,53 @@ void SchematicDrawing::showPicture() {
     frame_.setToolTip({});
 }
 
+void SchematicDrawing::setStale(bool stale) {
+    view_->setStale(stale);
+    if (large_) large_->view().setStale(stale);
+}
+
 bool SchematicDrawing::drawingShown() const {
     return view_->isVisible();
 }
 
+// The column's frame reaches under the boxes of the options beside it, which stand over it: the
+// drawing keeps to the columns of the frame they leave free.
+QRect SchematicDrawing::uncoveredPlace() const {
+    // On a small screen the picture's place runs past the frame's border.
+    QRect place = picture_.geometry() & frame_.rect().adjusted(2, 2, -2, -2);
+    const QWidget* surface = frame_.parentWidget();
+    if (!surface) return place;
+    const QObjectList& siblings = surface->children();
+    const QRect frame = frame_.geometry();
+    const QPoint offset = frame.topLeft();
+    for (qsizetype i = siblings.indexOf(&frame_) + 1; i < siblings.size(); ++i) {
+        const auto* element = qobject_cast<const QWidget*>(siblings[i]);
+        if (!element || element->isHidden() || !element->geometry().intersects(frame)) continue;
+        const QRect over = element->geometry().translated(-offset);
+        const int middle = place.center().x();
+        if (over.left() <= middle && over.right() >= middle) continue;  // a box over it all
+        if (over.center().x() < middle)
+            place.setLeft(std::max(place.left(), over.right() + 1));
+        else
+            place.setRight(std::min(place.right(), over.left() - 1));
+    }
+    return place;
+}
+
 void SchematicDrawing::show(bool drawing) {
-    view_->setGeometry(picture_.geometry());
+    view_->setGeometry(uncoveredPlace());
     view_->setVisible(drawing);
     picture_.setVisible(!drawing);
-    frame_.setTitle(drawing ? kDrawingTitle : kPictureTitle);
+    frame_.setTitle(drawing && view_->analysis()
+                        ? titled(drawing::drawingTitle(view_->analysis()->operation))
+                        : kPictureTitle);
 }
 
 void SchematicDrawing::openLarge() {
     if (!large_) large_ = new drawing::SectionWindow(&frame_);
     large_->view().setAnalysis(*view_->analysis());
+    large_->view().setStale(view_->stale());
+    large_->setWindowTitle(titled(drawing::drawingTitle(view_->analysis()->operation)));
     large_->show();
     large_->raise();
     large_->activateWindow();
