@@ -99,8 +99,8 @@ void collectLabels(const CaseAnalysis& a, bool compact, SectionLayout& l) {
         l.left.push_back({m.steel[i].depth, (tension ? "Af " : "Af' ") + figure(m.steel[i].area) +
                                                 (compact ? "" : " cm²")});
         if (m.steel[i].area > 0)
-            l.right.push_back({m.steel[i].depth,
-                               (tension ? "σf " : "σf' ") + stress(s.steelStress[i]), kSteel});
+            l.right.push_back(
+                {m.steel[i].depth, (tension ? "σf " : "σf' ") + stress(s.steelStress[i]), kSteel});
     }
     if (s.x) {
         const QString where = cracked || std::isinf(*s.x) ? "" : " (fuori)";
@@ -111,8 +111,7 @@ void collectLabels(const CaseAnalysis& a, bool compact, SectionLayout& l) {
         const bool top = s.sigmaTop >= s.sigmaBottom;
         l.right.push_back({top ? 0 : m.H, "σc " + stress(s.sigmaC)});
         if (!cracked)
-            l.right.push_back(
-                {top ? m.H : 0, "σ " + stress(std::min(s.sigmaTop, s.sigmaBottom))});
+            l.right.push_back({top ? m.H : 0, "σ " + stress(std::min(s.sigmaTop, s.sigmaBottom))});
     }
 }
 
@@ -170,9 +169,8 @@ SectionLayout layOutAt(const QRectF& box, const CaseAnalysis& a, LinesBelow belo
     for (size_t i = 0; i < under.size(); ++i)
         l.lines.push_back(placeLine(under[i], font, box.left(),
                                     textTop + i * lineHeight + fm.ascent(), box.width(), device));
-    l.lines.push_back(
-        placeLine(heading(a, compact), font, box.left(), box.top() + fm.ascent(), box.width(),
-                  device));
+    l.lines.push_back(placeLine(heading(a, compact), font, box.left(), box.top() + fm.ascent(),
+                                box.width(), device));
 
     collectLabels(a, compact, l);
     const double rightWidth = widest(l.right, font, device);
@@ -195,8 +193,8 @@ SectionLayout layOutAt(const QRectF& box, const CaseAnalysis& a, LinesBelow belo
     QString underText;
     for (const Label& label : l.left)
         underText += label.text + "   ";
-    const bool labelsUnder = underScale > 1.15 * beside &&
-                             textWidth(font, underText, device) <= box.width() - rightWidth - 2 * gap;
+    const bool labelsUnder = underScale > 1.15 * beside && textWidth(font, underText, device) <=
+                                                               box.width() - rightWidth - 2 * gap;
     if (labelsUnder) leftWidth = -gap;
     l.scale = labelsUnder ? underScale : beside;
     const double middle = std::max(0.0, box.width() - leftWidth - rightWidth - 4 * gap);
@@ -233,16 +231,15 @@ SectionLayout layOutAt(const QRectF& box, const CaseAnalysis& a, LinesBelow belo
     const double columnTop = box.top() + lineHeight, columnBottom = textTop - gap / 2;
     spread(l.right, lineHeight, columnTop, columnBottom);
     for (Label& label : l.right)
-        label.box = QRectF(l.labelsRight, label.box.top(), textWidth(font, label.text, device),
-                           lineHeight);
+        label.box =
+            QRectF(l.labelsRight, label.box.top(), textWidth(font, label.text, device), lineHeight);
     if (labelsUnder) {
         std::sort(l.left.begin(), l.left.end(),
                   [](const Label& x, const Label& y) { return x.target < y.target; });
         Line line;
         for (const Label& label : l.left)
             line.push_back({label.text + "   ", label.colour});
-        l.lines.push_back(placeLine(line, font, l.labelsLeft,
-                                    l.yOf(m.H) + gap + fm.ascent(),
+        l.lines.push_back(placeLine(line, font, l.labelsLeft, l.yOf(m.H) + gap + fm.ascent(),
                                     l.labelsRight - gap - l.labelsLeft, device));
         l.left.clear();
     } else {
@@ -294,8 +291,8 @@ SectionLayout layOutSection(const QRectF& outer, const CaseAnalysis& a, LinesBel
                             const QFont& font, QPaintDevice* device) {
     const QRectF box = outer.adjusted(kMargin, kMargin, -kMargin, -kMargin);
     if (box.width() < 24 || box.height() < 24) return {};
-    double pixels = std::clamp(std::min(box.height() / 12.5, box.width() / 20), kSmallestPixels,
-                               18.0);
+    double pixels =
+        std::clamp(std::min(box.height() / 12.5, box.width() / 20), kSmallestPixels, 18.0);
     if (a.state.status != AnalysisStatus::kSolved) {
         SectionLayout l;
         l.drawn = true;

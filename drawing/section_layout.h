@@ -52,7 +52,7 @@ struct SectionLayout {
     bool drawn = false;  // the box is large enough to hold a drawing
     QFont font;          // of the labels
     double lineHeight = 0, gap = 0;
-    std::vector<PlacedLine> lines;  // heading, lines below, the labels set under the section
+    std::vector<PlacedLine> lines;   // heading, lines below, the labels set under the section
     std::vector<Label> left, right;  // areas and axis; stresses
     double labelsLeft = 0, labelsRight = 0;
     // The section to scale and the diagram: a depth of d cm stands at top + d * scale; a
