@@ -58,8 +58,9 @@ bool SchematicDrawing::drawingShown() const {
     return view_->isVisible();
 }
 
-// The column's frame reaches under the boxes of the options beside it, which stand over it: the
-// drawing keeps to the columns of the frame they leave free.
+// The column's frame reaches under the boxes of the options beside it, and the captions below
+// it reach into its bottom: these stand over it. The drawing keeps to the part of the frame
+// they leave free, giving way to each on the side that costs it the least room.
 QRect SchematicDrawing::uncoveredPlace() const {
     // On a small screen the picture's place runs past the frame's border.
     QRect place = picture_.geometry() & frame_.rect().adjusted(2, 2, -2, -2);
@@ -67,17 +68,22 @@ QRect SchematicDrawing::uncoveredPlace() const {
     if (!surface) return place;
     const QObjectList& siblings = surface->children();
     const QRect frame = frame_.geometry();
-    const QPoint offset = frame.topLeft();
     for (qsizetype i = siblings.indexOf(&frame_) + 1; i < siblings.size(); ++i) {
         const auto* element = qobject_cast<const QWidget*>(siblings[i]);
-        if (!element || element->isHidden() || !element->geometry().intersects(frame)) continue;
-        const QRect over = element->geometry().translated(-offset);
-        const int middle = place.center().x();
-        if (over.left() <= middle && over.right() >= middle) continue;  // a box over it all
-        if (over.center().x() < middle)
-            place.setLeft(std::max(place.left(), over.right() + 1));
-        else
-            place.setRight(std::min(place.right(), over.left() - 1));
+        if (!element || element->isHidden()) continue;
+        const QRect over = element->geometry().translated(-frame.topLeft());
+        if (!over.intersects(place)) continue;
+        QRect beside[4] = {place, place, place, place};
+        beside[0].setLeft(over.right() + 1);
+        beside[1].setRight(over.left() - 1);
+        beside[2].setTop(over.bottom() + 1);
+        beside[3].setBottom(over.top() - 1);
+        const QRect* best = nullptr;
+        for (const QRect& r : beside)
+            if (r.isValid() && (!best || r.width() * r.height() > best->width() * best->height()))
+                best = &r;
+        // A box over the whole of it (the help, while open) leaves the drawing as it is.
+        if (best) place = *best;
     }
     return place;
 }

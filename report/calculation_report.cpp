@@ -312,9 +312,14 @@ Row analysisRow(const QString& symbol, const QString& description, double value,
             si ? q(si->unit) : QString()};
 }
 
+QString ratio(const Utilisation& u) {
+    return QString::number(roundToHundredths(u.ratio), 'f', 2);
+}
+
 // The equilibrium of the section as written (designs: rounded depth and steel), beside the
-// method's own figures: x, the largest concrete compression and each bar's stress.
-std::vector<Row> equilibriumRows(const CaseAnalysis& a) {
+// method's own figures: x, the largest concrete compression, each bar's stress, and where the
+// allowable stresses are known the utilisations and the verdict.
+std::vector<Row> equilibriumRows(const CaseAnalysis& a, const Verdict& v) {
     const SectionState& s = a.state;
     std::vector<Row> rows;
     if (s.x && std::isfinite(*s.x))
@@ -328,14 +333,33 @@ std::vector<Row> equilibriumRows(const CaseAnalysis& a) {
             tension ? "tensione in Af (compressione +)" : "tensione in Af' (compressione +)",
             s.steelStress[i], Unit::kKgPerCm2));
     }
+    if (v.concrete)
+        rows.push_back(
+            {"uc", "utilizzo del calcestruzzo σc/σc,adm", ratio(*v.concrete), {}, {}, {}});
+    if (v.steel) {
+        const bool tension = v.steelLayer == a.tensionSteel;
+        rows.push_back({tension ? "uf" : "uf'",
+                        v.steelIsTension ? "utilizzo dell'armatura tesa σf/σf,adm"
+                                         : "utilizzo della barra più sollecitata",
+                        ratio(*v.steel),
+                        {},
+                        {},
+                        {}});
+    }
+    if (v.verified)
+        rows.push_back({"esito",
+                        "tensioni ammissibili",
+                        *v.verified ? "verificata" : "non verificata",
+                        {},
+                        {},
+                        {}});
     return rows;
 }
 
 // The utilisation of one allowable stress, as a sentence, judged as printed.
 QString utilisationLine(const QString& symbol, const Utilisation& u) {
     return QString("%1 = %2 Kg/cmq su %3 = %4 Kg/cmq: utilizzo %5%6")
-        .arg(symbol, stress(u.stress), symbol.left(2) + ",adm", stress(u.allowable),
-             QString::number(roundToHundredths(u.ratio), 'f', 2),
+        .arg(symbol, stress(u.stress), symbol.left(2) + ",adm", stress(u.allowable), ratio(u),
              u.exceeded ? " (oltre l'ammissibile)" : "");
 }
 
@@ -362,15 +386,16 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     // A check whose method left results blank has them from the analysis.
     const bool blankResults = std::any_of(s.results.begin(), s.results.end(),
                                           [](const Row& r) { return r.value == "—"; });
-    if (f.analysis && (s.operation != Operation::kCheck || blankResults)) {
+    const bool table = f.analysis && (s.operation != Operation::kCheck || blankResults);
+    if (table) {
         c.space(1.5);
         valueTable(c,
                    s.operation == Operation::kCheck ? "Equilibrio della sezione"
                                                     : "Verifica della sezione ottenuta",
-                   equilibriumRows(*f.analysis));
+                   equilibriumRows(*f.analysis, f.verdict));
     }
     c.space(2);
-    if (f.paint) c.figure(f.paint, std::clamp(f.aspect * width / mm(1), 28.0, 40.0));
+    if (f.paint) c.figure(f.paint, std::clamp(f.aspect * width / mm(1), 26.0, 36.0));
     c.space(2);
     const QFont body = font(9);
     c.paragraph(q(f.equilibriumLine), body);
@@ -385,8 +410,8 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
                              stress(*s.allowables.sigmaF)),
                     body);
         const Verdict& v = f.verdict;
-        if (v.concrete) c.paragraph(utilisationLine("σc", *v.concrete), body);
-        if (v.steel) {
+        if (v.concrete && !table) c.paragraph(utilisationLine("σc", *v.concrete), body);
+        if (v.steel && !table) {
             const bool compression = v.steelLayer != f.analysis->tensionSteel;
             c.paragraph(
                 utilisationLine(compression ? "σf'" : "σf", *v.steel) +

@@ -15,8 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,7 +44,8 @@ std::vector<std::string> split(const std::string& line) {
 
 double valueOf(const CaseAnalysis& a, const CaseRun& run, std::string_view symbol) {
     for (const Field& f : run.calc->fields)
-        if (f.symbol == symbol) return std::stod(run.field(f.index).empty() ? "0" : run.field(f.index));
+        if (f.symbol == symbol)
+            return std::stod(run.field(f.index).empty() ? "0" : run.field(f.index));
     ADD_FAILURE() << symbol;
     return a.model.H;
 }
@@ -80,8 +81,8 @@ TEST(DesignRoundTrip, TheWrittenSectionMeetsItsAllowablesWithinTheRounding) {
             }
             ASSERT_TRUE(v.concrete) << "no equilibrium for " << line;
             const double h = valueOf(*a, run, "h"), Af = valueOf(*a, run, "Af");
-            const double bound = (1 + (Af > 0 ? 0.01 / Af : 0)) *
-                                 (1 + depthRounding / h) * (1 + depthRounding / h) * (1 + 1e-4);
+            const double bound = (1 + (Af > 0 ? 0.01 / Af : 0)) * (1 + depthRounding / h) *
+                                 (1 + depthRounding / h) * (1 + 1e-4);
             for (const auto& u : {v.concrete, v.steel}) {
                 if (!u) continue;
                 largest = std::max(largest, u->ratio);
@@ -93,8 +94,8 @@ TEST(DesignRoundTrip, TheWrittenSectionMeetsItsAllowablesWithinTheRounding) {
         EXPECT_EQ(beyond, 0) << "case " << code;
         EXPECT_GT(answered, runs * 9 / 10) << "case " << code;
         // What the closing note quotes: the runs that needed a notice, the largest overshoot.
-        std::printf("case %s: %d of %ld answered, largest utilisation %.6f", code, answered,
-                    runs, largest);
+        std::printf("case %s: %d of %ld answered, largest utilisation %.6f", code, answered, runs,
+                    largest);
         for (const auto& [text, count] : notices)
             std::printf(", %d with the notice \"%s\"", count, text.c_str());
         std::printf("\n");

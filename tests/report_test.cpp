@@ -84,6 +84,18 @@ const ExampleRow kExampleRows[] = {
 };
 // clang-format on
 
+// The column check's example is wholly compressed: the method leaves X, σf, J, H blank; the
+// report writes "—" there and gives the equilibrium's figures in a table of their own.
+TEST(CalculationReport, ResultsTheMethodLeavesBlankComeFromTheEquilibrium) {
+    const ReportEntry entry = readReportEntry(kExamples + "/pil-verifica.lirvo");
+    ASSERT_TRUE(entry.calculation);
+    const QString text = pdfToText(reportOf(*entry.calculation));
+    for (const char* symbol : {"X", "σf", "J", "H"})
+        EXPECT_TRUE(rowHolds(text, symbol, {"—"})) << symbol;
+    EXPECT_TRUE(text.contains("Equilibrio della sezione"));
+    EXPECT_TRUE(rowHolds(text, "x", {"59.06", "cm"}));
+}
+
 TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValue) {
     for (const ExampleRow& row : kExampleRows) {
         SCOPED_TRACE(row.file);
@@ -106,6 +118,8 @@ TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValu
         if (row.verdict) {
             EXPECT_TRUE(text.contains(QString("Esito: ") + row.verdict));
         }
+        // Designs: the section they wrote, analysed, under the method's figures.
+        EXPECT_EQ(text.contains("Verifica della sezione ottenuta"), row.verdict != nullptr);
         EXPECT_TRUE(text.contains("pagina 1 di 1"));
     }
 }

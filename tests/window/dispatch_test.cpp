@@ -176,8 +176,15 @@ TEST_F(MainWindowTest, ColumnNoticeIsDrawnOnceAndClearedBySectionChange) {
 // other, both clear of every element.
 TEST_F(MainWindowTest, TwoNoticesStandOneUnderTheOther) {
     choose(kColumnSemiDesign);
-    for (const auto& [i, t] : {std::pair{2, "30"}, {3, "3"}, {4, "3"}, {5, "47"}, {6, "70"},
-                               {7, "2000"}, {8, "10"}, {9, "150000"}, {10, "90000"}})
+    for (const auto& [i, t] : {std::pair{2, "30"},
+                               {3, "3"},
+                               {4, "3"},
+                               {5, "47"},
+                               {6, "70"},
+                               {7, "2000"},
+                               {8, "10"},
+                               {9, "150000"},
+                               {10, "90000"}})
         type(i, t);
     compute();
     const auto& drawn = e().surface->drawnTexts();
