@@ -183,7 +183,7 @@ SectionLayout layOutAt(const QRectF& box, const CaseAnalysis& a, LinesBelow belo
     // box leaves the left column for a line of its labels under it, where it gains more than
     // that line costs and the line fits beside the right column.
     const double areaTop = box.top() + lineHeight + gap, areaHeight = textTop - gap - areaTop;
-    const double widestPart = std::max(m.B, m.s);
+    const double widestPart = widestWidth(m.outline);
     auto scaleFor = [&](double labelsWidth, double height) {
         const double middle = box.width() - labelsWidth - rightWidth - 4 * gap;
         return std::max(0.0, std::min(middle * 2 / 3 / widestPart, height / m.H));
