@@ -46,6 +46,7 @@ struct Row {
 
 struct SectionContent {
     QString heading, file;
+    Operation operation = Operation::kCheck;
     QString member;  // the structure and where the section lies along it
     std::vector<Row> data, results;
     QString refusal;  // the message that stopped the calculation
@@ -72,7 +73,12 @@ Row row(const Field& field, const std::string& text) {
           q(unitText(field.unit())),
           {},
           {}};
-    if (r.value.isEmpty()) return r;
+    if (r.value.isEmpty()) {
+        // Left blank by the method (a column check whose whole section is compressed): the
+        // analysis gives the figure in the table of the section's equilibrium.
+        if (field.role == Role::kResult) r.value = "—";
+        return r;
+    }
     const double value = readNumber(text);
     const std::optional<SiValue> si = toSi(value, field.unit());
     r.siValue = q(fourSignificantDigits(si ? si->value : value));
@@ -95,6 +101,7 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
 
     SectionContent s;
     s.heading = caseInWords(calc);
+    s.operation = calc.operation;
     s.file = shortened(entry.name);
     const QString structure = shortened(q(file.particulars.structure).simplified());
     s.member =
@@ -326,16 +333,66 @@ QString stress(double value) {
     return text;
 }
 
-// Utilisations are judged as printed, to hundredths: a design's areas are rounded to
-// 0.01 cmq, which may leave its steel a few parts in ten thousand above the allowable stress.
-double hundredths(double ratio) {
-    return std::round(ratio * 100) / 100;
+// A figure of the analysis as a row of the value table, with its SI value.
+Row analysisRow(const QString& symbol, const QString& description, double value, Unit unit) {
+    const std::optional<SiValue> si = toSi(value, unit);
+    return {symbol,
+            description,
+            stress(value),
+            q(unitText(unit)),
+            si ? q(fourSignificantDigits(si->value)) : QString(),
+            si ? q(si->unit) : QString()};
 }
 
-// The utilisation of one allowable stress, as a sentence.
-QString utilisation(const char* symbol, double sigma, double allowable, double ratio) {
-    return QString("%1 = %2 Kg/cmq su %1,adm = %3 Kg/cmq: utilizzo %4")
-        .arg(symbol, stress(sigma), stress(allowable), QString::number(hundredths(ratio), 'f', 2));
+QString ratio(const Utilisation& u) {
+    return QString::number(roundToHundredths(u.ratio), 'f', 2);
+}
+
+// The equilibrium of the section as written (designs: rounded depth and steel), beside the
+// method's own figures: x, the largest concrete compression, each bar's stress, and where the
+// allowable stresses are known the utilisations and the verdict.
+std::vector<Row> equilibriumRows(const CaseAnalysis& a, const Verdict& v) {
+    const SectionState& s = a.state;
+    std::vector<Row> rows;
+    if (s.x && std::isfinite(*s.x))
+        rows.push_back(analysisRow("x", "asse neutro dal lembo compresso", *s.x, Unit::kCm));
+    rows.push_back(analysisRow("σc", "compressione del calcestruzzo", s.sigmaC, Unit::kKgPerCm2));
+    for (size_t i = 0; i < a.model.steel.size(); ++i) {
+        if (!(a.model.steel[i].area > 0)) continue;
+        const bool tension = static_cast<int>(i) == a.tensionSteel;
+        rows.push_back(analysisRow(
+            tension ? "σf" : "σf'",
+            tension ? "tensione in Af (compressione +)" : "tensione in Af' (compressione +)",
+            s.steelStress[i], Unit::kKgPerCm2));
+    }
+    if (v.concrete)
+        rows.push_back(
+            {"uc", "utilizzo del calcestruzzo σc/σc,adm", ratio(*v.concrete), {}, {}, {}});
+    if (v.steel) {
+        const bool tension = v.steelLayer == a.tensionSteel;
+        rows.push_back({tension ? "uf" : "uf'",
+                        v.steelIsTension ? "utilizzo dell'armatura tesa σf/σf,adm"
+                                         : "utilizzo della barra più sollecitata",
+                        ratio(*v.steel),
+                        {},
+                        {},
+                        {}});
+    }
+    if (v.verified)
+        rows.push_back({"esito",
+                        "tensioni ammissibili",
+                        *v.verified ? "verificata" : "non verificata",
+                        {},
+                        {},
+                        {}});
+    return rows;
+}
+
+// The utilisation of one allowable stress, as a sentence, judged as printed.
+QString utilisationLine(const QString& symbol, const Utilisation& u) {
+    return QString("%1 = %2 Kg/cmq su %3 = %4 Kg/cmq: utilizzo %5%6")
+        .arg(symbol, stress(u.stress), symbol.left(2) + ",adm", stress(u.allowable), ratio(u),
+             u.exceeded ? " (oltre l'ammissibile)" : "");
 }
 
 Block sectionBlock(QPaintDevice& device, double left, double width, int number,
@@ -356,12 +413,24 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     c.space(1.5);
     for (const QString& notice : s.notices)
         c.paragraph("Avviso del calcolo: " + notice, font(9, true));
+    const SectionFigure& f = s.figure;
+    // Designs write the method's figures; the section they wrote, rounded, is analysed here.
+    // A check whose method left results blank has them from the analysis.
+    const bool blankResults = std::any_of(s.results.begin(), s.results.end(),
+                                          [](const Row& r) { return r.value == "—"; });
+    const bool table = f.analysis && (s.operation != Operation::kCheck || blankResults);
+    if (table) {
+        c.space(1.5);
+        valueTable(c,
+                   s.operation == Operation::kCheck ? "Equilibrio della sezione"
+                                                    : "Verifica della sezione ottenuta",
+                   equilibriumRows(*f.analysis, f.verdict));
+    }
     c.space(2);
-    if (s.figure.paint)
-        c.figure(s.figure.paint, std::clamp(s.figure.aspect * width / mm(1), 30.0, 56.0));
+    if (f.paint) c.figure(f.paint, std::clamp(f.aspect * width / mm(1), 26.0, 36.0));
     c.space(2);
     const QFont body = font(9);
-    c.paragraph(q(s.figure.equilibriumLine), body);
+    c.paragraph(q(f.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
         c.paragraph(
             "Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
@@ -372,14 +441,20 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
                         .arg(s.allowablesSource, stress(*s.allowables.sigmaC),
                              stress(*s.allowables.sigmaF)),
                     body);
-        const SectionFigure& f = s.figure;
-        if (f.utilisationC && f.utilisationF) {
-            c.paragraph(utilisation("σc", f.sigmaC, *s.allowables.sigmaC, *f.utilisationC), body);
-            c.paragraph(utilisation("σf", f.sigmaF, *s.allowables.sigmaF, *f.utilisationF), body);
-            const bool holds = hundredths(*f.utilisationC) <= 1 && hundredths(*f.utilisationF) <= 1;
+        const Verdict& v = f.verdict;
+        if (v.concrete && !table) c.paragraph(utilisationLine("σc", *v.concrete), body);
+        if (v.steel && !table) {
+            const bool compression = v.steelLayer != f.analysis->tensionSteel;
+            c.paragraph(
+                utilisationLine(compression ? "σf'" : "σf", *v.steel) +
+                    (v.steelIsTension ? "" : " — barra più sollecitata, senza armatura tesa"),
+                body);
+        }
+        if (v.verified) {
             c.space(1);
-            c.paragraph(QString("Esito: SEZIONE ") + (holds ? "VERIFICATA" : "NON VERIFICATA"),
-                        font(11, true));
+            c.paragraph(
+                QString("Esito: SEZIONE ") + (*v.verified ? "VERIFICATA" : "NON VERIFICATA"),
+                font(11, true));
         }
     }
     c.space(1.5);

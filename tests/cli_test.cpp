@@ -422,13 +422,16 @@ TEST(State, LinesFollowTheFieldsOfASuccessfulRun) {
 }
 
 // In a batch each line's STATE lines carry its number; a refused line has none. The design
-// adds its utilisations.
+// adds its utilisations and the verdict.
 TEST(State, BatchLinesAndUtilisations) {
     Result r = command({"--batch", "--state"},
                        "rett-progetto\t25\t0\t0\t50\t1400\t10\t690000\n"
                        "pil-verifica\t30\t3\t3\t47\t1\t20\t15\t1\t100000\n");
-    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 12u);
+    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 13u);
     EXPECT_EQ(linesStarting(r.out, "1\tSTATE\tutilisation_").size(), 2u);
+    const auto verdict = linesStarting(r.out, "1\tSTATE\tverdict\t");
+    ASSERT_EQ(verdict.size(), 1u);
+    EXPECT_EQ(verdict[0], std::vector<std::string>{"verificata"});
     EXPECT_EQ(linesStarting(r.out, "2\tSTATE").size(), 0u);
     EXPECT_EQ(linesStarting(r.out, "2\tMESSAGE\t0\t\tCALCOLO IMPOSSIBILE").size(), 1u);
 }

@@ -66,9 +66,9 @@ const ExampleRow kExampleRows[] = {
     // σf 1400 * 0.0980665 = 137.29; J 246267 cm⁴ * 1e4 = 2.46267e9 mm⁴.
     {"rett-progetto", "Trave rettangolare — progetto", "SEZIONE VERIFICATA",
      {{"σf", "1400", "137.3", "N/mm²"}, {"J", "246267", "2.463e+09", "mm4"}}},
-    // Af 10.7678571428571 * 100 = 1076.8; M 680000 * 9.80665 / 1e5 = 66.685.
+    // Af 7.94981224895351 * 100 = 794.98; M 680000 * 9.80665 / 1e5 = 66.685.
     {"rett-semiprogetto", "Trave rettangolare — semiprogetto", "SEZIONE VERIFICATA",
-     {{"Af", "10.7678571428571", "1077", "mm²"}, {"M", "680000", "66.69", "kN·m"}}},
+     {{"Af", "7.94981224895351", "795.0", "mm²"}, {"M", "680000", "66.69", "kN·m"}}},
     // M 1e6 * 9.80665 / 1e5 = 98.0665; σf 1757.04558 * 0.0980665 = 172.307; h 77 cm = 770 mm.
     {"rett-verifica", "Trave rettangolare — verifica", nullptr,
      {{"M", "1000000", "98.07", "kN·m"}, {"σf", "1757.04558063677", "172.3", "N/mm²"},
@@ -84,6 +84,18 @@ const ExampleRow kExampleRows[] = {
      {{"σf", "2064", "202.4", "N/mm²"}, {"B", "120", "1200", "mm"}}},
 };
 // clang-format on
+
+// The column check's example is wholly compressed: the method leaves X, σf, J, H blank; the
+// report writes "—" there and gives the equilibrium's figures in a table of their own.
+TEST(CalculationReport, ResultsTheMethodLeavesBlankComeFromTheEquilibrium) {
+    const ReportEntry entry = readReportEntry(kExamples + "/pil-verifica.lirvo");
+    ASSERT_TRUE(entry.calculation);
+    const QString text = pdfToText(reportOf(*entry.calculation));
+    for (const char* symbol : {"X", "σf", "J", "H"})
+        EXPECT_TRUE(rowHolds(text, symbol, {"—"})) << symbol;
+    EXPECT_TRUE(text.contains("Equilibrio della sezione"));
+    EXPECT_TRUE(rowHolds(text, "x", {"59.06", "cm"}));
+}
 
 TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValue) {
     for (const ExampleRow& row : kExampleRows) {
@@ -107,6 +119,8 @@ TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValu
         if (row.verdict) {
             EXPECT_TRUE(text.contains(QString("Esito: ") + row.verdict));
         }
+        // Designs: the section they wrote, analysed, under the method's figures.
+        EXPECT_EQ(text.contains("Verifica della sezione ottenuta"), row.verdict != nullptr);
         EXPECT_TRUE(text.contains("pagina 1 di 1"));
     }
 }
