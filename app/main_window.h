@@ -126,7 +126,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
-    int boxesShown_ = 0;  // message boxes so far: a run that shows one was refused
+    QStringList notices_;  // drawn since the last clear, top to bottom
+    int boxesShown_ = 0;   // message boxes so far: a run that shows one was refused
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;
