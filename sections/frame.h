@@ -103,9 +103,12 @@ struct Message {
 
 inline const char* const kImpossibleCalculation = "CALCOLO IMPOSSIBILE CON QUESTI DATI";
 
-// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a digit left
-// after the number read, a number beyond the double range, a negative number.
+// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a text the
+// reading rule would misread (a digit left after the number read, a blank between digits that
+// separates no thousands), a thousands point a moment or a force may mean, a number beyond the
+// double range, a negative number.
 inline const char* const kUnreadableDatum = "DATO NON LEGGIBILE: ";
+inline const char* const kAmbiguousDatum = "DATO AMBIGUO: ";
 inline const char* const kDatumOutOfRange = "DATO FUORI SCALA: ";
 inline const char* const kNegativeDatum = "DATO NEGATIVO: ";
 // Added to an unreadable text that holds a comma, the separator an Italian user reaches for.
@@ -114,6 +117,15 @@ inline const char* const kDecimalPointHint = " (IL SEPARATORE DECIMALE È IL PUN
 // negative moment would compress the other side, so the section must be turned over.
 inline const char* const kNegativeMomentMessage =
     "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
+
+struct FieldReading;
+
+// The refusal of a text that the reading rule would read otherwise than the user meant, given
+// how it reads ("DATO NON LEGGIBILE: Af = 8,04 (IL SEPARATORE DECIMALE È IL PUNTO)",
+// "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)"); empty for a text read as typed. Every
+// number the program reads from the user passes it, before any other check.
+std::string readingRefusal(std::string_view symbol, Quantity quantity, std::string_view text,
+                           const FieldReading& reading);
 
 // Input numbers by field index, as read (and rounded where the table says so).
 using Inputs = std::array<double, kFieldCount>;

@@ -51,24 +51,82 @@ TEST(ReadNumber, ReadsBeyondTheDoubleRangeAsInfinity) {
     EXPECT_EQ(readNumber("4.9E-324"), 4.9e-324);  // the smallest subnormal still reads
 }
 
-// A digit left after the number taken means the text was meant otherwise; blanks, letters and
-// signs left are no sign of that.
-TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
+// A digit left after the number taken, or a blank between digits that separates no
+// thousands, means the text was meant otherwise; blanks, letters and signs left are no sign
+// of that.
+TEST(ReadField, TellsWhetherTheTextWasMeantOtherwise) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
     const struct {
         const char* text;
         double value;
-        bool digitInRest;
+        bool digitInRest, blankInNumber;
     } rows[] = {
-        {"8,04", 8, true},   {"1.000.000", 1, true}, {"4Ø16", 4, true},      {"25cm2", 25, true},
-        {"1,5E3", 1, true},  {"x1", 0, true},        {"&O19", 1, true},      {"1\r2", 1, true},
-        {"E5", 0, true},     {"25 cm", 25, false},   {"2 5", 25, false},     {"1.5e3", 1500, false},
-        {"&H1F", 31, false}, {"1e+", 1, false},      {"3e-2x", 0.03, false}, {"1D2 kg", 100, false},
-        {"abc", 0, false},   {"", 0, false},         {" - 4 ", -4, false},   {"&H", 0, false},
+        {"8,04", 8, true, false},
+        {"1.000.000", 1, true, false},
+        {"4Ø16", 4, true, false},
+        {"25cm2", 25, true, false},
+        {"1,5E3", 1, true, false},
+        {"x1", 0, true, false},
+        {"&O19", 1, true, false},
+        {"1\r2", 1, true, false},
+        {"E5", 0, true, false},
+        {"25 cm", 25, false, false},
+        {"1.5e3", 1500, false, false},
+        {"&H1F", 31, false, false},
+        {"1e+", 1, false, false},
+        {"3e-2x", 0.03, false, false},
+        {"1D2 kg", 100, false, false},
+        {"abc", 0, false, false},
+        {"", 0, false, false},
+        {" - 4 ", -4, false, false},
+        {"&H", 0, false, false},
+        {" \t3 .\n5 ", 3.5, false, false},
+        // Thousands: a first group of 1 to 3 digits, then groups of 3, before the point.
+        {"1 000 000", 1e6, false, false},
+        {"150\t000", 150000, false, false},
+        {"-1  500.25", -1500.25, false, false},
+        {"999 999", 999999, false, false},
+        {"2 5", 25, false, true},
+        {"10 16", 1016, false, true},
+        {"1000 000", 1e6, false, true},
+        {"1 00 000", 100000, false, true},
+        {"1 000 00", 100000, false, true},
+        {"12 345 67", 1234567, false, true},
+        {"1.000 000", 1, false, true},
+        {"1.5 3", 1.53, false, true},
+        {"1E1 000", kInfinity, false, true},
+        {"&H1 000", 4096, false, true},
     };
     for (const auto& row : rows) {
         const FieldReading reading = readField(row.text);
         EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
         EXPECT_EQ(reading.digitInRest, row.digitInRest) << '"' << row.text << '"';
+        EXPECT_EQ(reading.blankInNumber, row.blankInNumber) << '"' << row.text << '"';
+    }
+}
+
+// One to three digits, the first not 0, a point and exactly three digits.
+TEST(ThousandsPoint, OffersBothReadingsOfTheAmbiguousForm) {
+    const struct {
+        const char* text;
+        const char* thousands;  // nullptr: not of the ambiguous form
+        const char* decimal;
+    } rows[] = {
+        {"680.000", "680000", "680"},    {"-1.500", "-1500", "-1.5"},
+        {"25.000", "25000", "25"},       {"1.234", "1234", "1.234"},
+        {" +9.010\t", "+9010", "+9.01"}, {"- 1.500", "-1500", "-1.5"},
+        {"1000.000", nullptr, nullptr},  {"0.500", nullptr, nullptr},
+        {"12.5", nullptr, nullptr},      {"12.5000", nullptr, nullptr},
+        {".500", nullptr, nullptr},      {"1.500e3", nullptr, nullptr},
+        {"1.500 kg", nullptr, nullptr},  {"1,500", nullptr, nullptr},
+        {"1.000.000", nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        const auto readings = thousandsPointReadings(row.text);
+        ASSERT_EQ(readings.has_value(), row.thousands != nullptr) << '"' << row.text << '"';
+        if (!readings) continue;
+        EXPECT_EQ(readings->thousands, row.thousands);
+        EXPECT_EQ(readings->decimal, row.decimal);
     }
 }
 
