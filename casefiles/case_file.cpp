@@ -72,6 +72,15 @@ constexpr struct {
     {"σc,adm", &Materials::sigmaCAdm},
     {"σf,adm", &Materials::sigmaFAdm},
 };
+// The allowable stresses among them, read as numbers.
+constexpr struct {
+    const char* key;
+    std::string Materials::*text;
+    Quantity quantity;
+} kAllowableStresses[] = {
+    {"σc,adm", &Materials::sigmaCAdm, Quantity::kAllowableConcreteStress},
+    {"σf,adm", &Materials::sigmaFAdm, Quantity::kAllowableSteelStress},
+};
 
 // What the user reads when a file is refused; %1 is the file's name.
 constexpr char kMissing[] = "IL FILE %1 NON ESISTE";
@@ -263,6 +272,16 @@ CaseFile captureCalculation(const CalcCase& calc, const CalcWindow& window) {
     for (const FieldKey& f : resultSymbols(calc))
         file.results[std::string(f.symbol)] = window.fieldText(f.index);
     return file;
+}
+
+std::string materialsRefusal(const Materials& materials) {
+    for (const auto& row : kAllowableStresses) {
+        const std::string& text = materials.*row.text;
+        if (text.find_first_not_of(" \t\n") == std::string::npos) continue;
+        if (std::string refusal = datumRefusal(row.key, row.quantity, text); !refusal.empty())
+            return refusal;
+    }
+    return {};
 }
 
 FieldTexts inputTexts(const CaseFile& file, const CalcCase& calc) {

@@ -52,6 +52,11 @@ struct Materials {
     bool operator==(const Materials&) const = default;
 };
 
+// The refusal of an allowable stress that is not read as typed ("85,5"), by the rules of the
+// calculations' data; empty when both may be used. An empty text gives no allowable stress
+// and is not refused.
+std::string materialsRefusal(const Materials& materials);
+
 // Field texts by the symbol of their field, UTF-8 ("σc", "Af'").
 using TextsBySymbol = std::map<std::string, std::string, std::less<>>;
 

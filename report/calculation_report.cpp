@@ -40,6 +40,7 @@ struct SectionContent {
     SectionFigure figure;
     Allowables allowables;
     QString allowablesSource;  // where the allowable stresses come from
+    QString materialsRefusal;  // why the materials kept with a check give none
     QString n;                 // the modular ratio as typed
 };
 
@@ -59,7 +60,8 @@ Row row(const Field& field, const std::string& text) {
           q(unitText(field.unit())),
           {},
           {}};
-    if (r.value.isEmpty()) return r;
+    // A text the calculation refused to read has no number to convert.
+    if (r.value.isEmpty() || !datumRefusal(field.symbol, field.quantity, text).empty()) return r;
     const double value = readNumber(text);
     const std::optional<SiValue> si = toSi(value, field.unit());
     r.siValue = q(fourSignificantDigits(si ? si->value : value));
@@ -102,7 +104,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     if (calc.operation != Operation::kCheck) {
         s.allowablesSource = "dai dati del calcolo";
     } else if (file.materials) {
-        s.allowables = {numberIn(file.materials->sigmaCAdm), numberIn(file.materials->sigmaFAdm)};
+        s.materialsRefusal = q(casefiles::materialsRefusal(*file.materials));
+        if (s.materialsRefusal.isEmpty())
+            s.allowables = {numberIn(file.materials->sigmaCAdm),
+                            numberIn(file.materials->sigmaFAdm)};
         s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2")
                                  .arg(file.materials->rck)
                                  .arg(q(file.materials->steel));
@@ -331,10 +336,11 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     const QFont body = font(9);
     c.paragraph(q(s.figure.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
-        c.paragraph(
-            "Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
-            "verifica.",
-            body);
+        c.paragraph((s.materialsRefusal.isEmpty()
+                         ? QString("Tensioni ammissibili non indicate")
+                         : "Tensioni ammissibili non lette (" + s.materialsRefusal + ")") +
+                        ": tensioni calcolate senza giudizio di verifica.",
+                    body);
     } else {
         c.paragraph(QString("Tensioni ammissibili (%1): σc,adm = %2 Kg/cmq, σf,adm = %3 Kg/cmq.")
                         .arg(s.allowablesSource, stress(*s.allowables.sigmaC),

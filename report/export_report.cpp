@@ -42,6 +42,10 @@ bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
     if (calc->operation == Operation::kCheck) {
         materials = dialogs.materials(parent, materials.value_or(ui::defaultMaterials()));
         if (!materials) return false;
+        if (const std::string refusal = casefiles::materialsRefusal(*materials); !refusal.empty()) {
+            messages.show(parent, refusal, MessageStyle::kPlain, {});
+            return false;
+        }
     }
     const std::optional<QString> path =
         dialogs.reportFileName(parent, proposedPath(calculation, caseFilePath));

@@ -51,11 +51,12 @@ bool takesThousands(Quantity quantity) {
 // The refusal of a datum beyond the range or below zero; empty for one the case may use. A
 // pull on a column is a meaningful normal force; a moment compressing the other side asks for
 // the section to be turned over. Zero is left to the missing-data checks.
-std::string rangeRefusal(const Field& field, double value, std::string_view text) {
-    if (!std::isfinite(value)) return datumPrompt(kDatumOutOfRange, field.symbol, text);
-    if (!(value < 0) || field.quantity == Quantity::kNormalForce) return {};
-    if (field.quantity == Quantity::kMoment) return kNegativeMomentMessage;
-    return datumPrompt(kNegativeDatum, field.symbol, text);
+std::string rangeRefusal(std::string_view symbol, Quantity quantity, double value,
+                         std::string_view text) {
+    if (!std::isfinite(value)) return datumPrompt(kDatumOutOfRange, symbol, text);
+    if (!(value < 0) || quantity == Quantity::kNormalForce) return {};
+    if (quantity == Quantity::kMoment) return kNegativeMomentMessage;
+    return datumPrompt(kNegativeDatum, symbol, text);
 }
 
 }  // namespace
@@ -76,6 +77,12 @@ std::string readingRefusal(std::string_view symbol, Quantity quantity, std::stri
         .append(" O ")
         .append(readings->decimal)
         .append(")");
+}
+
+std::string datumRefusal(std::string_view symbol, Quantity quantity, std::string_view text) {
+    const FieldReading reading = readField(text);
+    std::string refusal = readingRefusal(symbol, quantity, text, reading);
+    return refusal.empty() ? rangeRefusal(symbol, quantity, reading.value, text) : refusal;
 }
 
 void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
@@ -110,7 +117,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     }
     // One pass in field order: the first datum beyond the range or below zero is refused.
     for (const Field& field : calc.inputs()) {
-        const std::string refusal = rangeRefusal(field, in[field.index], texts[field.index]);
+        const std::string refusal =
+            rangeRefusal(field.symbol, field.quantity, in[field.index], texts[field.index]);
         if (!refusal.empty()) {
             window.messageBox(refusal, MessageStyle::kPlain, {});
             return;

@@ -127,6 +127,11 @@ struct FieldReading;
 std::string readingRefusal(std::string_view symbol, Quantity quantity, std::string_view text,
                            const FieldReading& reading);
 
+// A datum typed outside a case's fields (the allowable stresses of a report's materials): the
+// refusal of its reading, else of a number beyond the range or below zero; empty for a datum
+// the program may use.
+std::string datumRefusal(std::string_view symbol, Quantity quantity, std::string_view text);
+
 // Input numbers by field index, as read (and rounded where the table says so).
 using Inputs = std::array<double, kFieldCount>;
 

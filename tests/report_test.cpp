@@ -122,6 +122,10 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
          {"utilizzo 0.68", "Rck 250 Kg/cmq, acciaio FeB44k", "Esito: SEZIONE VERIFICATA"}},
         {{250, "FeB22k", "85", "1200"}, {"utilizzo 1.46", "Esito: SEZIONE NON VERIFICATA"}},
         {{250, "FeB44k", "", ""}, {"Tensioni ammissibili non indicate"}},
+        // Read by the calculations' rules: "85,5" is not 85.
+        {{250, "FeB44k", "85,5", "2600"},
+         {"Tensioni ammissibili non lette (DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE "
+          "DECIMALE È IL PUNTO))"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.materials.steel + " " + row.materials.sigmaFAdm);
@@ -130,7 +134,7 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
         const QString text = pdfToText(reportOf(file)).simplified();
         for (const char* expected : row.expected)
             EXPECT_TRUE(text.contains(expected)) << expected;
-        EXPECT_EQ(text.contains("VERIFICATA"), !row.materials.sigmaFAdm.empty());
+        EXPECT_EQ(text.contains("VERIFICATA"), row.materials.sigmaCAdm == "85");
     }
 }
 
@@ -258,6 +262,16 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
     EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, dialogs.materialsChoice);
+
+    // A stress the calculations would not read as typed writes nothing.
+    dialogs.materialsChoice = casefiles::Materials{250, "FeB44k", "85,5", "2600"};
+    messages.forget();
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].prompt,
+              "DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE DECIMALE È IL PUNTO)");
+    EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
+    dialogs.materialsChoice = casefiles::Materials{250, "FeB22k", "85", "1200"};
 
     // A calculation from the window knows no materials: its case file's are proposed.
     calculation.materials.reset();
