@@ -54,18 +54,6 @@ constexpr char kRckKey[] = "Rck";
 
 constexpr struct {
     const char* key;
-    std::string Particulars::*text;
-} kParticularTexts[] = {
-    {"proprietario", &Particulars::owner},  {"edificio", &Particulars::building},
-    {"indirizzo", &Particulars::address},   {"comune", &Particulars::town},
-    {"struttura", &Particulars::structure},
-};
-
-// By SectionPlace.
-constexpr const char* kSectionPlaces[] = {"Incastro", "Mezzeria"};
-
-constexpr struct {
-    const char* key;
     std::string Materials::*text;
 } kMaterialTexts[] = {
     {"acciaio", &Materials::steel},
@@ -101,7 +89,7 @@ constexpr char kResultNotText[] = "IL FILE %1: IL RISULTATO %2 NON È UN TESTO";
 constexpr char kEntryNotText[] = "IL FILE %1: LA VOCE %2 NON È UN TESTO";
 constexpr char kEntryNotBool[] = "IL FILE %1: LA VOCE %2 NON È true O false";
 constexpr char kEntryNotGroup[] = "IL FILE %1: LA VOCE %2 NON È UN GRUPPO DI VOCI { }";
-constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È Incastro O Mezzeria, NON %2";
+constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È %2 O %3, NON %4";
 constexpr char kRckNotWhole[] = "IL FILE %1: Rck NON È UN NUMERO INTERO";
 constexpr char kNotSaved[] = "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1";
 
@@ -187,10 +175,10 @@ Particulars readParticulars(const Reader& reader, const QJsonObject& object) {
             particulars.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, row.key);
     if (group.contains(kSectionKey)) {
         const std::string place = reader.text(group.value(kSectionKey), kEntryNotText, kSectionKey);
-        if (place == kSectionPlaces[1])
-            particulars.section = SectionPlace::kMidSpan;
-        else if (place != kSectionPlaces[0])
-            reader.refuse(kBadSection, q(place));
+        const std::optional<SectionPlace> named = placeNamed(place);
+        if (!named)
+            reader.refuse(kBadSection, kSectionPlaceNames[0], kSectionPlaceNames[1], q(place));
+        particulars.section = *named;
     }
     return particulars;
 }
@@ -296,7 +284,7 @@ QByteArray toJson(const CaseFile& file) {
     QJsonObject particulars;
     for (const auto& row : kParticularTexts)
         particulars.insert(q(row.key), q(file.particulars.*row.text));
-    particulars.insert(kSectionKey, kSectionPlaces[int(file.particulars.section)]);
+    particulars.insert(kSectionKey, q(placeName(file.particulars.section)));
 
     QJsonObject object;
     object.insert(kCaseKey, q(file.caseName));

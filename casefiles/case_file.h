@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "casefiles/particulars.h"
 #include "sections/frame.h"
 
 namespace lirvo::casefiles {
@@ -28,20 +29,6 @@ inline constexpr int kFormatVersion = 1;
 inline constexpr char kNameFilter[] = "Calcoli lirvo (*.lirvo)";
 // A calculation takes about a kilobyte: a larger file is refused before it is read.
 inline constexpr qint64 kMaxFileSize = qint64(1) << 20;
-
-// Where the section lies along the member, in the order of the print-data window's list.
-enum class SectionPlace { kFixedEnd, kMidSpan };  // "Incastro", "Mezzeria"
-
-// What heads the report. Key in the file after each member.
-struct Particulars {
-    std::string owner;                               // "proprietario"
-    std::string building;                            // "edificio": what the building is for
-    std::string address;                             // "indirizzo"
-    std::string town;                                // "comune"
-    std::string structure;                           // "struttura": the member calculated
-    SectionPlace section = SectionPlace::kFixedEnd;  // "sezione"
-    bool operator==(const Particulars&) const = default;
-};
 
 // The materials of a check, for a later report that states them; only stored here.
 struct Materials {

@@ -9,15 +9,18 @@ namespace lirvo::report {
 namespace {
 
 struct HeadingLine {
-    const char* prefix;  // 14 characters, blanks included
-    int particular;      // index into the particulars
+    const char* prefix;  // 14 characters, blanks included; none: the member's name
+    std::string casefiles::Particulars::*particular;  // none: the section's place
 };
 
 // Building, location and owner on the left; town, structure and section on the right.
+using casefiles::Particulars;
 constexpr HeadingLine kHeadingLines[6] = {
-    {"Edificio per: ", 1}, {"Ubicazione :  ", 2}, {"Proprietario: ", 0},
-    {"Comune di :   ", 3}, {"Trave :       ", 4}, {"Sezione :     ", 5},
+    {"Edificio per: ", &Particulars::building}, {"Ubicazione :  ", &Particulars::address},
+    {"Proprietario: ", &Particulars::owner},    {"Comune di :   ", &Particulars::town},
+    {nullptr, &Particulars::structure},         {"Sezione :     ", nullptr},
 };
+constexpr int kPrefixLength = 14;
 
 // Twips kept clear right of a heading line widened for a long particular.
 constexpr double kHeadingLineGap = 150;
@@ -42,18 +45,11 @@ void setLook(ReportElements& w, const QColor& ground, bool exampleBoxShown) {
             element->setBackground(w.surface.background());
 }
 
-// In the current directory, unless the program runs where it may not write (an installed
-// data folder): then in the user's home.
-QString proposedPdfPath() {
-    const QDir current = QDir::current();
-    const QDir folder = QFileInfo(current.path()).isWritable() ? current : QDir::home();
-    return folder.filePath(kProposedPdfName);
-}
-
-void saveAsPdf(QWidget& page, const ui::Platform& platform, QWidget* boxParent) {
+void saveAsPdf(QWidget& page, const QString& folder, const ui::Platform& platform,
+               QWidget* boxParent) {
     platform.messages.show(boxParent, kNoPrinter, kWarning, "");
     const std::optional<QString> path =
-        platform.saveDialogs.pdfFileName(boxParent, proposedPdfPath());
+        platform.saveDialogs.pdfFileName(boxParent, QDir(folder).filePath(kProposedPdfName));
     if (!path) return;
     const std::string shownPath = QDir::toNativeSeparators(*path).toStdString();
     if (ui::PdfFilePrinter(*path).printWidget(page) == ui::PrintResult::kPrinted)
@@ -62,12 +58,13 @@ void saveAsPdf(QWidget& page, const ui::Platform& platform, QWidget* boxParent) 
         platform.messages.show(boxParent, kPdfFailed + shownPath, kWarning, "");
 }
 
-void printPage(QWidget& page, const ui::Platform& platform, QWidget* boxParent) {
+void printPage(QWidget& page, const QString& folder, const ui::Platform& platform,
+               QWidget* boxParent) {
     switch (platform.printer.printWidget(page)) {
         case ui::PrintResult::kPrinted:
             return;
         case ui::PrintResult::kNoPrinter:
-            saveAsPdf(page, platform, boxParent);
+            saveAsPdf(page, folder, platform, boxParent);
             return;
         case ui::PrintResult::kFailed:
             platform.messages.show(boxParent, kPrintFailed, kWarning, "");
@@ -77,17 +74,27 @@ void printPage(QWidget& page, const ui::Platform& platform, QWidget* boxParent) 
 
 }  // namespace
 
-std::array<QString, 6> headingTexts(const Particulars& particulars) {
+std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars,
+                                    SectionType section) {
     std::array<QString, 6> lines;
-    for (int k = 0; k < 6; ++k)
-        lines[k] = kHeadingLines[k].prefix + particulars[kHeadingLines[k].particular];
+    for (int k = 0; k < 6; ++k) {
+        const HeadingLine& line = kHeadingLines[k];
+        lines[k] =
+            line.prefix
+                ? QString(line.prefix)
+                : QString(memberName(section).data()).append(" :").leftJustified(kPrefixLength);
+        const std::string_view text = line.particular ? particulars.*line.particular
+                                                      : casefiles::placeName(particulars.section);
+        lines[k] += QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
     return lines;
 }
 
-void printReport(ReportElements& window, const Particulars& particulars,
-                 const ui::Platform& platform, QWidget* boxParent) {
+void printReport(ReportElements& window, const casefiles::Particulars& particulars,
+                 SectionType section, const QString& folder, const ui::Platform& platform,
+                 QWidget* boxParent) {
     window.heading.setVisible(true);
-    const std::array<QString, 6> lines = headingTexts(particulars);
+    const std::array<QString, 6> lines = headingTexts(particulars, section);
     std::vector<ui::Placed*> group;
     for (int k = 0; k < 6; ++k) {
         (*window.headingLines[k])->setText(lines[k]);
@@ -104,7 +111,7 @@ void printReport(ReportElements& window, const Particulars& particulars,
     }
     setLook(window, ui::kPrintColour, false);
 
-    printPage(window.window, platform, boxParent);
+    printPage(window.window, folder, platform, boxParent);
 
     // Whatever became of the page, the window looks as before.
     window.heading.setVisible(false);

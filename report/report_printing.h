@@ -27,12 +27,14 @@ struct ReportElements {
     std::array<ui::Element<QLabel>*, 6> headingLines = {};  // Label3(0) to Label3(5)
 };
 
-// The six heading lines: a 14-character prefix and the particular, as typed.
-std::array<QString, 6> headingTexts(const Particulars& particulars);
+// The six heading lines: a 14-character prefix and the particular, as typed; the structure
+// is called by what was calculated ("Trave :", "Pilastro :").
+std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars, SectionType section);
 
-// Prints the report; where there is no printer, offers to save the page as a PDF file.
-// Message boxes and the save dialog stand over `boxParent`.
-void printReport(ReportElements& window, const Particulars& particulars,
-                 const ui::Platform& platform, QWidget* boxParent);
+// Prints the report; where there is no printer, offers to save the page as a PDF file,
+// proposed in `folder`. Message boxes and the save dialog stand over `boxParent`.
+void printReport(ReportElements& window, const casefiles::Particulars& particulars,
+                 SectionType section, const QString& folder, const ui::Platform& platform,
+                 QWidget* boxParent);
 
 }  // namespace lirvo::report

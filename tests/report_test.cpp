@@ -243,7 +243,7 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     ui::MessageRecorder messages;
     dialogs.materialsAsProposed = true;
     dialogs.fileChoice = out;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     const casefiles::Materials proposed{250, "FeB44k", "85", "2600"};
     EXPECT_EQ(dialogs.proposedMaterials, proposed);
     EXPECT_EQ(dialogs.proposedFile, dir.filePath("trave.pdf"));
@@ -254,19 +254,19 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     dialogs.materialsAsProposed = false;
     dialogs.materialsChoice = casefiles::Materials{250, "FeB22k", "85", "1200"};
     const QByteArray first = contents(out);
-    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_EQ(dialogs.replaceQuestions, 1);
     EXPECT_EQ(contents(out), first);
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, proposed);
     dialogs.replace = true;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, dialogs.materialsChoice);
 
     // A stress the calculations would not read as typed writes nothing.
     dialogs.materialsChoice = casefiles::Materials{250, "FeB44k", "85,5", "2600"};
     messages.forget();
-    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].prompt,
               "DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE DECIMALE È IL PUNTO)");
@@ -276,13 +276,13 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     // A calculation from the window knows no materials: its case file's are proposed.
     calculation.materials.reset();
     dialogs.materialsAsProposed = true;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_EQ(dialogs.proposedMaterials, dialogs.materialsChoice);
 
     // A design takes its allowable stresses from its data: no materials asked.
     casefiles::CaseFile design = *readReportEntry(examples()[2]).calculation;
     dialogs.proposedMaterials.reset();
-    ASSERT_TRUE(exportReportDialog(nullptr, design, {}, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, design, {}, dir.path(), dialogs, messages));
     EXPECT_FALSE(dialogs.proposedMaterials);
 }
 
