@@ -60,6 +60,8 @@ class CaseDocument : public QObject {
     // Where a save or export dialog starts: beside the window's file, else in the folder a
     // dialog chose last (or of the file opened or saved last), else in the user's documents.
     QString dialogFolder() const;
+    // A dialog chose this file: its folder is proposed next, while the window has no file.
+    void folderUsed(const QString& chosenPath);
 
   signals:
     void recentFilesChanged();
@@ -79,7 +81,6 @@ class CaseDocument : public QObject {
     void setFile(const QString& path);
     void showTitle();
     bool reproducesItsResults(const casefiles::CaseFile& file) const;
-    void folderUsed(const QString& chosenPath);
 
     FrmVerifica& window_;
     ui::Platform platform_;

@@ -415,9 +415,10 @@ void FrmVerifica::printReport() {
     for (int k = 0; k < 6; ++k)
         page.headingLines[k] = &e.label3[k];
     const CalcCase* calc = caseOfCode(calculations_.code());
-    report::printReport(page, printData_->particulars(),
-                        calc ? calc->section : SectionType::kRectangular, document_->dialogFolder(),
-                        platform_, printData_.get());
+    const std::optional<QString> saved = report::printReport(
+        page, printData_->particulars(), calc ? calc->section : SectionType::kRectangular,
+        document_->dialogFolder(), platform_, printData_.get());
+    if (saved) document_->folderUsed(*saved);
 }
 
 void FrmVerifica::fine() {

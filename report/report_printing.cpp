@@ -45,31 +45,32 @@ void setLook(ReportElements& w, const QColor& ground, bool exampleBoxShown) {
             element->setBackground(w.surface.background());
 }
 
-void saveAsPdf(QWidget& page, const QString& folder, const ui::Platform& platform,
-               QWidget* boxParent) {
+std::optional<QString> saveAsPdf(QWidget& page, const QString& folder, const ui::Platform& platform,
+                                 QWidget* boxParent) {
     platform.messages.show(boxParent, kNoPrinter, kWarning, "");
     const std::optional<QString> path =
         platform.saveDialogs.pdfFileName(boxParent, QDir(folder).filePath(kProposedPdfName));
-    if (!path) return;
+    if (!path) return std::nullopt;
     const std::string shownPath = QDir::toNativeSeparators(*path).toStdString();
     if (ui::PdfFilePrinter(*path).printWidget(page) == ui::PrintResult::kPrinted)
         platform.messages.show(boxParent, kPdfSaved + shownPath, kInformation, "");
     else
         platform.messages.show(boxParent, kPdfFailed + shownPath, kWarning, "");
+    return path;
 }
 
-void printPage(QWidget& page, const QString& folder, const ui::Platform& platform,
-               QWidget* boxParent) {
+std::optional<QString> printPage(QWidget& page, const QString& folder, const ui::Platform& platform,
+                                 QWidget* boxParent) {
     switch (platform.printer.printWidget(page)) {
         case ui::PrintResult::kPrinted:
-            return;
+            break;
         case ui::PrintResult::kNoPrinter:
-            saveAsPdf(page, folder, platform, boxParent);
-            return;
+            return saveAsPdf(page, folder, platform, boxParent);
         case ui::PrintResult::kFailed:
             platform.messages.show(boxParent, kPrintFailed, kWarning, "");
-            return;
+            break;
     }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -90,9 +91,10 @@ std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars,
     return lines;
 }
 
-void printReport(ReportElements& window, const casefiles::Particulars& particulars,
-                 SectionType section, const QString& folder, const ui::Platform& platform,
-                 QWidget* boxParent) {
+std::optional<QString> printReport(ReportElements& window,
+                                   const casefiles::Particulars& particulars, SectionType section,
+                                   const QString& folder, const ui::Platform& platform,
+                                   QWidget* boxParent) {
     window.heading.setVisible(true);
     const std::array<QString, 6> lines = headingTexts(particulars, section);
     std::vector<ui::Placed*> group;
@@ -111,11 +113,12 @@ void printReport(ReportElements& window, const casefiles::Particulars& particula
     }
     setLook(window, ui::kPrintColour, false);
 
-    printPage(window.window, folder, platform, boxParent);
+    const std::optional<QString> saved = printPage(window.window, folder, platform, boxParent);
 
     // Whatever became of the page, the window looks as before.
     window.heading.setVisible(false);
     setLook(window, ui::kWindowColour, true);
+    return saved;
 }
 
 }  // namespace lirvo::report

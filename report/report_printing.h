@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "report/print_data_window.h"
@@ -32,9 +33,11 @@ struct ReportElements {
 std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars, SectionType section);
 
 // Prints the report; where there is no printer, offers to save the page as a PDF file,
-// proposed in `folder`. Message boxes and the save dialog stand over `boxParent`.
-void printReport(ReportElements& window, const casefiles::Particulars& particulars,
-                 SectionType section, const QString& folder, const ui::Platform& platform,
-                 QWidget* boxParent);
+// proposed in `folder`, and returns the path chosen for it. Message boxes and the save dialog
+// stand over `boxParent`.
+std::optional<QString> printReport(ReportElements& window,
+                                   const casefiles::Particulars& particulars, SectionType section,
+                                   const QString& folder, const ui::Platform& platform,
+                                   QWidget* boxParent);
 
 }  // namespace lirvo::report

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "app/case_document.h"
 #include "report/report_printing.h"
 #include "sections/rect_design.h"
 #include "tests/window/window_fixture.h"
@@ -388,6 +389,7 @@ TEST_F(ReportTest, WithoutAPrinterThePageCanBeSavedAsPdf) {
     EXPECT_EQ(QFileInfo(*saveDialogs_.lastProposed).absolutePath(),
               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     EXPECT_TRUE(saveDialogs_.lastProposed->endsWith(".pdf"));
+    EXPECT_EQ(window().caseDocument().dialogFolder(), QDir(folder_.path()).absolutePath());
     EXPECT_EQ(pdfPages(*saveDialogs_.choice), 1);
     EXPECT_TRUE(pdfText(*saveDialogs_.choice).contains("Edificio per: Civile abitazione"));
     expectNormalLook(true);
