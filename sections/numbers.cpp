@@ -211,6 +211,7 @@ FieldReading readField(std::string_view text) {
 }
 
 std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) {
+    if (text.find('.') == std::string_view::npos) return std::nullopt;  // most texts
     std::string packed;
     for (char c : text)
         if (!isBlank(c)) packed += c;
