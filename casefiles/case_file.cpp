@@ -290,7 +290,7 @@ QByteArray toJson(const CaseFile& file) {
     object.insert(kCaseKey, q(file.caseName));
     object.insert(kExampleKey, file.example);
     object.insert(kInputsKey, textsObject(file.inputs));
-    object.insert(kResultsKey, textsObject(file.results));
+    if (!file.results.empty()) object.insert(kResultsKey, textsObject(file.results));
     object.insert(kParticularsKey, particulars);
     if (file.materials) {
         QJsonObject materials;

@@ -53,7 +53,8 @@ struct CaseFile {
     TextsBySymbol inputs;                // "dati": exactly as typed; a missing one is empty
     bool example = false;                // "esempio": "Esegui l'Esempio" ticked
     Particulars particulars;             // "stampa"
-    TextsBySymbol results;               // "risultati": as last written; never read back
+    TextsBySymbol results;               // "risultati": as last written; never read back;
+                                         // the key is left out when there are none
     std::optional<Materials> materials;  // "materiali": absent when never given
     bool operator==(const CaseFile&) const = default;
 };
