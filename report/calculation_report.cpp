@@ -90,9 +90,8 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     s.heading = caseInWords(calc);
     s.file = entry.name;
     const QString structure = q(file.particulars.structure).simplified();
-    s.member =
-        (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") + "Sezione: " +
-        (file.particulars.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria");
+    s.member = (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") +
+               "Sezione: " + q(casefiles::placeName(file.particulars.section));
     for (const Field& field : calc.inputs()) {
         s.data.push_back(row(field, texts[field.index]));
         if (field.quantity == Quantity::kModularRatio) s.n = s.data.back().value;
