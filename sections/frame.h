@@ -1,8 +1,8 @@
 // The calculation frame: every section calculation runs the same steps on the value fields of
 // its window, driven by the table of its case.
 //
-//   window texts --read (unreadable text?)--> numbers --missing data, then out of range or
-//   negative?--> compute --> Outcome
+//   window texts --read (unreadable or ambiguous text?)--> numbers --missing data, then out of
+//   range or negative?--> compute --> Outcome
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
