@@ -207,7 +207,9 @@ FieldReading readField(std::string_view text) {
         value = readPrefixed(s.substr(2), base, taken);
         taken += 2;
     }
-    return {value, std::any_of(s.begin() + taken, s.end(), isDigit), blankInNumber};
+    const bool number = base == 10 ? taken > 0 : taken > 2;
+    return {value, std::any_of(s.begin() + taken, s.end(), isDigit), blankInNumber,
+            number && taken == s.size() && !blankInNumber};
 }
 
 std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) {

@@ -29,6 +29,7 @@ struct FieldReading {
     double value;        // what readNumber gives
     bool digitInRest;    // a digit 0-9 after the characters the number took
     bool blankInNumber;  // a blank between two digits that separates no thousands
+    bool whole;          // one number and nothing else, blanks aside where they may stand
     bool unreadable() const { return digitInRest || blankInNumber; }
 };
 FieldReading readField(std::string_view text);

@@ -51,57 +51,52 @@ TEST(ReadNumber, ReadsBeyondTheDoubleRangeAsInfinity) {
     EXPECT_EQ(readNumber("4.9E-324"), 4.9e-324);  // the smallest subnormal still reads
 }
 
-// A digit left after the number taken, or a blank between digits that separates no
-// thousands, means the text was meant otherwise; blanks, letters and signs left are no sign
-// of that.
-TEST(ReadField, TellsWhetherTheTextWasMeantOtherwise) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// A digit left after the number taken means the text was meant otherwise; blanks, letters and
+// signs left are no sign of that.
+TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
+    // whole: the text is a number and nothing else (what a strict reader of key=value wants).
     const struct {
         const char* text;
         double value;
-        bool digitInRest, blankInNumber;
+        bool digitInRest, whole;
     } rows[] = {
-        {"8,04", 8, true, false},
-        {"1.000.000", 1, true, false},
-        {"4Ø16", 4, true, false},
-        {"25cm2", 25, true, false},
-        {"1,5E3", 1, true, false},
-        {"x1", 0, true, false},
-        {"&O19", 1, true, false},
-        {"1\r2", 1, true, false},
-        {"E5", 0, true, false},
-        {"25 cm", 25, false, false},
-        {"1.5e3", 1500, false, false},
-        {"&H1F", 31, false, false},
-        {"1e+", 1, false, false},
-        {"3e-2x", 0.03, false, false},
-        {"1D2 kg", 100, false, false},
-        {"abc", 0, false, false},
-        {"", 0, false, false},
-        {" - 4 ", -4, false, false},
-        {"&H", 0, false, false},
-        {" \t3 .\n5 ", 3.5, false, false},
-        // Thousands: a first group of 1 to 3 digits, then groups of 3, before the point.
-        {"1 000 000", 1e6, false, false},
-        {"150\t000", 150000, false, false},
-        {"-1  500.25", -1500.25, false, false},
-        {"999 999", 999999, false, false},
-        {"2 5", 25, false, true},
-        {"10 16", 1016, false, true},
-        {"1000 000", 1e6, false, true},
-        {"1 00 000", 100000, false, true},
-        {"1 000 00", 100000, false, true},
-        {"12 345 67", 1234567, false, true},
-        {"1.000 000", 1, false, true},
-        {"1.5 3", 1.53, false, true},
-        {"1E1 000", kInfinity, false, true},
-        {"&H1 000", 4096, false, true},
+        {"8,04", 8, true, false},      {"1.000.000", 1, true, false}, {"4Ø16", 4, true, false},
+        {"25cm2", 25, true, false},    {"1,5E3", 1, true, false},     {"x1", 0, true, false},
+        {"&O19", 1, true, false},      {"1\r2", 1, true, false},      {"E5", 0, true, false},
+        {"25 cm", 25, false, false},   {"2 5", 25, false, false},     {"1.5e3", 1500, false, true},
+        {"&H1F", 31, false, true},     {"1e+", 1, false, false},      {"3e-2x", 0.03, false, false},
+        {"1D2 kg", 100, false, false}, {"abc", 0, false, false},      {"", 0, false, false},
+        {" - 4 ", -4, false, true},    {"&H", 0, false, false},       {".", 0, false, false},
     };
     for (const auto& row : rows) {
         const FieldReading reading = readField(row.text);
         EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
         EXPECT_EQ(reading.digitInRest, row.digitInRest) << '"' << row.text << '"';
+        EXPECT_EQ(reading.whole, row.whole) << '"' << row.text << '"';
+    }
+}
+
+// Blanks between two digits are read only as thousands separators in the whole part: a first
+// group of 1 to 3 digits, then groups of 3 ("10 16" typed for 10.16 is no 1016).
+TEST(ReadField, BlanksBetweenDigitsOnlySeparateThousands) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* text;
+        double value;
+        bool blankInNumber;
+    } rows[] = {
+        {"1 000 000", 1e6, false},  {"150\t000", 150000, false}, {"-1  500.25", -1500.25, false},
+        {"999 999", 999999, false}, {" \t3 .\n5 ", 3.5, false},  {"25 cm", 25, false},
+        {"2 5", 25, true},          {"10 16", 1016, true},       {"1000 000", 1e6, true},
+        {"1 00 000", 100000, true}, {"1 000 00", 100000, true},  {"12 345 67", 1234567, true},
+        {"1.000 000", 1, true},     {"1.5 3", 1.53, true},       {"1E1 000", kInfinity, true},
+        {"&H1 000", 4096, true},
+    };
+    for (const auto& row : rows) {
+        const FieldReading reading = readField(row.text);
+        EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
         EXPECT_EQ(reading.blankInNumber, row.blankInNumber) << '"' << row.text << '"';
+        EXPECT_EQ(reading.unreadable(), row.blankInNumber) << '"' << row.text << '"';
     }
 }
 
