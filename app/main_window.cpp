@@ -76,6 +76,7 @@ FrmVerifica::~FrmVerifica() = default;
 void FrmVerifica::load() {
     calculations_.reset();
     results_ = {};
+    notices_.clear();
     setAside_.reset();
     setWindowTitle("CALCOLO DI LIRVO E PILASTRI");
     placeWindow();
@@ -315,14 +316,15 @@ void FrmVerifica::showSection(SectionType section) {
         e.label2,
         {e.operationOption(0), e.operationOption(1), e.operationOption(2)},
         e.fields};
-    panels::showSchematic(section, schematic, {width_, height_},
-                          [&e] { e.surface->clearDrawing(); });
+    panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });
     showResultState();
     schematicDrawing_->showPicture();
 }
 
 void FrmVerifica::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
+    // Another case: its section is not the one drawn.
+    schematicDrawing_->showPicture();
     showResultState();
 }
 
@@ -358,7 +360,9 @@ void FrmVerifica::fieldsChanged() {
 }
 
 void FrmVerifica::showResultState() {
-    showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
+    const bool stale = !results_.current(shownCase(), *this);
+    showResultsStale(elements_->fields, shownCase(), stale);
+    schematicDrawing_->setStale(stale);
 }
 
 // Ticking empties the fields for the example, unticking leaves them; neither loses a text:
@@ -448,20 +452,22 @@ void FrmVerifica::messageBox(const std::string& prompt, MessageStyle style,
 }
 
 void FrmVerifica::drawNotice(const std::string& text) {
-    clearNotice();
+    notices_ << QString::fromStdString(text);
     MainElements& e = *elements_;
+    e.surface->clearDrawing();
     const ui::Screen& s = platform_.screen;
     const QRect area(
         ui::toPixels(kNoticeArea.left * width_, s), ui::toPixels(kNoticeArea.top * height_, s),
         ui::toPixels(kNoticeArea.width * width_, s), ui::toPixels(kNoticeArea.height * height_, s));
-    const QString shown = QString::fromStdString(text);
     // The help box and the print heading stand over the panel only for a while.
-    const NoticePlace place = placeNotice(shown, area, *e.surface, {e.rtb1.get(), e.frame4.get()},
-                                          kNoticeGap, s.twipsPerPixel());
-    e.surface->drawText(place.left, place.top, shown, place.look);
+    const NoticePlace place = placeNotice(
+        notices_, area, *e.surface, {e.rtb1.get(), e.frame4.get()}, kNoticeGap, s.twipsPerPixel());
+    for (qsizetype i = 0; i < notices_.size(); ++i)
+        e.surface->drawText(place.left, place.top + i * place.lineStep, notices_[i], place.look);
 }
 
 void FrmVerifica::clearNotice() {
+    notices_.clear();
     elements_->surface->clearDrawing();
 }
 

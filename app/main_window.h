@@ -122,7 +122,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
-    int boxesShown_ = 0;  // message boxes so far: a run that shows one was refused
+    QStringList notices_;  // drawn since the last clear, top to bottom
+    int boxesShown_ = 0;   // message boxes so far: a run that shows one was refused
     // The texts of fields 1 to 16 the example box set aside at its last click, with the case
     // they belong to: the user's while it is ticked, the example's after it is unticked.
     struct SetAside {

@@ -1,5 +1,6 @@
 #include "drawing/section_view.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,11 +25,29 @@ void SectionView::setMargin(int pixels) {
     update();
 }
 
+void SectionView::setStale(bool stale) {
+    if (stale_ == stale) return;
+    stale_ = stale;
+    update();
+}
+
 void SectionView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const QRectF area = QRectF(rect()).adjusted(margin_, margin_, -margin_, -margin_);
-    if (analysis_ && area.isValid()) paintSection(painter, area, *analysis_);
+    if (!analysis_ || !area.isValid()) return;
+    if (!stale_) return paintSection(painter, area, *analysis_);
+    // Drawn in shades of grey, the message over it.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter onImage(&image);
+    onImage.setFont(font());
+    paintSection(onImage, area, *analysis_);
+    onImage.end();
+    painter.drawImage(QPointF(0, 0), image.convertToFormat(QImage::Format_Grayscale8));
+    paintStale(painter, area);
 }
 
 SectionWindow::SectionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

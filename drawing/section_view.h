@@ -15,6 +15,9 @@ class SectionView : public QWidget {
     void setAnalysis(const CaseAnalysis& analysis);
     void forgetAnalysis();
     const std::optional<CaseAnalysis>& analysis() const { return analysis_; }
+    // Greyed under "dati modificati: ripetere il calcolo" while the data differ from those drawn.
+    void setStale(bool stale);
+    bool stale() const { return stale_; }
     // White pixels kept clear all round the drawing.
     void setMargin(int pixels);
 
@@ -23,6 +26,7 @@ class SectionView : public QWidget {
 
   private:
     std::optional<CaseAnalysis> analysis_;
+    bool stale_ = false;
     int margin_ = 0;
 };
 

@@ -44,13 +44,29 @@ TEST(MissingData, OnlyTheFirstMissingInputIsReported) {
     EXPECT_EQ(run.message()->text, "MANCA L'ALTEZZA DELLA TRAVE");
 }
 
-TEST(MissingData, CompressionSteelIsRequiredInTheBeamChecks) {
-    CaseRun rect;
-    runCase(rect, 1, withField(kRectangularCheckExample, rect_check::kAfPrime, "0"));
-    EXPECT_EQ(rect.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
-    CaseRun tee;
-    runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", "0", "10", "3500000"});
-    EXPECT_EQ(tee.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+// A beam without compression steel is checked when Af' is written as a number reading 0;
+// only a text without a number is missing. Rectangular example with Af' = 0:
+// p = 10*8.04/25 = 3.216, q = 2*10*8.04*77/25 = 495.264, X = -p + sqrt(p^2 + q) = 19.2697.
+TEST(MissingData, CompressionSteelWrittenAsZeroIsADatumInTheBeamChecks) {
+    const struct {
+        const char* text;
+        bool missing;
+    } rows[] = {{"0", false},  {"0.0", false}, {" 0 ", false}, {"0e3", false},
+                {"-0", false}, {".0", false},  {"&H0", false}, {"", true},
+                {"  ", true},  {"abc", true},  {".", true},    {"-", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string("Af' = '") + row.text + "'");
+        CaseRun rect, tee;
+        runCase(rect, 1, withField(kRectangularCheckExample, rect_check::kAfPrime, row.text));
+        runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", row.text, "10", "3500000"});
+        for (const CaseRun* run : {&rect, &tee}) {
+            if (row.missing)
+                EXPECT_EQ(run->message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+            else
+                EXPECT_FALSE(run->message());
+        }
+        if (!row.missing) EXPECT_EQ(rect.result("X"), " 19.2696989217591");
+    }
 }
 
 TEST(MissingData, EveryCaseReportsItsFirstCheckedFieldWhenAllAreEmpty) {
@@ -138,7 +154,7 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400"},
         {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},  // field order
         {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE"},      // missing first
-        {1, {{kAfPrime, "-0"}}, "MANCA L'Area dell'ARMATURA COMPRESSA"},  // zero is zero
+        {1, {{kAfPrime, "-0"}}, ""},  // a written zero: no compression steel
         {1, {{kB, "25 "}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
         // Blanks between digits only as thousands separators, before the point.
         {1, {{kAf, "10 16"}}, "DATO NON LEGGIBILE: Af = 10 16"},
