@@ -128,6 +128,13 @@ class FrmVerifica : public QWidget, public CalcWindow {
     ResultState results_;
     QStringList notices_;  // drawn since the last clear, top to bottom
     int boxesShown_ = 0;   // message boxes so far: a run that shows one was refused
+    // The texts of fields 1 to 16 the example box set aside at its last click, with the case
+    // they belong to: the user's while it is ticked, the example's after it is unticked.
+    struct SetAside {
+        CaseChoice choice;
+        std::array<QString, kFieldCount> texts;
+    };
+    std::optional<SetAside> setAside_;
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;

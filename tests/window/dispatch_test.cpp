@@ -121,9 +121,8 @@ TEST_F(MainWindowTest, DataTypedAsNoNumberOrNegativeAreBoxed) {
 
 TEST_F(MainWindowTest, MissingDatumIsBoxedAndLeavesTheResults) {
     choose(kRectangularCheck);
-    clickOption(e().ckes.get());
+    typeExample(kRectangularCheck);
     compute();
-    clickOption(e().ckes.get());
     type(rect_check::kH, "0");
     compute();
     expectOneMessage("MANCA L'ALTEZZA DELLA TRAVE", "lirvo", MessageStyle::kPlain);
