@@ -1,10 +1,7 @@
 // "Calcolo" › "Verifica con le barre proposte": from a design to the check of its section built
 // with the bars proposed, and back by "Annulla"; the tooltips that say the bars.
-#include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 
-#include "app/case_document.h"
 #include "app/menu_bar.h"
 #include "app/proposal_check.h"
 #include "sections/bar_notation.h"
@@ -144,27 +141,6 @@ TEST_F(ProposalCheckTest, TooltipsSayTheBarsTypedAndProposed) {
     EXPECT_EQ(e().fields.text1[rect_design::kAfPrime]->toolTip(), " 15");  // none for 0
     type(rect_design::kM, "700000");
     EXPECT_EQ(e().fields.text1[rect_design::kAf]->toolTip(), " 14");
-}
-
-// A check saved with bars keeps their texts and opens to the same results; the step's check
-// saved and reopened is the check of the proposed bars.
-TEST_F(ProposalCheckTest, CaseFilesKeepTheBarsTyped) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("barre.lirvo");
-    choose(2, 2);  // column semi-design, then its proposal checked
-    click(e().ckes.get());
-    compute();
-    ASSERT_TRUE(step().run());
-    const auto checked = texts();
-    caseFiles_.toSave = path;
-    ASSERT_TRUE(window().caseDocument().saveAs());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("\"Af'\": \"3Ø14\""));
-    window().caseDocument().newCalculation();
-    ASSERT_TRUE(window().caseDocument().openFile(path));
-    EXPECT_EQ(texts(), checked);
-    EXPECT_EQ(e().fields.text1[column_check::kAf]->toolTip(), "4Ø16 = 8.04 cm²");
 }
 
 }  // namespace
