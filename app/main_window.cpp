@@ -10,6 +10,8 @@
 #include "app/case_document.h"
 #include "app/menu_bar.h"
 #include "app/notice_placement.h"
+#include "app/proposal_check.h"
+#include "app/steel_tooltips.h"
 #include "panels/field_panel.h"
 #include "panels/schematic.h"
 #include "report/report_printing.h"
@@ -67,6 +69,7 @@ FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
     elements_ = createElements(this, platform_.screen);
     load();
     document_ = std::make_unique<CaseDocument>(*this, platform_);
+    proposalCheck_ = new ProposalCheck(*this);
     menuBar_ = new MenuBar(*this, *document_, platform_);
     placeMenuBar();
 }
@@ -76,6 +79,8 @@ FrmVerifica::~FrmVerifica() = default;
 void FrmVerifica::load() {
     calculations_.reset();
     results_ = {};
+    notices_.clear();
+    setAside_.reset();
     setWindowTitle("CALCOLO DI LIRVO E PILASTRI");
     placeWindow();
     placeChoices();
@@ -314,14 +319,15 @@ void FrmVerifica::showSection(SectionType section) {
         e.label2,
         {e.operationOption(0), e.operationOption(1), e.operationOption(2)},
         e.fields};
-    panels::showSchematic(section, schematic, {width_, height_},
-                          [&e] { e.surface->clearDrawing(); });
+    panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });
     showResultState();
     schematicDrawing_->showPicture();
 }
 
 void FrmVerifica::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
+    // Another case: its section is not the one drawn.
+    schematicDrawing_->showPicture();
     showResultState();
 }
 
@@ -357,18 +363,30 @@ void FrmVerifica::fieldsChanged() {
 }
 
 void FrmVerifica::showResultState() {
-    showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
+    const bool current = resultsCurrent();
+    showResultsStale(elements_->fields, shownCase(), !current);
+    schematicDrawing_->setStale(!current);
+    showSteelTooltips(elements_->fields, shownCase(), *this, current);
     emit resultStateChanged();
 }
 
 const CalcCase* FrmVerifica::currentCalculation() const {
-    return results_.current(shownCase(), *this) ? shownCase() : nullptr;
+    return resultsCurrent() ? shownCase() : nullptr;
 }
 
+// Ticking empties the fields for the example, unticking leaves them; neither loses a text:
+// each click sets aside what the fields show and puts back what the last click set aside for
+// the same case (unticking gives the user's texts back, ticking again the example's).
 void FrmVerifica::exampleToggled(bool checked) {
-    if (!checked) return;
+    auto& fields = elements_->fields.text1;
+    SetAside shown{currentChoice(), {}};
     for (int i = 1; i <= panels::kLastPanelField; ++i)
-        elements_->fields.text1[i]->clear();
+        shown.texts[i] = fields[i]->text();
+    const bool putBack = setAside_ && setAside_->choice == shown.choice;
+    if (putBack || checked)
+        for (int i = 1; i <= panels::kLastPanelField; ++i)
+            fields[i]->setText(putBack ? setAside_->texts[i] : QString());
+    setAside_ = shown;
 }
 
 void FrmVerifica::toggleHelp() {
@@ -409,7 +427,11 @@ void FrmVerifica::printReport() {
         page.captions.push_back(&caption);
     for (int k = 0; k < 6; ++k)
         page.headingLines[k] = &e.label3[k];
-    report::printReport(page, printData_->particulars(), platform_, printData_.get());
+    const CalcCase* calc = caseOfCode(calculations_.code());
+    const std::optional<QString> saved = report::printReport(
+        page, printData_->particulars(), calc ? calc->section : SectionType::kRectangular,
+        document_->dialogFolder(), platform_, printData_.get());
+    if (saved) document_->folderUsed(*saved);
 }
 
 void FrmVerifica::fine() {
@@ -439,25 +461,27 @@ void FrmVerifica::messageBox(const std::string& prompt, MessageStyle style,
 }
 
 void FrmVerifica::drawNotice(const std::string& text) {
-    clearNotice();
+    notices_ << QString::fromStdString(text);
     MainElements& e = *elements_;
+    e.surface->clearDrawing();
     const ui::Screen& s = platform_.screen;
     const QRect area(
         ui::toPixels(kNoticeArea.left * width_, s), ui::toPixels(kNoticeArea.top * height_, s),
         ui::toPixels(kNoticeArea.width * width_, s), ui::toPixels(kNoticeArea.height * height_, s));
-    const QString shown = QString::fromStdString(text);
     // The help box and the print heading stand over the panel only for a while.
-    const NoticePlace place = placeNotice(shown, area, *e.surface, {e.rtb1.get(), e.frame4.get()},
-                                          kNoticeGap, s.twipsPerPixel());
-    e.surface->drawText(place.left, place.top, shown, place.look);
+    const NoticePlace place = placeNotice(
+        notices_, area, *e.surface, {e.rtb1.get(), e.frame4.get()}, kNoticeGap, s.twipsPerPixel());
+    for (qsizetype i = 0; i < notices_.size(); ++i)
+        e.surface->drawText(place.left, place.top + i * place.lineStep, notices_[i], place.look);
 }
 
 void FrmVerifica::clearNotice() {
+    notices_.clear();
     elements_->surface->clearDrawing();
 }
 
 void FrmVerifica::resultsWritten(const CalcCase& calc) {
-    schematicDrawing_->showDrawing(analyseCase(calc, fieldValues(calc, *this)));
+    schematicDrawing_->showDrawing(analyseRun(calc, *this));
 }
 
 }  // namespace lirvo::app

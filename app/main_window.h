@@ -8,7 +8,8 @@
 //   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport,
 //                               only while the results belong to the data (app/result_state)
 //   the menu bar             -> app/menu_bar: the commands above, and the case file's
-//                               commands in app/case_document (open, save, modified mark)
+//                               commands in app/case_document (open, save, modified mark),
+//                               the check of a design's proposed bars in app/proposal_check
 //   "Calcolo" › "Verifica SLU…" -> app/uls_command -> slu/ UlsWindow on the current results
 //
 // The window keeps all geometry in twips through ui/, and reaches the screen and the message
@@ -33,6 +34,7 @@ namespace lirvo::app {
 
 class CaseDocument;
 class MenuBar;
+class ProposalCheck;
 
 class FrmVerifica : public QWidget, public CalcWindow {
     Q_OBJECT
@@ -67,9 +69,14 @@ class FrmVerifica : public QWidget, public CalcWindow {
     report::FrmStampa& printData();
     CaseDocument& caseDocument() { return *document_; }
     MenuBar& menuBar() { return *menuBar_; }
+    ProposalCheck& proposalCheck() { return *proposalCheck_; }
     CaseChoice currentChoice() const;
     // The case of the last calculation while its results are current; nullptr otherwise.
     const CalcCase* currentCalculation() const;
+    // The case the options pick now; nullptr while they pick none.
+    const CalcCase* shownCase() const;
+    // Whether the results on the window belong to the data beside them (app/result_state.h).
+    bool resultsCurrent() const { return results_.current(shownCase(), *this); }
 
     // Empties the window and loads it anew, without asking about its case file.
     void reload();
@@ -108,7 +115,6 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void geometriaP();
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
-    const CalcCase* shownCase() const;
     // After any change of a value field: one size for each column, results grey while stale.
     void fieldsChanged();
     void showResultState();
@@ -125,12 +131,21 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
-    int boxesShown_ = 0;  // message boxes so far: a run that shows one was refused
+    QStringList notices_;  // drawn since the last clear, top to bottom
+    int boxesShown_ = 0;   // message boxes so far: a run that shows one was refused
+    // The texts of fields 1 to 16 the example box set aside at its last click, with the case
+    // they belong to: the user's while it is ticked, the example's after it is unticked.
+    struct SetAside {
+        CaseChoice choice;
+        std::array<QString, kFieldCount> texts;
+    };
+    std::optional<SetAside> setAside_;
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;
     std::unique_ptr<CaseDocument> document_;
-    MenuBar* menuBar_ = nullptr;  // a child of the window
+    ProposalCheck* proposalCheck_ = nullptr;  // a child of the window
+    MenuBar* menuBar_ = nullptr;              // a child of the window
 };
 
 }  // namespace lirvo::app

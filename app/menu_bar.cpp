@@ -5,6 +5,7 @@
 
 #include "app/case_document.h"
 #include "app/main_window.h"
+#include "app/proposal_check.h"
 #include "app/uls_command.h"
 
 namespace lirvo::app {
@@ -69,9 +70,21 @@ void MenuBar::listRecentFiles() {
     }
 }
 
-// The calculations made on the section of the window's results.
+// The calculations made on the section of the window's results: the check of a design's
+// proposed bars, and the SLU check.
 void MenuBar::buildCalculationMenu() {
     calculation_ = addMenu("&Calcolo");
+    ProposalCheck& check = window_.proposalCheck();
+    QAction* run =
+        calculation_->addAction("&Verifica con le barre proposte", [&check] { check.run(); });
+    QAction* undo = calculation_->addAction("&Annulla verifica con le barre proposte",
+                                            [&check] { check.undo(); });
+    // Offered while they apply: the results on the window change without telling the menu.
+    connect(calculation_, &QMenu::aboutToShow, this, [&check, run, undo] {
+        run->setEnabled(check.available());
+        undo->setEnabled(check.undoable());
+    });
+    calculation_->addSeparator();
     uls_ = new UlsCommand(window_, document_, platform_);
     ulsAction_ = calculation_->addAction("Verifica &SLU…", QKeySequence(Qt::CTRL | Qt::Key_U),
                                          [this] { uls_->open(); });

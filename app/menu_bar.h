@@ -1,6 +1,6 @@
 // The menu bar of the main window, above its layout: "File", "Calcolo" and "Aiuto". Each entry
-// runs a command the window, its case file or a calculation window has; the buttons stay as
-// they were.
+// runs a command the window, its case file, the check of a design's proposed bars or the SLU
+// check has; the buttons stay as they were.
 #pragma once
 
 #include <QList>

@@ -1,7 +1,7 @@
 // Case files: one calculation kept on disk and opened again, as NAME.lirvo (UTF-8 JSON).
 //
 //   window --captureCalculation--> CaseFile --writeCaseFile--> NAME.lirvo
-//   NAME.lirvo --readCaseFile--> CaseFile or a message --inputTexts--> fields --> CalcFrame::run
+//   NAME.lirvo --readCaseFile--> CaseFile or a message --runCaseFile--> the case run on its texts
 //
 // A file keeps the texts the user typed, never numbers made from them: opening types the
 // texts back and runs the case again, so an old file gives today's results. The result texts
@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "casefiles/particulars.h"
+#include "sections/event_log.h"
 #include "sections/frame.h"
 #include "sections/materials.h"
 #include "sections/uls_input.h"
@@ -31,20 +33,6 @@ inline constexpr char kNameFilter[] = "Calcoli lirvo (*.lirvo)";
 // A calculation takes about a kilobyte: a larger file is refused before it is read.
 inline constexpr qint64 kMaxFileSize = qint64(1) << 20;
 
-// Where the section lies along the member, in the order of the print-data window's list.
-enum class SectionPlace { kFixedEnd, kMidSpan };  // "Incastro", "Mezzeria"
-
-// What heads the report. Key in the file after each member.
-struct Particulars {
-    std::string owner;                               // "proprietario"
-    std::string building;                            // "edificio": what the building is for
-    std::string address;                             // "indirizzo"
-    std::string town;                                // "comune"
-    std::string structure;                           // "struttura": the member calculated
-    SectionPlace section = SectionPlace::kFixedEnd;  // "sezione"
-    bool operator==(const Particulars&) const = default;
-};
-
 // The materials of a check, for a later report that states them; only stored here.
 struct Materials {
     int rck = 0;            // "Rck": concrete class, cube strength in kg/cm²
@@ -56,6 +44,11 @@ struct Materials {
     bool operator==(const Materials&) const = default;
 };
 
+// The refusal of an allowable stress that is not read as typed ("85,5"), by the rules of the
+// calculations' data; empty when both may be used. An empty text gives no allowable stress
+// and is not refused.
+std::string materialsRefusal(const Materials& materials);
+
 // Field texts by the symbol of their field, UTF-8 ("σc", "Af'").
 using TextsBySymbol = std::map<std::string, std::string, std::less<>>;
 
@@ -65,7 +58,8 @@ struct CaseFile {
     TextsBySymbol inputs;                // "dati": exactly as typed; a missing one is empty
     bool example = false;                // "esempio": "Esegui l'Esempio" ticked
     Particulars particulars;             // "stampa"
-    TextsBySymbol results;               // "risultati": as last written; never read back
+    TextsBySymbol results;               // "risultati": as last written; never read back;
+                                         // the key is left out when there are none
     std::optional<Materials> materials;  // "materiali": absent when never given
     // "slu": the materials and actions of the ultimate check (sections/uls_input.h) as typed,
     // by the keys of lirvo-calc --uls; absent when the check was never made.
@@ -104,8 +98,14 @@ ReadOutcome parseCaseFile(const QByteArray& text, const QString& fileName);
 // reading it whole, then parses it.
 ReadOutcome readCaseFile(const QString& path);
 
-// Writes the file whole or not at all: a failed save leaves the earlier file as it was.
-// Returns the message for the user when the file was not written, empty otherwise.
+// Writes the file whole or not at all: a failed save leaves the earlier file as it was. A
+// calculation the reader would refuse, or would read back otherwise (a text not UTF-8), is not
+// written. Returns the message for the user when the file was not written, empty otherwise.
 std::string writeCaseFile(const QString& path, const CaseFile& file);
+
+// Runs the file's calculation as opening it in the window does: its input texts typed (the
+// other fields emptied), its example box set, the case run. The events of the run only are
+// left in the log. Returns the case run.
+const CalcCase& runCaseFile(const CaseFile& file, CalcFrame& frame, EventLog& log);
 
 }  // namespace lirvo::casefiles

@@ -1,6 +1,7 @@
 #include "cli/uls_spec.h"
 
-#include <charconv>
+#include <array>
+#include <cmath>
 
 #include "sections/quoting.h"
 
@@ -38,40 +39,6 @@ std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text, UlsTexts*
     }
     if (texts) *texts = given;
     return readUlsTexts(given);
-}
-
-std::string takeUlsOptions(std::vector<std::string_view>& args,
-                           std::optional<UlsRequest>& request) {
-    std::optional<std::string_view> spec, points;
-    for (size_t i = 0; i < args.size();) {
-        std::optional<std::string_view>* option = args[i] == "--uls"      ? &spec
-                                                  : args[i] == "--domain" ? &points
-                                                                          : nullptr;
-        if (!option) {
-            ++i;
-            continue;
-        }
-        if (i + 1 == args.size()) return std::string(args[i]) + " vuole un valore";
-        if (*option) return std::string(args[i]) + " dato due volte";
-        *option = args[i + 1];
-        args.erase(args.begin() + i, args.begin() + i + 2);
-    }
-    if (!spec) return points ? "--domain vale solo con --uls" : "";
-    UlsTexts texts;
-    auto parsed = parseUlsSpec(*spec, &texts);
-    if (auto* refusal = std::get_if<std::string>(&parsed)) return "--uls: " + *refusal;
-    request = UlsRequest{std::get<UlsSpec>(parsed), 0, texts};
-    if (points) {
-        int& k = request->domainPoints;
-        const auto [end, ec] = std::from_chars(points->data(), points->data() + points->size(), k);
-        if (ec != std::errc() || end != points->data() + points->size() || k < 2 ||
-            k > kMostDomainPoints) {
-            request.reset();
-            return "--domain vuole un numero da 2 a " + std::to_string(kMostDomainPoints) +
-                   ", non " + inQuotes(*points);
-        }
-    }
-    return {};
 }
 
 }  // namespace lirvo::cli

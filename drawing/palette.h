@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace lirvo::drawing::palette {
+namespace lirvo::drawing {
 
 inline const QColor kInk(30, 30, 30);
 inline const QColor kFaint(120, 120, 120);
@@ -13,4 +13,4 @@ inline const QColor kConcreteStress(110, 150, 215);
 inline const QColor kSteel(196, 84, 16);
 inline const QColor kExceeded(139, 0, 0);  // beyond a limit: dark red
 
-}  // namespace lirvo::drawing::palette
+}  // namespace lirvo::drawing

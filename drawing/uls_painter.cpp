@@ -13,8 +13,6 @@
 namespace lirvo::drawing {
 namespace {
 
-using namespace palette;
-
 constexpr double kKiloNewtonsPerKg = kNewtonsPerKg / 1000;  // kN per kg
 constexpr double kKiloNewtonMetresPerKgCm = kNewtonsPerKg / 1000 / 100;
 

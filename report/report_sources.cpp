@@ -18,13 +18,18 @@ std::string roundNumber(double value, double noise = 0) {
     return std::string(text) == "-0" ? "0" : text;
 }
 
+// The texts as the window held them, read back as the window reads them.
+EventLog typed(const FieldTexts& texts) {
+    EventLog window;
+    for (int i = 0; i < kFieldCount; ++i)
+        window.type(i, texts[i]);
+    return window;
+}
+
 }  // namespace
 
 FieldValues valuesOf(const CalcCase& calc, const FieldTexts& texts) {
-    EventLog window;  // the texts as the window held them, read back as the window reads them
-    for (int i = 0; i < kFieldCount; ++i)
-        window.type(i, texts[i]);
-    return fieldValues(calc, window);
+    return fieldValues(calc, typed(texts));
 }
 
 FigurePaint atScreenScale(FigurePaint paint) {
@@ -41,7 +46,7 @@ FigurePaint atScreenScale(FigurePaint paint) {
 SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
                             const Allowables& allowables) {
     SectionFigure figure;
-    const std::optional<CaseAnalysis> analysis = analyseCase(calc, valuesOf(calc, texts));
+    const std::optional<CaseAnalysis> analysis = analyseRun(calc, typed(texts));
     if (!analysis) {
         figure.equilibriumLine = "Sezione non determinata dai dati: nessun equilibrio calcolato.";
         return figure;
@@ -69,14 +74,8 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
                              " Kg, M = " + roundNumber(state.internalM, noise * model->H) +
                              " Kgcm; azione N = " + roundNumber(model->N) +
                              " Kg, M = " + roundNumber(model->M) + " Kgcm.";
-    figure.sigmaC = state.sigmaC;
-    for (size_t i = 0; i < model->steel.size(); ++i)
-        if (model->steel[i].area > 0)
-            figure.sigmaF = std::max(figure.sigmaF, std::fabs(state.steelStress[i]));
-    if (allowables.sigmaC && *allowables.sigmaC > 0)
-        figure.utilisationC = figure.sigmaC / *allowables.sigmaC;
-    if (allowables.sigmaF && *allowables.sigmaF > 0)
-        figure.utilisationF = figure.sigmaF / *allowables.sigmaF;
+    figure.analysis = analysis;
+    figure.verdict = verdictOf(*analysis, allowables);
     return figure;
 }
 

@@ -1,8 +1,8 @@
 // The calculation frame: every section calculation runs the same steps on the value fields of
 // its window, driven by the table of its case.
 //
-//   window texts --read (unreadable text?)--> numbers --missing data, then out of range or
-//   negative?--> compute --> Outcome
+//   window texts --read (bars in a steel field? unreadable or ambiguous text?)--> numbers
+//   --missing data, then out of range or negative?--> compute --> Outcome
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
@@ -21,6 +21,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sections/quantities.h"
 
@@ -54,7 +55,7 @@ class CalcWindow {
     // Modal box with one OK button; an empty title means the application's own.
     virtual void messageBox(const std::string& prompt, MessageStyle style,
                             const std::string& title) = 0;
-    // One line of text on the window surface, replacing any earlier notice.
+    // One line of text on the window surface, under the notices drawn since the last clear.
     virtual void drawNotice(const std::string& text) = 0;
     virtual void clearNotice() = 0;
     // Called once every result of a run stands in its field; a refused run never calls it.
@@ -74,13 +75,18 @@ struct Field {
     std::string_view example = {};             // input: written when the example is requested
     std::string_view missingMessage = {};      // input: refuses a 0; empty where 0 is valid
     Precision precision = Precision::kDouble;  // input: held so once read
+    // Input: a 0 written as a number ("0", "0.0") is a datum; only a text without a number
+    // (blank, "abc") is missing. A beam without compression steel is a real beam.
+    bool writtenZeroIsDatum = false;
 
     Unit unit() const { return unitOf(quantity); }
-    // A steel area found by a design is never written below zero.
-    bool isSteelAreaResult() const {
-        return role == Role::kResult &&
-               (quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel);
+    bool isSteelArea() const {
+        return quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel;
     }
+    // A steel area found by a design is never written below zero.
+    bool isSteelAreaResult() const { return role == Role::kResult && isSteelArea(); }
+    // Af and Af' of a check: typed as a number or as bars (sections/bar_notation.h).
+    bool isSteelAreaInput() const { return role == Role::kInput && isSteelArea(); }
 };
 
 // Rows of a case's field table.
@@ -89,6 +95,11 @@ constexpr Field inputField(int index, std::string_view symbol, Quantity quantity
                            std::string_view missingMessage,
                            Precision precision = Precision::kDouble) {
     return {index, Role::kInput, symbol, quantity, caption, example, missingMessage, precision};
+}
+// An input whose written 0 is a datum, its missing message kept for a text without a number.
+constexpr Field zeroIsDatum(Field field) {
+    field.writtenZeroIsDatum = true;
+    return field;
 }
 constexpr Field resultField(int index, std::string_view symbol, Quantity quantity,
                             std::string_view caption) {
@@ -103,9 +114,12 @@ struct Message {
 
 inline const char* const kImpossibleCalculation = "CALCOLO IMPOSSIBILE CON QUESTI DATI";
 
-// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a digit left
-// after the number read, a number beyond the double range, a negative number.
+// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a text the
+// reading rule would misread (a digit left after the number read, a blank between digits that
+// separates no thousands), a thousands point a moment or a force may mean, a number beyond the
+// double range, a negative number.
 inline const char* const kUnreadableDatum = "DATO NON LEGGIBILE: ";
+inline const char* const kAmbiguousDatum = "DATO AMBIGUO: ";
 inline const char* const kDatumOutOfRange = "DATO FUORI SCALA: ";
 inline const char* const kNegativeDatum = "DATO NEGATIVO: ";
 // Added to an unreadable text that holds a comma, the separator an Italian user reaches for.
@@ -114,6 +128,24 @@ inline const char* const kDecimalPointHint = " (IL SEPARATORE DECIMALE È IL PUN
 // negative moment would compress the other side, so the section must be turned over.
 inline const char* const kNegativeMomentMessage =
     "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
+
+// The area a steel-area input typed as bars gives ("4Ø16+2Ø12", sections/bar_notation.h);
+// empty for a text that is not bars and for every other field.
+std::optional<double> typedBarsArea(const Field& field, std::string_view text);
+
+struct FieldReading;
+
+// The refusal of a text that the reading rule would read otherwise than the user meant, given
+// how it reads ("DATO NON LEGGIBILE: Af = 8,04 (IL SEPARATORE DECIMALE È IL PUNTO)",
+// "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)"); empty for a text read as typed. Every
+// number the program reads from the user passes it, before any other check.
+std::string readingRefusal(std::string_view symbol, Quantity quantity, std::string_view text,
+                           const FieldReading& reading);
+
+// A datum typed outside a case's fields (the allowable stresses of a report's materials): the
+// refusal of its reading, else of a number beyond the range or below zero; empty for a datum
+// the program may use.
+std::string datumRefusal(std::string_view symbol, Quantity quantity, std::string_view text);
 
 // Input numbers by field index, as read (and rounded where the table says so).
 using Inputs = std::array<double, kFieldCount>;
@@ -139,10 +171,11 @@ class Outcome {
     void refuse(std::string prompt, MessageStyle style = MessageStyle::kPlain,
                 std::string title = {});
     void refuseImpossible() { refuse(kImpossibleCalculation); }
-    void notice(std::string text) { notice_ = std::move(text); }
+    // One more line drawn on the window, after those of the run so far.
+    void notice(std::string text) { notices_.push_back(std::move(text)); }
 
     const std::optional<Message>& refusal() const { return refusal_; }
-    const std::string& noticeText() const { return notice_; }
+    const std::vector<std::string>& notices() const { return notices_; }
     bool isBlank(int index) const { return blank_.test(index); }
     double value(int index) const { return values_[index]; }
     double unroundedValue(int index) const {
@@ -154,7 +187,7 @@ class Outcome {
     std::array<double, kFieldCount> unrounded_{};
     std::bitset<kFieldCount> blank_, rounded_;
     std::optional<Message> refusal_;
-    std::string notice_;
+    std::vector<std::string> notices_;
 };
 
 using ComputeFn = void (*)(const Inputs&, Outcome&);

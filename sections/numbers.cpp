@@ -155,12 +155,43 @@ double readNumber(std::string_view text) {
     return readField(text).value;
 }
 
+namespace {
+
+// Whether each run of blanks between two digits of `text` separates thousands in the whole
+// part of the number that `packed` (the text without its blanks) begins with.
+bool blanksSeparateThousands(std::string_view text, std::string_view packed) {
+    const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
+    size_t end = start;  // of the whole part's digits
+    while (end < packed.size() && isDigit(packed[end]))
+        ++end;
+    size_t separators = 0, k = 0;  // k: characters of packed passed
+    bool afterBlank = false;
+    for (char c : text) {
+        if (isBlank(c)) {
+            afterBlank = k > 0;
+            continue;
+        }
+        if (afterBlank && isDigit(c) && isDigit(packed[k - 1])) {
+            if (k <= start || k >= end || (end - k) % 3 != 0) return false;
+            ++separators;
+        }
+        afterBlank = false;
+        ++k;
+    }
+    // Distinct places three digits apart from the end: all of them, or none.
+    return separators == 0 || separators == (end - start - 1) / 3;
+}
+
+}  // namespace
+
 FieldReading readField(std::string_view text) {
     const bool blanks = std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
     TextBuffer packed(blanks ? text.size() : 0);
+    bool blankInNumber = false;
     if (blanks) {
         for (char c : text)
             if (!isBlank(c)) packed += c;
+        blankInNumber = !blanksSeparateThousands(text, packed.view());
         text = packed.view();
     }
     const std::string_view s = text;
@@ -177,7 +208,28 @@ FieldReading readField(std::string_view text) {
         taken += 2;
     }
     const bool number = base == 10 ? taken > 0 : taken > 2;
-    return {value, std::any_of(s.begin() + taken, s.end(), isDigit), number && taken == s.size()};
+    return {value, std::any_of(s.begin() + taken, s.end(), isDigit), blankInNumber,
+            number && taken == s.size() && !blankInNumber};
+}
+
+std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) {
+    if (text.find('.') == std::string_view::npos) return std::nullopt;  // most texts
+    std::string packed;
+    for (char c : text)
+        if (!isBlank(c)) packed += c;
+    const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
+    const size_t point = packed.find('.');
+    const size_t whole = point - start;  // digits before the point
+    if (point == std::string::npos || whole < 1 || whole > 3 || packed[start] == '0' ||
+        packed.size() != point + 4)
+        return std::nullopt;
+    for (size_t i = start; i < packed.size(); ++i)
+        if (i != point && !isDigit(packed[i])) return std::nullopt;
+    ThousandsOrDecimal readings{packed.substr(0, point) + packed.substr(point + 1), packed};
+    while (readings.decimal.back() == '0')
+        readings.decimal.pop_back();
+    if (readings.decimal.back() == '.') readings.decimal.pop_back();
+    return readings;
 }
 
 namespace {
@@ -214,11 +266,35 @@ constexpr std::uint64_t kPowersOfTen[] = {1,
                                           1000000000000000000,
                                           10000000000000000000u};
 
+// A 128-bit whole number as two halves, in standard C++: the exact product of two 64-bit ones.
+struct Wide {
+    std::uint64_t high, low;
+
+    static Wide product(std::uint64_t a, std::uint64_t b) {
+        constexpr std::uint64_t kHalf = 0xFFFFFFFF;
+        const std::uint64_t ll = (a & kHalf) * (b & kHalf), lh = (a & kHalf) * (b >> 32);
+        const std::uint64_t hl = (a >> 32) * (b & kHalf), hh = (a >> 32) * (b >> 32);
+        const std::uint64_t middle = (ll >> 32) + (lh & kHalf) + (hl & kHalf);
+        return {hh + (lh >> 32) + (hl >> 32) + (middle >> 32), (middle << 32) | (ll & kHalf)};
+    }
+    // The low 64 bits of the number shifted right by 1 to 127 bits.
+    std::uint64_t shiftedRight(int bits) const {
+        if (bits >= 64) return high >> (bits - 64);
+        return (low >> bits) | (high << (64 - bits));
+    }
+    bool bit(int at) const { return (at >= 64 ? high >> (at - 64) : low >> at) & 1; }
+    // Whether any of the bits below `at` (1 to 127) is set.
+    bool anyBelow(int at) const {
+        if (at >= 64) return low != 0 || (high & ((std::uint64_t{1} << (at - 64)) - 1)) != 0;
+        return (low & ((std::uint64_t{1} << at) - 1)) != 0;
+    }
+};
+
 // The 15 significant digits of a value from 1e-5 up to 1e15 (what the calculations give),
 // correctly rounded, ties to even, and the decimal exponent of the first; false for a value
 // outside that range. The value is m / 2^shift with m a whole number below 2^53, so
-// m * 10^p, p = 14 - exponent <= 19, is exact in 128 bits; shifted right it gives 15 digits,
-// and the bits shifted out decide the rounding exactly, with no general conversion.
+// m * 10^p, p = 14 - exponent <= 19, is exact in 128 bits (Wide); shifted right it gives 15
+// digits, and the bits shifted out decide the rounding exactly, with no general conversion.
 bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& exponent) {
     if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
     // A normal double: 52 stored bits of m below the implicit one, and a biased exponent.
@@ -236,8 +312,8 @@ bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& expone
             continue;
         }
         if (p > 19) return false;
-        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPowersOfTen[p];
-        auto n = static_cast<std::uint64_t>(scaled >> shift);
+        const Wide scaled = Wide::product(m, kPowersOfTen[p]);
+        std::uint64_t n = scaled.shiftedRight(shift);
         if (n >= kBeyond) {
             ++exponent;
             continue;
@@ -246,9 +322,8 @@ bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& expone
             --exponent;
             continue;
         }
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-        const unsigned __int128 rest = scaled & (2 * half - 1);
-        if (rest > half || (rest == half && n % 2 == 1)) ++n;
+        // The bits shifted out against one half: above it, or exactly it with n odd, round up.
+        if (scaled.bit(shift - 1) && (scaled.anyBelow(shift - 1) || n % 2 == 1)) ++n;
         if (n == kBeyond) {  // 999999999999999.5 and above: the next power of ten
             n = kLowest;
             ++exponent;

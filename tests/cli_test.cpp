@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sections/quoting.h"
 #include "tests/cli_command.h"
 
 namespace lirvo::cli {
@@ -85,6 +86,13 @@ TEST(Command, DataRefusedAsReadGiveTheWindowsPromptAloneAndInBatch) {
         const std::string batch = "1\t25\t3\t77\t" + std::string(af) + "\t1.01\t10\t1e6\n";
         EXPECT_EQ(command({"--batch"}, batch).out, "1\t" + line);
     }
+    // Blanks inside a number and a thousands point in a force, as the window refuses them.
+    EXPECT_EQ(command({"--batch"},
+                      "1\t25\t3\t77\t10 16\t1.01\t10\t1 000 000\n"
+                      "7\t30\t3\t3\t47\t10.16\t3.16\t10\t150000\t25.000\n")
+                  .out,
+              "1\tMESSAGE\t0\t\tDATO NON LEGGIBILE: Af = 10 16\n"
+              "2\tMESSAGE\t0\t\tDATO AMBIGUO: N = 25.000 (SCRIVERE 25000 O 25)\n");
 }
 
 TEST(Command, UsageErrors) {
@@ -127,6 +135,36 @@ TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
         EXPECT_EQ(runCommand(args, in, out, err), kWriteFailed) << args[0];
         EXPECT_EQ(err.str(), "lirvo-calc: impossibile scrivere i risultati\n") << args[0];
         EXPECT_FALSE(in.eof()) << "a batch stops at its first failed write";
+    }
+}
+
+// An input that gives some lines and then fails, as a disk with a bad sector.
+class FailingInput : public std::streambuf {
+  public:
+    explicit FailingInput(std::string lines) : lines_(std::move(lines)) {
+        setg(lines_.data(), lines_.data(), lines_.data() + lines_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+  private:
+    std::string lines_;
+};
+
+TEST(Command, ABatchWhoseInputFailsSaysSoAfterTheLinesReadAndEndsWithStatusFour) {
+    std::string lines;  // more than the first block read
+    for (int i = 0; i < 6000; ++i)
+        lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
+    for (std::string_view jobs : {"1", "2"}) {
+        FailingInput failing(lines);
+        std::istream in(&failing);
+        std::ostringstream out, err;
+        const std::vector<std::string_view> args = {"--batch", "--jobs", jobs};
+        EXPECT_EQ(runCommand(args, in, out, err), kReadFailed);
+        EXPECT_NE(out.str().find("\n2000\tFIELD\t12\t"), std::string::npos);
+        EXPECT_EQ(err.str(),
+                  "lirvo-calc: errore di lettura dei dati: il batch si ferma prima della fine\n");
     }
 }
 
@@ -194,7 +232,7 @@ TEST(Batch, ErrorQuotesFortyPrintableCharactersAtMost) {
 // Memory stays within a small multiple of the line: the texts of a line that has too many
 // are not all split.
 TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
-    const std::string tabs = "1" + std::string(2'000'000, '\t');
+    const std::string tabs = "1" + std::string(1'000'000, '\t');
     const std::vector<std::string_view> none, two(2), seven(7);
     const struct {
         std::string_view line;
@@ -252,6 +290,22 @@ class CaseFiles : public ::testing::Test {
     std::filesystem::path dir_;
 };
 
+// The lines of a text that begin with the prefix, split at their TABs after it.
+std::vector<std::vector<std::string>> linesStarting(const std::string& text,
+                                                    const std::string& prefix) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        std::vector<std::string> cells;
+        std::istringstream cellsIn(line.substr(prefix.size()));
+        for (std::string cell; std::getline(cellsIn, cell, '\t');)
+            cells.push_back(cell);
+        lines.push_back(cells);
+    }
+    return lines;
+}
+
 const std::vector<std::string_view> kTypedCheck = {"1",    "25",   "3",  "77",
                                                    "8.04", "1.01", "10", "1000000"};
 
@@ -296,27 +350,70 @@ TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
     EXPECT_EQ(command({"--file", stopped, good}).status, kStoppedByMessage);
 }
 
+// Bars typed in a check are kept as typed and read again as their area; a design file run
+// with --bars proposes its bars.
+TEST_F(CaseFiles, KeepBarTextsAndProposeBars) {
+    const std::string check = path("bars.lirvo"), design = path("design.lirvo");
+    const Result typed =
+        command({"--save", check, "1", "25", "3", "77", "4Ø16", " 2 fi 8", "10", "1000000"});
+    ASSERT_EQ(typed.status, kResultsWritten);
+    std::stringstream saved;
+    saved << std::ifstream(check).rdbuf();
+    EXPECT_NE(saved.str().find("\"Af\": \"4Ø16\",\n"), std::string::npos) << saved.str();
+    EXPECT_NE(saved.str().find("\"Af'\": \" 2 fi 8\",\n"), std::string::npos);
+    EXPECT_EQ(command({"--file", check, "--bars"}).out, typed.out);
+    ASSERT_EQ(command({"--save", design, "rett-progetto", "--example"}).status, kResultsWritten);
+    EXPECT_EQ(linesStarting(command({"--bars", "--file", design}).out, "BARS\t").size(), 1u);
+}
+
+// A file's name and texts may hold line feeds, TABs and terminal escapes: they go out quoted
+// as a batch's ERROR lines quote, so that no line is forged.
+TEST_F(CaseFiles, NamesAndTextsOfFilesForgeNoLineAndNoEscape) {
+    const std::string forged = path("x\nFIELD\t9\x1b[2J.lirvo"), good = path("a.lirvo");
+    std::ofstream(forged) << R"({"formato": "lirvo-caso", "versione": 1,
+        "caso": "x\nFIELD\t9\tJ\t 999999\u001b[2J"})";
+    ASSERT_EQ(command({"--save", good, "rett-verifica", "--example"}).status, kResultsWritten);
+    const Result r = command({"--file", forged, good});
+    EXPECT_EQ(r.status, kStoppedByMessage);
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line.starts_with(good + "\tFIELD\t") ||
+                    line.starts_with(lirvo::quoted(forged, forged.size()) + "\tERROR\t"))
+            << line;
+        EXPECT_EQ(line.find('\x1b'), std::string::npos) << line;
+    }
+    EXPECT_NE(r.out.find("ERROR\tIL FILE x?FIELD?9?[2J.lirvo: CASO SCONOSCIUTO: x?FIELD?9?J? "
+                         "999999?[2J\n"),
+              std::string::npos)
+        << r.out;
+}
+
+// What a shell script prints on its standard output.
+std::string shellOutput(const std::string& scriptFile, const std::string& script) {
+    std::ofstream(scriptFile) << script;
+    FILE* shell = popen(("bash " + scriptFile).c_str(), "r");
+    std::string said;
+    for (int c; shell && (c = std::fgetc(shell)) != EOF;)
+        said += static_cast<char>(c);
+    if (shell) pclose(shell);
+    return said;
+}
+
+// Through a real pipe whose reader stops early: the failed write's message and status 3,
+// not a death by SIGPIPE (status 141).
+TEST_F(CaseFiles, AClosedPipeIsAFailedWrite) {
+    EXPECT_EQ(shellOutput(path("pipe.sh"),
+                          "yes '1\t25\t3\t77\t8.04\t1.01\t10\t1000000' | head -n 100000 |\n"
+                          "  '" LIRVO_CALC "' --batch 2>\"$0.err\" | head -c 10 >/dev/null\n"
+                          "echo \"${PIPESTATUS[2]}\"; cat \"$0.err\"\n"),
+              "3\nlirvo-calc: impossibile scrivere i risultati\n");
+}
+
 TEST_F(CaseFiles, ASaveThatFailsSaysSoAfterTheEvents) {
     const Result r = command({"--save", path("missing/a.lirvo"), "rett-verifica", "--example"});
     EXPECT_EQ(r.status, kStoppedByMessage);
     EXPECT_EQ(r.out, command({"rett-verifica", "--example"}).out +
                          "ERROR\tIMPOSSIBILE SALVARE IL CALCOLO NEL FILE a.lirvo\n");
-}
-
-// The lines of a text that begin with the prefix, split at their TABs after it.
-std::vector<std::vector<std::string>> linesStarting(const std::string& text,
-                                                    const std::string& prefix) {
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind(prefix, 0) != 0) continue;
-        std::vector<std::string> cells;
-        std::istringstream cellsIn(line.substr(prefix.size()));
-        for (std::string cell; std::getline(cellsIn, cell, '\t');)
-            cells.push_back(cell);
-        lines.push_back(cells);
-    }
-    return lines;
 }
 
 // The rectangular check's example: its STATE lines after its FIELD lines, every number in 17
@@ -348,15 +445,43 @@ TEST(State, LinesFollowTheFieldsOfASuccessfulRun) {
 }
 
 // In a batch each line's STATE lines carry its number; a refused line has none. The design
-// adds its utilisations.
+// adds its utilisations and the verdict.
 TEST(State, BatchLinesAndUtilisations) {
     Result r = command({"--batch", "--state"},
                        "rett-progetto\t25\t0\t0\t50\t1400\t10\t690000\n"
                        "pil-verifica\t30\t3\t3\t47\t1\t20\t15\t1\t100000\n");
-    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 12u);
+    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 13u);
     EXPECT_EQ(linesStarting(r.out, "1\tSTATE\tutilisation_").size(), 2u);
+    const auto verdict = linesStarting(r.out, "1\tSTATE\tverdict\t");
+    ASSERT_EQ(verdict.size(), 1u);
+    EXPECT_EQ(verdict[0], std::vector<std::string>{"verificata"});
     EXPECT_EQ(linesStarting(r.out, "2\tSTATE").size(), 0u);
     EXPECT_EQ(linesStarting(r.out, "2\tMESSAGE\t0\t\tCALCOLO IMPOSSIBILE").size(), 1u);
+}
+
+// The bars proposed for each steel area above zero a design writes, after its events and
+// before its STATE lines, in a batch with the line's number; none for a check or a refused
+// line, nor for an Af' of 0. Column semi-design: Af 7.95 and Af' 4.55 in B = 30 (w 240 mm)
+// take 4Ø16 and 3Ø14 (hand-worked in tests/bar_notation_test.cpp).
+TEST(Bars, LinesFollowTheEventsOfEachDesign) {
+    Result r = command({"--batch", "--bars", "--state"},
+                       "9\t30\t3\t3\t47\t75\t2000\t10\t150000\t-25000\n"
+                       "1\t25\t3\t77\t4Ø16\t2Ø8\t10\t1000000\n"
+                       "2\t25\t0\t0\t50\t1400\t10\t0\n"
+                       "rett-progetto\t25\t0\t0\t50\t1400\t10\t690000\n");
+    ASSERT_EQ(r.status, kResultsWritten);
+    EXPECT_EQ(linesStarting(r.out, "1\tBARS\t"),
+              (std::vector<std::vector<std::string>>{{"Af", "4Ø16", "8.0424771931898711"},
+                                                     {"Af'", "3Ø14", "4.6181412007769955"}}));
+    EXPECT_LT(r.out.find("1\tFIELD\t16"), r.out.find("1\tBARS"));
+    EXPECT_LT(r.out.find("1\tBARS"), r.out.find("1\tSTATE"));
+    EXPECT_EQ(linesStarting(r.out, "2\tBARS").size(), 0u);
+    EXPECT_EQ(linesStarting(r.out, "3\tBARS").size(), 0u);
+    EXPECT_EQ(linesStarting(r.out, "4\tBARS\t"),
+              (std::vector<std::vector<std::string>>{{"Af", "4Ø16", "8.0424771931898711"}}));
+    // The same lines for one run on the command line.
+    EXPECT_EQ(linesStarting(command({"9", "--example", "--bars"}).out, "BARS\t"),
+              linesStarting(r.out, "1\tBARS\t"));
 }
 
 }  // namespace

@@ -44,13 +44,29 @@ TEST(MissingData, OnlyTheFirstMissingInputIsReported) {
     EXPECT_EQ(run.message()->text, "MANCA L'ALTEZZA DELLA TRAVE");
 }
 
-TEST(MissingData, CompressionSteelIsRequiredInTheBeamChecks) {
-    CaseRun rect;
-    runCase(rect, 1, withField(kRectangularCheckExample, rect_check::kAfPrime, "0"));
-    EXPECT_EQ(rect.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
-    CaseRun tee;
-    runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", "0", "10", "3500000"});
-    EXPECT_EQ(tee.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+// A beam without compression steel is checked when Af' is written as a number reading 0;
+// only a text without a number is missing. Rectangular example with Af' = 0:
+// p = 10*8.04/25 = 3.216, q = 2*10*8.04*77/25 = 495.264, X = -p + sqrt(p^2 + q) = 19.2697.
+TEST(MissingData, CompressionSteelWrittenAsZeroIsADatumInTheBeamChecks) {
+    const struct {
+        const char* text;
+        bool missing;
+    } rows[] = {{"0", false},  {"0.0", false}, {" 0 ", false}, {"0e3", false},
+                {"-0", false}, {".0", false},  {"&H0", false}, {"", true},
+                {"  ", true},  {"abc", true},  {".", true},    {"-", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string("Af' = '") + row.text + "'");
+        CaseRun rect, tee;
+        runCase(rect, 1, withField(kRectangularCheckExample, rect_check::kAfPrime, row.text));
+        runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", row.text, "10", "3500000"});
+        for (const CaseRun* run : {&rect, &tee}) {
+            if (row.missing)
+                EXPECT_EQ(run->message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+            else
+                EXPECT_FALSE(run->message());
+        }
+        if (!row.missing) EXPECT_EQ(rect.result("X"), " 19.2696989217591");
+    }
 }
 
 TEST(MissingData, EveryCaseReportsItsFirstCheckedFieldWhenAllAreEmpty) {
@@ -74,9 +90,9 @@ TEST(MissingData, RatiosOfTheDesignsMayBeZero) {
 }
 
 TEST(ReadingRule, FieldTextsAreReadByTheirLeadingNumber) {
-    // 2 5 reads 25 and "8 cmq" reads 8: the same as typing 25 and 8.
+    // " 25 " reads 25, "8 cmq" reads 8, "1 000 000" reads 1000000: as if typed plain.
     CaseRun typed;
-    runCase(typed, 1, {"2 5", "3", "77", "8 cmq", "1.01", "1e1", "1.0D6"});
+    runCase(typed, 1, {" 25 ", "3", "77", "8 cmq", "1.01", "1e1", "1 000 000"});
     CaseRun plain;
     runCase(plain, 1, {"25", "3", "77", "8", "1.01", "10", "1000000"});
     for (const Field& result : kRectangularCheck.results())
@@ -129,7 +145,15 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kAf, "8,04"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma},
         {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma},
         {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000"},
-        {1, {{kAf, "4Ø16"}}, "DATO NON LEGGIBILE: Af = 4Ø16"},
+        {1, {{kB, "4Ø16"}}, "DATO NON LEGGIBILE: B = 4Ø16"},  // bars only where steel goes
+        {1, {{kM, "2fi12"}}, "DATO NON LEGGIBILE: M = 2fi12"},
+        {1, {{kAf, "4Ø16"}, {kAfPrime, "2 fi 8"}}, ""},  // bars read as their area
+        {1, {{kAf, " 4Ø16,5 "}}, "BARRE NON LEGGIBILI: Af = 4Ø16,5 (ESEMPIO: 4Ø16+2Ø12)"},
+        {1, {{kB, "x1"}, {kAfPrime, "Ø"}}, "DATO NON LEGGIBILE: B = x1"},  // field order
+        {1, {{kB, ""}, {kAfPrime, "2fi4"}}, "BARRE NON LEGGIBILI: Af' = 2fi4 (ESEMPIO: 4Ø16+2Ø12)"},
+        {7,
+         {{column_check::kAf, "4\x01Ø16x"}},
+         "BARRE NON LEGGIBILI: Af = 4?Ø16x (ESEMPIO: 4Ø16+2Ø12)"},
         {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1"},
         {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma},  // before missing
         {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},
@@ -138,8 +162,29 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400"},
         {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},  // field order
         {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE"},      // missing first
-        {1, {{kAfPrime, "-0"}}, "MANCA L'Area dell'ARMATURA COMPRESSA"},  // zero is zero
-        {1, {{kB, "2 5"}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
+        {1, {{kAfPrime, "-0"}}, ""},  // a written zero: no compression steel
+        {1, {{kB, "25 "}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
+        // Blanks between digits only as thousands separators, before the point.
+        {1, {{kAf, "10 16"}}, "DATO NON LEGGIBILE: Af = 10 16"},
+        {1, {{kB, " 2 5"}}, "DATO NON LEGGIBILE: B = 2 5"},
+        {1, {{kM, "1000 000"}}, "DATO NON LEGGIBILE: M = 1000 000"},
+        {1, {{kM, "1 000 00"}}, "DATO NON LEGGIBILE: M = 1 000 00"},
+        {1, {{kAf, "8.0 4"}}, "DATO NON LEGGIBILE: Af = 8.0 4"},
+        {1, {{kAf, "8 ,04"}}, "DATO NON LEGGIBILE: Af = 8 ,04" + kComma},
+        {1, {{kH, ""}, {kAf, "1 0"}}, "DATO NON LEGGIBILE: Af = 1 0"},  // before missing
+        {1, {{kM, "1 000 000"}, {kB, " 25"}}, ""},
+        {1, {{kM, "-\t1  000 000.0"}}, kTurnOver},
+        // A thousands point where a moment or a force is typed: both readings offered.
+        {1, {{kM, "680.000"}}, "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)"},
+        {1, {{kM, " 2.500 "}}, "DATO AMBIGUO: M = 2.500 (SCRIVERE 2500 O 2.5)"},
+        {1, {{kAf, "8,04"}, {kM, "1.500"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma},
+        {1, {{kAf, "12.566"}, {kM, "1000.000"}}, ""},  // not 1 to 3 digits, or not a moment
+        {1, {{kM, "0.500"}}, ""},                      // a leading 0 groups no thousands
+        {7, {{column_check::kN, "-1.500"}}, "DATO AMBIGUO: N = -1.500 (SCRIVERE -1500 O -1.5)"},
+        {7, {{column_check::kN, "25.000"}}, "DATO AMBIGUO: N = 25.000 (SCRIVERE 25000 O 25)"},
+        {7,
+         {{column_check::kN, "25.0001"}, {column_check::kM, "+1.250"}},
+         "DATO AMBIGUO: M = +1.250 (SCRIVERE +1250 O +1.25)"},
         {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1"},
         {5, {{tee_design::kM, "-2400000"}}, kTurnOver},                   // beams too
         {7, {{column_check::kN, "-25000"}}, ""},                          // a pull on a column

@@ -4,6 +4,7 @@
 // the export of the window with its dialogs answered by a test double.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -65,9 +66,9 @@ const ExampleRow kExampleRows[] = {
     // σf 1400 * 0.0980665 = 137.29; J 246267 cm⁴ * 1e4 = 2.46267e9 mm⁴.
     {"rett-progetto", "Trave rettangolare — progetto", "SEZIONE VERIFICATA",
      {{"σf", "1400", "137.3", "N/mm²"}, {"J", "246267", "2.463e+09", "mm4"}}},
-    // Af 10.7678571428571 * 100 = 1076.8; M 680000 * 9.80665 / 1e5 = 66.685.
+    // Af 7.94981224895351 * 100 = 794.98; M 680000 * 9.80665 / 1e5 = 66.685.
     {"rett-semiprogetto", "Trave rettangolare — semiprogetto", "SEZIONE VERIFICATA",
-     {{"Af", "10.7678571428571", "1077", "mm²"}, {"M", "680000", "66.69", "kN·m"}}},
+     {{"Af", "7.94981224895351", "795.0", "mm²"}, {"M", "680000", "66.69", "kN·m"}}},
     // M 1e6 * 9.80665 / 1e5 = 98.0665; σf 1757.04558 * 0.0980665 = 172.307; h 77 cm = 770 mm.
     {"rett-verifica", "Trave rettangolare — verifica", nullptr,
      {{"M", "1000000", "98.07", "kN·m"}, {"σf", "1757.04558063677", "172.3", "N/mm²"},
@@ -83,6 +84,18 @@ const ExampleRow kExampleRows[] = {
      {{"σf", "2064", "202.4", "N/mm²"}, {"B", "120", "1200", "mm"}}},
 };
 // clang-format on
+
+// The column check's example is wholly compressed: the method leaves X, σf, J, H blank; the
+// report writes "—" there and gives the equilibrium's figures in a table of their own.
+TEST(CalculationReport, ResultsTheMethodLeavesBlankComeFromTheEquilibrium) {
+    const ReportEntry entry = readReportEntry(kExamples + "/pil-verifica.lirvo");
+    ASSERT_TRUE(entry.calculation);
+    const QString text = pdfToText(reportOf(*entry.calculation));
+    for (const char* symbol : {"X", "σf", "J", "H"})
+        EXPECT_TRUE(rowHolds(text, symbol, {"—"})) << symbol;
+    EXPECT_TRUE(text.contains("Equilibrio della sezione"));
+    EXPECT_TRUE(rowHolds(text, "x", {"59.06", "cm"}));
+}
 
 TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValue) {
     for (const ExampleRow& row : kExampleRows) {
@@ -106,6 +119,8 @@ TEST(CalculationReport, HoldsEveryDatumAndResultOfEachWorkedExampleWithItsSiValu
         if (row.verdict) {
             EXPECT_TRUE(text.contains(QString("Esito: ") + row.verdict));
         }
+        // Designs: the section they wrote, analysed, under the method's figures.
+        EXPECT_EQ(text.contains("Verifica della sezione ottenuta"), row.verdict != nullptr);
         EXPECT_TRUE(text.contains("pagina 1 di 1"));
     }
 }
@@ -162,6 +177,10 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
           "0.80·fyk",
           "utilizzo 0.46", "utilizzo 0.50", "Esito: SEZIONE VERIFICATA"}},
         {{250, "FeB44k", "", ""}, {"Tensioni ammissibili non indicate"}},
+        // Read by the calculations' rules: "85,5" is not 85.
+        {{250, "FeB44k", "85,5", "2600"},
+         {"Tensioni ammissibili non lette (DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE "
+          "DECIMALE È IL PUNTO))"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.materials.steel + " " + row.materials.sigmaFAdm);
@@ -170,7 +189,25 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
         const QString text = pdfToText(reportOf(file)).simplified();
         for (const char* expected : row.expected)
             EXPECT_TRUE(text.contains(expected)) << expected;
-        EXPECT_EQ(text.contains("VERIFICATA"), !row.materials.sigmaFAdm.empty());
+        EXPECT_EQ(text.contains("VERIFICATA"), row.materials.sigmaCAdm == "85");
+    }
+}
+
+// A case file may hold a megabyte in one text: the report prints what a page holds of it, with
+// "…", and its time does not grow with the square of the length (174 000 control characters
+// took four minutes, 40 000 CJK characters 26 s).
+TEST(CalculationReport, CutsLongTextsToAPageInTimeBoundedByTheirLength) {
+    casefiles::CaseFile file = *readReportEntry(kExamples + "/rett-verifica.lirvo").calculation;
+    const QString cjk = QString(40000, QChar(0x6F22));  // 漢
+    for (const std::string& owner : {std::string(174000, '\x01'), cjk.toStdString()}) {
+        file.particulars.owner = owner;
+        file.particulars.structure = owner;
+        QElapsedTimer clock;
+        clock.start();
+        const QString text = pdfToText(reportOf(file)).remove(QRegularExpression("\\s"));
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_EQ(text.count("…"), 2) << "owner and structure, each cut once";
+        EXPECT_EQ(text.count(QChar(0x6F22)), owner[0] == 1 ? 0 : 2 * 400);
     }
 }
 
@@ -255,6 +292,30 @@ TEST_F(ReportCommand, KeepsEveryWordWithinTheMarginsEvenOfLongTexts) {
     EXPECT_GT(words, 1000);
 }
 
+// The output is never one of the inputs, whatever its name: the same path, another suffix, a
+// symbolic link to it.
+TEST_F(ReportCommand, NeverWritesOverAnInputEvenWithForce) {
+    const QString input = dir.filePath("trave.json"), link = dir.filePath("relazione.pdf");
+    ASSERT_TRUE(QFile::copy(examples()[4], input));
+    ASSERT_TRUE(QFile::link(input, link));
+    const QByteArray kept = contents(input);
+    for (const QString& out : {input, link, dir.path() + "/./trave.json"})
+        EXPECT_EQ(run({"--force", out, input}), 2) << out.toStdString();
+    EXPECT_EQ(contents(input), kept);
+}
+
+// A reader that closes standard output early: the failed write's status 2, not a death by
+// SIGPIPE (141). Three times the eight examples pass the pipe's 64 KiB.
+TEST_F(ReportCommand, AClosedPipeIsAFailedWrite) {
+    const QString script =
+        "\"$0\" --relazione - \"$@\" \"$@\" \"$@\" 2>/dev/null | "
+        "head -c 100 >/dev/null; echo \"${PIPESTATUS[0]}\"";
+    QProcess shell;
+    shell.start("bash", QStringList{"-c", script, LIRVO_BINARY} + examples());
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.readAllStandardOutput(), "2\n");
+}
+
 TEST_F(ReportCommand, ReplacesAnExistingFileOnlyWithForceAndWritesToStandardOutput) {
     const QString out = dir.filePath("relazione.pdf"), one = examples()[4];
     QFile existing(out);
@@ -279,7 +340,7 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     ui::MessageRecorder messages;
     dialogs.materialsAsProposed = true;
     dialogs.fileChoice = out;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     const casefiles::Materials proposed{250, "FeB44k", "85", "2600"};
     EXPECT_EQ(dialogs.proposedMaterials, proposed);
     EXPECT_EQ(dialogs.proposedFile, dir.filePath("trave.pdf"));
@@ -290,25 +351,35 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     dialogs.materialsAsProposed = false;
     dialogs.materialsChoice = casefiles::Materials{250, "FeB22k", "85", "1200"};
     const QByteArray first = contents(out);
-    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_EQ(dialogs.replaceQuestions, 1);
     EXPECT_EQ(contents(out), first);
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, proposed);
     dialogs.replace = true;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, dialogs.materialsChoice);
+
+    // A stress the calculations would not read as typed writes nothing.
+    dialogs.materialsChoice = casefiles::Materials{250, "FeB44k", "85,5", "2600"};
+    messages.forget();
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].prompt,
+              "DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE DECIMALE È IL PUNTO)");
+    EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
+    dialogs.materialsChoice = casefiles::Materials{250, "FeB22k", "85", "1200"};
 
     // A calculation from the window knows no materials: its case file's are proposed.
     calculation.materials.reset();
     dialogs.materialsAsProposed = true;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_EQ(dialogs.proposedMaterials, dialogs.materialsChoice);
 
     // A design takes its allowable stresses from its data: no materials asked.
     casefiles::CaseFile design = *readReportEntry(examples()[2]).calculation;
     dialogs.proposedMaterials.reset();
-    ASSERT_TRUE(exportReportDialog(nullptr, design, {}, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, design, {}, dir.path(), dialogs, messages));
     EXPECT_FALSE(dialogs.proposedMaterials);
 }
 

@@ -44,9 +44,8 @@ TEST(UlsCheck, VerdictLiesBetweenTheResistancesOfBothSigns) {
         std::optional<bool> verified;
         bool positive;
     } rows[] = {
-        {plus, true, true},           {plus * 1.001, false, true}, {0, true, true},
-        {minus, true, false},         {minus * 1.001, false, false},
-        {std::nullopt, std::nullopt, true},
+        {plus, true, true},   {plus * 1.001, false, true},   {0, true, true},
+        {minus, true, false}, {minus * 1.001, false, false}, {std::nullopt, std::nullopt, true},
     };
     for (const auto& row : rows) {
         const UlsCheck c = checkUls(section, N, row.M);

@@ -27,14 +27,17 @@ CaseAnalysis sectionOf(const SectionModel& model) {
     return a;
 }
 
-// Nothing may reach beyond the box, and the box must hold a drawing. N_Ed from the pure-tension end through the middle to beyond N_Rd,c (kg).
+// Nothing may reach beyond the box, and the box must hold a drawing. N_Ed from the pure-tension end
+// through the middle to beyond N_Rd,c (kg).
 TEST(UlsDrawing, StaysWithinItsBoxForBeamsAndColumnsAtEveryEndOfTheDomain) {
     const struct {
         const char* what;
         SectionModel model;
         bool column;
     } rows[] = {
-        {"column 30 x 50", {rectangleOutline(30, 50), 50, {{3.16, 3}, {10.16, 47}}, 10, 0, 0}, true},
+        {"column 30 x 50",
+         {rectangleOutline(30, 50), 50, {{3.16, 3}, {10.16, 47}}, 10, 0, 0},
+         true},
         {"slab 300 x 10", {rectangleOutline(300, 10), 10, {{1, 2}, {5, 8}}, 15, 0, 0}, false},
         {"T 120 over 30", {teeOutline(120, 10, 30, 60), 60, {{0, 3}, {20, 57}}, 15, 0, 0}, false},
         {"deep 10 x 300", {rectangleOutline(10, 300), 300, {{1, 3}, {5, 297}}, 15, 0, 0}, true},
@@ -72,7 +75,8 @@ TEST(UlsDrawing, DomainTooltipsGiveTheKgValues) {
     QStringList texts;
     for (const drawing::TipZone& tip : tips)
         texts << tip.text;
-    EXPECT_TRUE(texts.contains("M_Ed = 210000 kg·cm, N_Ed = 35000 kg")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("M_Ed = 210000 kg·cm, N_Ed = 35000 kg"))
+        << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains("101972 kg"));  // the tick at 1000 kN
 }
 

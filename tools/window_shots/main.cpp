@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/main_window.h"
 #include "app/menu_bar.h"
+#include "app/proposal_check.h"
 #include "app/uls_command.h"
 #include "sections/cases.h"
 #include "slu/uls_window.h"
@@ -95,9 +97,7 @@ int main(int argc, char** argv) {
         QTest::mouseDClick(e.frame3.get(), Qt::LeftButton);
         QTest::qWait(100);
         if (auto* large = window.schematicDrawing().largeWindow()) {
-            large->resize(900, 600);
-            QTest::qWait(50);
-            large->grab().save(out.filePath("grande-" + file));
+            large->grab().save(out.filePath("grande-" + file));  // its first size
             large->resize(480, 360);
             QTest::qWait(50);
             large->grab().save(out.filePath("grande-piccola-" + file));
@@ -121,13 +121,32 @@ int main(int argc, char** argv) {
         printer.path = out.filePath(QString(file).replace(".png", ".pdf"));
         QTest::mouseClick(printData.elements().cmdOk.get(), Qt::LeftButton);
         QTest::mouseClick(printData.elements().cmdFine.get(), Qt::LeftButton);
+        // A design's section with the bars proposed for it, checked; then the design again.
+        if (calc->operation != lirvo::Operation::kCheck && window.proposalCheck().run()) {
+            QTest::qWait(100);
+            window.grab().save(out.filePath("barre-" + file));
+            e.frame3->grab().save(out.filePath("disegno-barre-" + file));
+            window.proposalCheck().undo();
+        }
         for (const auto& m : messages.shown())
             std::printf("%s: %s\n", qPrintable(file), m.prompt.c_str());
         messages.forget();
     }
+    // Data edited after the last calculation: the drawing greyed.
+    e.fields.text1[lirvo::kFirstInputField]->setText("35");
+    QTest::qWait(50);
+    e.frame3->grab().save(out.filePath("disegno-dati-modificati.png"));
+
     QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
     QTest::qWait(100);
     window.grab().save(out.filePath("aiuto.png"));
+    // The rest of the help, a box's height at a time.
+    QScrollBar* scroll = e.rtb1->verticalScrollBar();
+    for (int page = 2; scroll->value() < scroll->maximum(); ++page) {
+        scroll->setValue(scroll->value() + scroll->pageStep());
+        QTest::qWait(50);
+        e.rtb1->grab().save(out.filePath(QString("aiuto-%1.png").arg(page, 2, 10, QChar('0'))));
+    }
 
     // The real message box, in both styles, pictured and closed as soon as it shows.
     lirvo::ui::ModalMessageBoxes boxes;
