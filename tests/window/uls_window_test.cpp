@@ -80,7 +80,6 @@ TEST_F(UlsWindowTest, CalcolaMenuOffersTheCheckOnlyOnCurrentResults) {
     EXPECT_TRUE(bar().ulsAction()->isEnabled());
     slu::UlsWindow& w = uls();
     ASSERT_TRUE(w.verify());
-    clickOption(e().ckes.get());
     type(2, "26");  // an input edited: the results are stale, and so is the section checked
     EXPECT_FALSE(bar().ulsAction()->isEnabled());
     EXPECT_FALSE(w.verify());
@@ -191,9 +190,9 @@ TEST_F(UlsWindowTest, CheckIsKeptInTheCaseFileWithItsActions) {
     EXPECT_EQ(reopened.field(kMed)->text(), "210000");
     EXPECT_TRUE(reopened.verify());
 
-    clickOption(e().ckes.get());  // the example's texts stay, to be changed
-    type(moment(*findCase("pil-verifica")).index,
-         "180000");  // M of the column, computed again: a calculation of its own
+    clickOption(e().ckes.get());  // the example's texts typed by hand, M changed
+    typeExample(*findCase("pil-verifica"));
+    type(moment(*findCase("pil-verifica")).index, "180000");  // a calculation of its own
     compute();
     slu::UlsWindow& other = uls();
     EXPECT_EQ(other.field(kMed)->text(), "180000");
