@@ -13,21 +13,18 @@
 
 #include "app/main_window.h"
 #include "sections/cases.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::app {
 namespace {
 
-constexpr char kSuffix[] = "lirvo";
 constexpr char kSaveQuestion[] = "Salvare le modifiche a %1?";
 constexpr char kNothingToSave[] = "SCEGLIERE SEZIONE E OPERAZIONE PRIMA DI SALVARE";
 
-QString q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 report::Particulars toWindow(const casefiles::Particulars& p) {
-    return {q(p.owner), q(p.building),  q(p.address),
-            q(p.town),  q(p.structure), report::kSectionPlaces[static_cast<int>(p.section)]};
+    return {toQString(p.owner),     toQString(p.building),
+            toQString(p.address),   toQString(p.town),
+            toQString(p.structure), report::kSectionPlaces[static_cast<int>(p.section)]};
 }
 
 casefiles::Particulars fromWindow(const report::Particulars& p) {
@@ -41,7 +38,7 @@ casefiles::Particulars fromWindow(const report::Particulars& p) {
 }
 
 bool isCaseFile(const QString& path) {
-    return QFileInfo(path).suffix().compare(kSuffix, Qt::CaseInsensitive) == 0;
+    return QFileInfo(path).suffix().compare(casefiles::kSuffix, Qt::CaseInsensitive) == 0;
 }
 
 // What a drag carries: the first case file among its files, an empty path when its files are
@@ -207,7 +204,9 @@ bool CaseDocument::saveAs() {
     const auto file = capture();
     if (!file) return false;
     const QString proposed =
-        path_.isEmpty() ? QDir(startFolder()).filePath(q(file->caseName) + "." + kSuffix) : path_;
+        path_.isEmpty()
+            ? QDir(startFolder()).filePath(toQString(file->caseName) + "." + casefiles::kSuffix)
+            : path_;
     const auto path = platform_.caseFileDialogs.fileToSave(&window_, proposed);
     return path && write(*path, *file);
 }
@@ -242,7 +241,7 @@ bool CaseDocument::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-bool CaseDocument::exportReport(ui::ReportDialogs& dialogs) {
+bool CaseDocument::exportReport(report::ReportDialogs& dialogs) {
     std::optional<casefiles::CaseFile> calculation = windowCalculation(window_);
     if (!calculation) {
         platform_.messages.show(&window_, kNothingCalculated, MessageStyle::kPlain, {});

@@ -43,8 +43,9 @@ class FrmVerifica : public QWidget, public CalcWindow {
     bool exampleRequested() const override;
     std::string fieldText(int index) const override;
     void setFieldText(int index, const std::string& text) override;
-    void messageBox(const std::string& prompt, MessageStyle style,
-                    const std::string& title) override;
+    // Once the user has closed the box, a refused datum's field takes the keyboard focus with
+    // its text selected, ready to be typed over.
+    void messageBox(const Message& message) override;
     void drawNotice(const std::string& text) override;
     void clearNotice() override;
     void resultsWritten(const CalcCase& calc) override;
@@ -98,9 +99,6 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void connectCommands();
     void setTabOrder();
 
-    void geometriaR();
-    void geometriaT();
-    void geometriaP();
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
     const CalcCase* shownCase() const;
@@ -120,7 +118,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
-    int boxesShown_ = 0;  // message boxes so far: a run that shows one was refused
+    const CalcCase* written_ = nullptr;  // the case whose results the last run wrote
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;

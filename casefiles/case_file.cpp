@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sections/cases.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::casefiles {
 namespace {
@@ -99,21 +100,11 @@ constexpr char kNotSaved[] = "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1";
 // Only a look at the start of a file decides whether it is text.
 constexpr qint64 kFirstBlock = 4096;
 
-QString q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
-QString q(const QString& text) {
-    return text;
-}
-
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
+// Each argument a QString or the UTF-8 text of a key, all put in at once: a text that holds
+// "%2" stays as it is.
 template <typename... Args>
 std::string message(const char* pattern, const Args&... args) {
-    return QString::fromUtf8(pattern).arg(q(args)...).toStdString();
+    return QString::fromUtf8(pattern).arg(QString(args)...).toStdString();
 }
 
 struct Refusal {
@@ -137,9 +128,9 @@ class Reader {
 
     // A group of entries; an absent one is empty.
     QJsonObject group(const QJsonObject& parent, const char* key) const {
-        const QJsonValue value = parent.value(q(key));
+        const QJsonValue value = parent.value(toQString(key));
         if (value.isUndefined()) return {};
-        if (!value.isObject()) refuse(kEntryNotGroup, q(key));
+        if (!value.isObject()) refuse(kEntryNotGroup, toQString(key));
         return value.toObject();
     }
 
@@ -152,7 +143,7 @@ class Reader {
         for (auto it = entries.begin(); it != entries.end(); ++it) {
             const std::string symbol = it.key().toStdString();
             if (std::ranges::none_of(fields, [&](const FieldKey& f) { return f.symbol == symbol; }))
-                refuse(notOfCase, q(caseName), it.key());
+                refuse(notOfCase, toQString(caseName), it.key());
             texts[symbol] = text(it.value(), notText, it.key());
         }
         return texts;
@@ -163,7 +154,8 @@ class Reader {
 };
 
 void checkFormatAndVersion(const Reader& reader, const QJsonObject& object) {
-    if (object.value(kFormatKey) != QJsonValue(q(kFormatName))) reader.refuse(kNotACalculation);
+    if (object.value(kFormatKey) != QJsonValue(toQString(kFormatName)))
+        reader.refuse(kNotACalculation);
     const QJsonValue version = object.value(kVersionKey);
     const double v = version.toDouble();
     if (!version.isDouble() || v < 1 || v != std::floor(v)) reader.refuse(kBadVersion);
@@ -174,14 +166,15 @@ Particulars readParticulars(const Reader& reader, const QJsonObject& object) {
     Particulars particulars;
     const QJsonObject group = reader.group(object, kParticularsKey);
     for (const auto& row : kParticularTexts)
-        if (group.contains(q(row.key)))
-            particulars.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, row.key);
+        if (group.contains(toQString(row.key)))
+            particulars.*row.text =
+                reader.text(group.value(toQString(row.key)), kEntryNotText, row.key);
     if (group.contains(kSectionKey)) {
         const std::string place = reader.text(group.value(kSectionKey), kEntryNotText, kSectionKey);
         if (place == kSectionPlaces[1])
             particulars.section = SectionPlace::kMidSpan;
         else if (place != kSectionPlaces[0])
-            reader.refuse(kBadSection, q(place));
+            reader.refuse(kBadSection, toQString(place));
     }
     return particulars;
 }
@@ -191,8 +184,9 @@ std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& 
     Materials materials;
     const QJsonObject group = reader.group(object, kMaterialsKey);
     for (const auto& row : kMaterialTexts)
-        if (group.contains(q(row.key)))
-            materials.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, q(row.key));
+        if (group.contains(toQString(row.key)))
+            materials.*row.text =
+                reader.text(group.value(toQString(row.key)), kEntryNotText, toQString(row.key));
     if (group.contains(kRckKey)) {
         const QJsonValue rck = group.value(kRckKey);
         const double v = rck.toDouble();
@@ -219,7 +213,7 @@ CaseFile parse(const Reader& reader, const QByteArray& text) {
     if (!object.contains(kCaseKey)) reader.refuse(kNoCase);
     file.caseName = reader.text(object.value(kCaseKey), kEntryNotText, kCaseKey);
     const CalcCase* calc = caseNamed(file.caseName);
-    if (!calc) reader.refuse(kUnknownCase, q(file.caseName));
+    if (!calc) reader.refuse(kUnknownCase, toQString(file.caseName));
 
     if (object.contains(kExampleKey)) {
         if (!object.value(kExampleKey).isBool()) reader.refuse(kEntryNotBool, kExampleKey);
@@ -237,7 +231,7 @@ CaseFile parse(const Reader& reader, const QByteArray& text) {
 QJsonObject textsObject(const TextsBySymbol& texts) {
     QJsonObject object;
     for (const auto& [symbol, text] : texts)
-        object.insert(q(symbol), q(text));
+        object.insert(toQString(symbol), toQString(text));
     return object;
 }
 
@@ -276,11 +270,11 @@ FieldTexts inputTexts(const CaseFile& file, const CalcCase& calc) {
 QByteArray toJson(const CaseFile& file) {
     QJsonObject particulars;
     for (const auto& row : kParticularTexts)
-        particulars.insert(q(row.key), q(file.particulars.*row.text));
+        particulars.insert(toQString(row.key), toQString(file.particulars.*row.text));
     particulars.insert(kSectionKey, kSectionPlaces[int(file.particulars.section)]);
 
     QJsonObject object;
-    object.insert(kCaseKey, q(file.caseName));
+    object.insert(kCaseKey, toQString(file.caseName));
     object.insert(kExampleKey, file.example);
     object.insert(kInputsKey, textsObject(file.inputs));
     object.insert(kResultsKey, textsObject(file.results));
@@ -289,7 +283,7 @@ QByteArray toJson(const CaseFile& file) {
         QJsonObject materials;
         materials.insert(kRckKey, file.materials->rck);
         for (const auto& row : kMaterialTexts)
-            materials.insert(q(row.key), q(*file.materials.*row.text));
+            materials.insert(toQString(row.key), toQString(*file.materials.*row.text));
         object.insert(kMaterialsKey, materials);
     }
     // The format and its version open the file, where a reader looks first; the rest follows

@@ -8,6 +8,9 @@
 #include <numbers>
 #include <vector>
 
+#include "sections/regimes.h"
+#include "ui/qt_text.h"
+
 namespace lirvo::drawing {
 namespace {
 
@@ -114,20 +117,6 @@ Run utilisation(const QString& symbol, double real, double allowable, double rat
             ratio > 1 ? kExceeded : kInk};
 }
 
-QString regimeText(Regime regime) {
-    switch (regime) {
-        case Regime::kCracked:
-            return "sezione parzializzata";
-        case Regime::kWhollyCompressed:
-            return "sezione tutta compressa";
-        case Regime::kWhollyInTension:
-            return "sezione tutta tesa";
-        case Regime::kUnloaded:
-            break;
-    }
-    return "sezione scarica";
-}
-
 // The outline in drawing coordinates: a T of flange B x d over a web s, symmetric about cx.
 QPainterPath outline(const SectionModel& m, double cx, double top, double scale) {
     const double b = m.B * scale / 2, w = m.s * scale / 2, d = top + m.d * scale,
@@ -195,7 +184,8 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, Lines
                  box.width());
     const bool cracked = s.regime == Regime::kCracked;
     Line heading;
-    if (!cracked || !compact) heading.push_back({regimeText(s.regime) + "    ", kFaint});
+    if (!cracked || !compact)
+        heading.push_back({toQString(regimeWords(s.regime)) + "    ", kFaint});
     heading.push_back(
         {compact ? "kg/cm² (N/mm²), compr. +" : "kg/cm² (N/mm²), compressione +", kFaint});
     drawLine(p, heading, font, box.left(), box.top() + fm.ascent(), box.width());

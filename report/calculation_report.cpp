@@ -17,13 +17,10 @@
 #include "sections/event_log.h"
 #include "sections/numbers.h"
 #include "sections/si_units.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::report {
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // ---- What a section says -------------------------------------------------------------------
 
@@ -44,26 +41,23 @@ struct SectionContent {
 };
 
 QString caseInWords(const CalcCase& calc) {
-    static const char* const kSections[] = {"Trave rettangolare", "Trave a T o L",
-                                            "Pilastro a pressoflessione"};
-    static const char* const kOperations[] = {"verifica", "progetto", "semiprogetto"};
-    return QString("%1 — %2").arg(kSections[static_cast<int>(calc.section)],
-                                  kOperations[static_cast<int>(calc.operation)]);
+    return QString("%1 — %2").arg(toQString(sectionTypeInfo(calc.section).reportWords),
+                                  toQString(operationInfo(calc.operation).reportWords));
 }
 
 // Symbol, description, the text as the window shows it, its unit, and the same number in SI.
 Row row(const Field& field, const std::string& text) {
-    Row r{q(field.symbol),
-          q(description(field.quantity)),
-          q(text).simplified(),
-          q(unitText(field.unit())),
+    Row r{toQString(field.symbol),
+          toQString(description(field.quantity)),
+          toQString(text).simplified(),
+          toQString(unitText(field.unit())),
           {},
           {}};
     if (r.value.isEmpty()) return r;
     const double value = readNumber(text);
     const std::optional<SiValue> si = toSi(value, field.unit());
-    r.siValue = q(fourSignificantDigits(si ? si->value : value));
-    if (si) r.siUnit = q(si->unit);
+    r.siValue = toQString(fourSignificantDigits(si ? si->value : value));
+    if (si) r.siUnit = toQString(si->unit);
     return r;
 }
 
@@ -87,7 +81,7 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     SectionContent s;
     s.heading = caseInWords(calc);
     s.file = entry.name;
-    const QString structure = q(file.particulars.structure).simplified();
+    const QString structure = toQString(file.particulars.structure).simplified();
     s.member =
         (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") + "Sezione: " +
         (file.particulars.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria");
@@ -105,11 +99,11 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
         s.allowables = {numberIn(file.materials->sigmaCAdm), numberIn(file.materials->sigmaFAdm)};
         s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2")
                                  .arg(file.materials->rck)
-                                 .arg(q(file.materials->steel));
+                                 .arg(toQString(file.materials->steel));
     }
     for (const Event& e : window.events()) {
-        if (e.kind == Event::kMessage) s.refusal = q(e.text);
-        if (e.kind == Event::kNotice) s.notices << q(e.text);
+        if (e.kind == Event::kMessage) s.refusal = toQString(e.text);
+        if (e.kind == Event::kNotice) s.notices << toQString(e.text);
     }
     if (!s.refusal.isEmpty()) return s;
     for (const Field& field : calc.results())
@@ -329,7 +323,7 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
         c.figure(s.figure.paint, std::clamp(s.figure.aspect * width / mm(1), 30.0, 56.0));
     c.space(2);
     const QFont body = font(9);
-    c.paragraph(q(s.figure.equilibriumLine), body);
+    c.paragraph(toQString(s.figure.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
         c.paragraph(
             "Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
@@ -361,7 +355,7 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
 }
 
 QString particular(const std::string& text) {
-    const QString shown = q(text).simplified();
+    const QString shown = toQString(text).simplified();
     return shown.isEmpty() ? "—" : shown;
 }
 
@@ -388,7 +382,7 @@ Block titleBlock(QPaintDevice& device, double left, double width, std::span<cons
         reported += e.calculation.has_value();
     c.paragraph(QString("Sezioni riportate: %1").arg(reported), font(9.5));
     for (const ReportEntry& e : all)
-        if (!e.calculation) c.paragraph("Non riportato: " + q(e.reason), font(9.5, true));
+        if (!e.calculation) c.paragraph("Non riportato: " + toQString(e.reason), font(9.5, true));
     c.space(4);
     return c.take();
 }

@@ -30,7 +30,7 @@ std::string keepMaterials(const QString& caseFilePath, const casefiles::Material
 }  // namespace
 
 bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
-                        const QString& caseFilePath, ui::ReportDialogs& dialogs,
+                        const QString& caseFilePath, ReportDialogs& dialogs,
                         ui::MessageBoxes& messages) {
     const CalcCase* calc = casefiles::caseNamed(calculation.caseName);
     if (!calc) return false;
@@ -40,7 +40,7 @@ bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
             calculation.materials = read.file->materials;
     std::optional<casefiles::Materials> materials = calculation.materials;
     if (calc->operation == Operation::kCheck) {
-        materials = dialogs.materials(parent, materials.value_or(ui::defaultMaterials()));
+        materials = dialogs.materials(parent, materials.value_or(defaultMaterials()));
         if (!materials) return false;
     }
     const std::optional<QString> path =

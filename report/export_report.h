@@ -5,8 +5,8 @@
 #include <QString>
 
 #include "casefiles/case_file.h"
+#include "report/report_dialogs.h"
 #include "ui/message_box.h"
-#include "ui/report_dialogs.h"
 
 class QWidget;
 
@@ -19,7 +19,7 @@ namespace lirvo::report {
 // are kept in `calculation`, and in the case file at `caseFilePath` when the calculation has one
 // (empty: none). Returns true when the report was written.
 bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
-                        const QString& caseFilePath, ui::ReportDialogs& dialogs,
+                        const QString& caseFilePath, ReportDialogs& dialogs,
                         ui::MessageBoxes& messages);
 
 }  // namespace lirvo::report

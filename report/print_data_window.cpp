@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sections/cases.h"
+#include "ui/qt_text.h"
 #include "ui/widgets.h"
 
 namespace lirvo::report {
@@ -145,8 +146,7 @@ void FrmStampa::placeButtons(double W, double H) {
 void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
     const CalcCase* calc = caseOfCode(calculationCode);
     if (!calc) return;
-    const std::string_view caption = sectionTypeInfo(calc->section).reportCaption;
-    e_.label2->setText(QString::fromUtf8(caption.data(), static_cast<int>(caption.size())));
+    e_.label2->setText(toQString(sectionTypeInfo(calc->section).pageCaption));
 }
 
 void FrmStampa::showFor(std::int16_t calculationCode) {

@@ -76,8 +76,10 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         texts[field.index] = window.fieldText(field.index);
         const FieldReading reading = readField(texts[field.index]);
         if (reading.digitInRest) {
-            window.messageBox(unreadablePrompt(field, texts[field.index]), MessageStyle::kPlain,
-                              {});
+            window.messageBox({unreadablePrompt(field, texts[field.index]),
+                               MessageStyle::kPlain,
+                               {},
+                               field.index});
             return;
         }
         const double v = reading.value;
@@ -86,7 +88,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
 
     for (const Field& field : calc.inputs()) {
         if (!field.missingMessage.empty() && in[field.index] == 0) {
-            window.messageBox(std::string(field.missingMessage), MessageStyle::kPlain, {});
+            window.messageBox(
+                {std::string(field.missingMessage), MessageStyle::kPlain, {}, field.index});
             return;
         }
     }
@@ -94,7 +97,7 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     for (const Field& field : calc.inputs()) {
         const std::string refusal = rangeRefusal(field, in[field.index], texts[field.index]);
         if (!refusal.empty()) {
-            window.messageBox(refusal, MessageStyle::kPlain, {});
+            window.messageBox({refusal, MessageStyle::kPlain, {}, field.index});
             return;
         }
     }
@@ -102,18 +105,18 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     Outcome out;
     calc.compute(in, out);
     if (const auto& refusal = out.refusal()) {
-        window.messageBox(refusal->prompt, refusal->style, refusal->title);
+        window.messageBox(*refusal);
         return;
     }
     if (!resultsShowable(calc, out)) {
-        window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
+        window.messageBox({kImpossibleCalculation});
         return;
     }
     // A check solves the equilibrium of a cracked section in closed form or by bisection;
     // where its arithmetic breaks down (overflow, cancellation, a root of the wrong branch)
     // its figures fail that equilibrium and are not shown.
     if (calc.operation == Operation::kCheck && !checkAgreesWithAnalysis(calc, in, out)) {
-        window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
+        window.messageBox({kImpossibleCalculation});
         return;
     }
 

@@ -11,22 +11,13 @@
 #include <memory>
 #include <string>
 
+#include "sections/characters.h"
+
 namespace lirvo {
 namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int digitValue(char c) {
-    if (isDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 99;
 }
 
 // Characters of a text being rebuilt, on the stack for any text a field holds: reading a
@@ -56,8 +47,8 @@ class TextBuffer {
 double readPrefixed(std::string_view digits, int base, size_t& taken) {
     double value = 0;
     for (taken = 0; taken < digits.size(); ++taken) {
-        int d = digitValue(digits[taken]);
-        if (d >= base) break;
+        const int d = hexDigitValue(digits[taken]);
+        if (d < 0 || d >= base) break;
         value = value * base + d;
     }
     return value;
@@ -81,7 +72,7 @@ double readDecimal(std::string_view text, size_t& taken) {
         if (firstNonZero >= 0 && ++significant <= 15) mantissa = mantissa * 10 + (c - '0');
     };
     long intDigits = 0;
-    while (i < text.size() && isDigit(text[i])) {
+    while (i < text.size() && isAsciiDigit(text[i])) {
         if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits;
         digit(text[i]);
         ++i;
@@ -90,7 +81,7 @@ double readDecimal(std::string_view text, size_t& taken) {
     long fracDigits = 0;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && isDigit(text[i])) {
+        while (i < text.size() && isAsciiDigit(text[i])) {
             if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits + fracDigits;
             digit(text[i]);
             ++i;
@@ -104,9 +95,9 @@ double readDecimal(std::string_view text, size_t& taken) {
         size_t j = i + 1;
         bool expNegative = false;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) expNegative = text[j++] == '-';
-        if (j < text.size() && isDigit(text[j])) {
+        if (j < text.size() && isAsciiDigit(text[j])) {
             letter = i;
-            while (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isAsciiDigit(text[j])) {
                 if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
                 ++j;
             }
@@ -176,7 +167,7 @@ FieldReading readField(std::string_view text) {
         value = readPrefixed(s.substr(2), base, taken);
         taken += 2;
     }
-    return {value, std::any_of(s.begin() + taken, s.end(), isDigit)};
+    return {value, std::any_of(s.begin() + taken, s.end(), isAsciiDigit)};
 }
 
 namespace {
@@ -187,7 +178,7 @@ int scientificDigits(const char* text, const char* end, char* digits, int most, 
     const char* const e = std::find(text, end, 'e');
     int count = 0;
     for (const char* c = text; c != e; ++c)
-        if (isDigit(*c) && count++ < most) digits[count - 1] = *c;
+        if (isAsciiDigit(*c) && count++ < most) digits[count - 1] = *c;
     std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
     return count;
 }

@@ -114,11 +114,13 @@ TEST(Refusal, LeavesTheResultsOfThePreviousRun) {
 }
 
 // Data refused as read, before anything is computed. Each row types the worked example of the
-// case with some fields changed; an empty prompt means the run computes.
+// case with some fields changed; an empty prompt means the run computes. The refusal names the
+// field the window then takes the user to.
 struct DatumRow {
     int code;
     std::vector<std::pair<int, std::string>> typed;  // field, text
     std::string prompt;
+    int refused = kNoField;
 };
 
 TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
@@ -126,25 +128,25 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
     const std::string kTurnOver = "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
     const std::string kComma = " (IL SEPARATORE DECIMALE È IL PUNTO)";
     const DatumRow rows[] = {
-        {1, {{kAf, "8,04"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma},
-        {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma},
-        {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000"},
-        {1, {{kAf, "4Ø16"}}, "DATO NON LEGGIBILE: Af = 4Ø16"},
-        {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1"},
-        {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma},  // before missing
-        {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},
-        {1, {{kH, "-77"}}, "DATO NEGATIVO: h = -77"},
-        {1, {{kM, "-1000000"}}, kTurnOver},
-        {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400"},
-        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},  // field order
-        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE"},      // missing first
-        {1, {{kAfPrime, "-0"}}, "MANCA L'Area dell'ARMATURA COMPRESSA"},  // zero is zero
+        {1, {{kAf, "8,04"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma, kAf},
+        {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma, kAfPrime},
+        {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000", kM},
+        {1, {{kAf, "4Ø16"}}, "DATO NON LEGGIBILE: Af = 4Ø16", kAf},
+        {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1", kB},
+        {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma, kM},  // before missing
+        {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},
+        {1, {{kH, "-77"}}, "DATO NEGATIVO: h = -77", kH},
+        {1, {{kM, "-1000000"}}, kTurnOver, kM},
+        {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400", kB},
+        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},  // field order
+        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},      // missing first
+        {1, {{kAfPrime, "-0"}}, "MANCA L'Area dell'ARMATURA COMPRESSA", kAfPrime},  // zero is zero
         {1, {{kB, "2 5"}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
-        {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1"},
-        {5, {{tee_design::kM, "-2400000"}}, kTurnOver},                   // beams too
+        {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1", rect_design::kQ},
+        {5, {{tee_design::kM, "-2400000"}}, kTurnOver, tee_design::kM},                   // beams too
         {7, {{column_check::kN, "-25000"}}, ""},                          // a pull on a column
-        {7, {{column_check::kN, "1e39"}}, "DATO FUORI SCALA: N = 1e39"},  // N in single
-        {7, {{column_check::kAfPrime, "-3.16"}}, "DATO NEGATIVO: Af' = -3.16"},
+        {7, {{column_check::kN, "1e39"}}, "DATO FUORI SCALA: N = 1e39", column_check::kN},  // N in single
+        {7, {{column_check::kAfPrime, "-3.16"}}, "DATO NEGATIVO: Af' = -3.16", column_check::kAfPrime},
     };
     for (const DatumRow& row : rows) {
         const CalcCase& calc = *findCase(std::to_string(row.code));
@@ -164,6 +166,7 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         }
         ASSERT_TRUE(run.message());
         EXPECT_EQ(run.message()->text, row.prompt);
+        EXPECT_EQ(run.message()->index, row.refused);
         EXPECT_EQ(run.message()->style, MessageStyle::kPlain);
         EXPECT_EQ(run.message()->title, "");
         EXPECT_EQ(run.fieldWrites(), 0);

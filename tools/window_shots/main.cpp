@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "sections/cases.h"
+#include "tests/fakes/platform_fakes.h"
 
 using lirvo::app::FrmVerifica;
 
@@ -67,10 +68,10 @@ int main(int argc, char** argv) {
     }
     const QDir out(argv[1]);
     lirvo::ui::DesktopScreen screen;
-    lirvo::ui::MessageRecorder messages;
+    lirvo::test::MessageRecorder messages;
     ShotPrinter printer;
-    lirvo::ui::FixedSaveChoice noSaving;
-    lirvo::ui::FixedCaseFileChoice noFiles;
+    lirvo::test::FixedSaveChoice noSaving;
+    lirvo::test::FixedCaseFileChoice noFiles;
     lirvo::CalcFrame calculations;
     FrmVerifica window(calculations, {screen, messages, printer, noSaving, noFiles});
     window.show();

@@ -1,4 +1,4 @@
-#include "ui/report_dialogs.h"
+#include "report/report_dialogs.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -13,13 +13,10 @@
 #include <QSpinBox>
 
 #include "sections/materials.h"
+#include "ui/qt_text.h"
 
-namespace lirvo::ui {
+namespace lirvo::report {
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString proposedConcreteStress(int rck) {
     const std::optional<double> allowable = allowableConcreteStress(rck);
@@ -45,10 +42,10 @@ std::optional<casefiles::Materials> ModalReportDialogs::materials(
     rck->setValue(proposed.rck);
     auto* steel = new QComboBox(&dialog);
     for (const SteelGrade& grade : steelGrades())
-        steel->addItem(q(grade.name));
-    steel->setCurrentText(q(proposed.steel));
-    auto* sigmaC = new QLineEdit(q(proposed.sigmaCAdm), &dialog);
-    auto* sigmaF = new QLineEdit(q(proposed.sigmaFAdm), &dialog);
+        steel->addItem(toQString(grade.name));
+    steel->setCurrentText(toQString(proposed.steel));
+    auto* sigmaC = new QLineEdit(toQString(proposed.sigmaCAdm), &dialog);
+    auto* sigmaF = new QLineEdit(toQString(proposed.sigmaFAdm), &dialog);
     // A new class or grade proposes its allowable stress again; the user may still change it.
     QObject::connect(rck, &QSpinBox::valueChanged, sigmaC,
                      [=](int value) { sigmaC->setText(proposedConcreteStress(value)); });
@@ -93,20 +90,4 @@ bool ModalReportDialogs::confirmReplace(QWidget* parent, const QString& path) {
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<casefiles::Materials> FixedReportDialogs::materials(
-    QWidget*, const casefiles::Materials& proposed) {
-    proposedMaterials = proposed;
-    return materialsAsProposed ? proposed : materialsChoice;
-}
-
-std::optional<QString> FixedReportDialogs::reportFileName(QWidget*, const QString& proposed) {
-    proposedFile = proposed;
-    return fileChoice;
-}
-
-bool FixedReportDialogs::confirmReplace(QWidget*, const QString&) {
-    ++replaceQuestions;
-    return replace;
-}
-
-}  // namespace lirvo::ui
+}  // namespace lirvo::report
