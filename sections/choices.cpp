@@ -7,12 +7,24 @@ namespace {
 
 // The column's schematic is wider and taller and starts almost at the top edge.
 constexpr std::array<SectionTypeInfo, 3> kSectionTypes = {{
-    {SectionType::kRectangular, "Trave Rettangolare", "Trave Rettangolare", "Trave rettangolare",
-     "ret1_ver.jpg", {0.35, 0.02, 0.3, 0.25}},
-    {SectionType::kTee, "Trave a T o a L", "Trave A T o L", "Trave a T o L", "t1_ver.jpg",
+    {SectionType::kRectangular,
+     "Trave Rettangolare",
+     "Trave Rettangolare",
+     "Trave rettangolare",
+     "ret1_ver.jpg",
      {0.35, 0.02, 0.3, 0.25}},
-    {SectionType::kColumn, "Pilastro a press.fless.", "PilastrO", "Pilastro a pressoflessione",
-     "Pil1_ver.jpg", {0.3, 0.001, 0.39, 0.3}},
+    {SectionType::kTee,
+     "Trave a T o a L",
+     "Trave A T o L",
+     "Trave a T o L",
+     "t1_ver.jpg",
+     {0.35, 0.02, 0.3, 0.25}},
+    {SectionType::kColumn,
+     "Pilastro a press.fless.",
+     "PilastrO",
+     "Pilastro a pressoflessione",
+     "Pil1_ver.jpg",
+     {0.3, 0.001, 0.39, 0.3}},
 }};
 
 constexpr std::array<OperationInfo, 3> kOperations = {{

@@ -138,15 +138,21 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kH, "-77"}}, "DATO NEGATIVO: h = -77", kH},
         {1, {{kM, "-1000000"}}, kTurnOver, kM},
         {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400", kB},
-        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},  // field order
-        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},      // missing first
+        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},        // field order
+        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},            // missing first
         {1, {{kAfPrime, "-0"}}, "MANCA L'Area dell'ARMATURA COMPRESSA", kAfPrime},  // zero is zero
         {1, {{kB, "2 5"}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
         {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1", rect_design::kQ},
-        {5, {{tee_design::kM, "-2400000"}}, kTurnOver, tee_design::kM},                   // beams too
-        {7, {{column_check::kN, "-25000"}}, ""},                          // a pull on a column
-        {7, {{column_check::kN, "1e39"}}, "DATO FUORI SCALA: N = 1e39", column_check::kN},  // N in single
-        {7, {{column_check::kAfPrime, "-3.16"}}, "DATO NEGATIVO: Af' = -3.16", column_check::kAfPrime},
+        {5, {{tee_design::kM, "-2400000"}}, kTurnOver, tee_design::kM},  // beams too
+        {7, {{column_check::kN, "-25000"}}, ""},                         // a pull on a column
+        {7,
+         {{column_check::kN, "1e39"}},
+         "DATO FUORI SCALA: N = 1e39",
+         column_check::kN},  // N in single
+        {7,
+         {{column_check::kAfPrime, "-3.16"}},
+         "DATO NEGATIVO: Af' = -3.16",
+         column_check::kAfPrime},
     };
     for (const DatumRow& row : rows) {
         const CalcCase& calc = *findCase(std::to_string(row.code));
