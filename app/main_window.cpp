@@ -31,8 +31,8 @@ constexpr Fractions kOperationFrame{0.68, 0.02, 0.27, 0.23};
 constexpr Fractions kComputeButton{0.55, 0.82, 0.35, 0.07};
 constexpr Fractions kHelpBox{0.2, 0.2, 0.6, 0.6};
 constexpr Fractions kPrintHeading{0.05, 0.81, 0.9, 0.15};
-// The options of a frame stand from 0.3 of its height, 0.2 of it apart.
-constexpr double kFirstOptionTop = 0.3, kOptionSpacing = 0.2;
+// The options of a frame stand evenly from 0.3 to 0.7 of its height (three: 0.2 apart).
+constexpr double kFirstOptionTop = 0.3, kLastOptionTop = 0.7;
 constexpr double kOptionPoints = 12, kComputePoints = 14, kHeadingLinePoints = 12;
 constexpr double kCommandButtonLefts[4] = {0.1, 0.2, 0.3, 0.4};  // Fine, Aiuto, Stampa, Azzera
 constexpr double kCommandButtonsTop = 0.85;
@@ -115,10 +115,12 @@ void FrmVerifica::placeChoices() {
     for (size_t i = 0; i < e.option.size(); ++i) {
         const bool section = i < sectionCount;
         const ui::Element<ui::Frame>& frame = section ? e.frame1 : e.frame2;
-        ui::Element<QRadioButton>& option = e.option[i];
+        const size_t count = section ? sectionCount : operations().size();
         const double row = static_cast<double>(section ? i : i - sectionCount);
+        const double spacing = count > 1 ? (kLastOptionTop - kFirstOptionTop) / (count - 1) : 0;
+        ui::Element<QRadioButton>& option = e.option[i];
         option.moveTwips(0.1 * frame.widthTwips(),
-                         (kFirstOptionTop + kOptionSpacing * row) * frame.heightTwips());
+                         (kFirstOptionTop + spacing * row) * frame.heightTwips());
         option.setWidthTwips(0.8 * frame.widthTwips());
         option.setBackground(kWindowColour);
         options.push_back(&option);
