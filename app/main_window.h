@@ -1,9 +1,11 @@
 // The main window FrmVerifica and how the program hangs together:
 //
+//   the options              -> one per row of sections/choices (section types, operations)
 //   click on a section type  -> panels/schematic   (picture, fields wiped, operation unselected)
 //   click on an operation    -> panels/field_panel (captions and value fields of the case)
 //   "E l a b o r a"          -> app/dispatcher -> sections/ CalcFrame::run(case, this window)
-//   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class)
+//   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class);
+//                               a refused datum's field takes the focus after its box
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
 //   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport,
 //                               only while the results belong to the data (app/result_state)
