@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/mixed_batch.h"
 #include "cli/calculator.h"
 #include "cli/parallel_batch.h"
 #include "sections/case_analysis.h"
@@ -166,8 +167,6 @@ void longRun(benchmark::State& state, const LongRun* run) {
 // ---------------------------------------------------------------------------------------------
 // Batch throughput.
 
-constexpr int kBatchLines = 100'000;
-
 // Realistic rectangular checks (case 1: B C h Af Af' n M), one a line. The minimal standard
 // generator with seed 1 makes the same lines as bench/batch_throughput.sh.
 std::string rectangularChecks(int count) {
@@ -267,6 +266,8 @@ BENCHMARK(BM_BatchRectangularChecksToString)->Unit(benchmark::kMillisecond);
 // Lines per second of the batch on one thread and on every core: the rectangular checks above,
 // and a realistic mix of the eight cases (lirvo_random_batch's lines), whose semi-design
 // searches cost the most. Real time, since the work is spread over threads.
+}  // namespace
+
 const std::string& mixedBatchInput() {
     static const std::string text = [] {
         auto source = random_batch::LineSource::make(20240601, "");
@@ -277,6 +278,8 @@ const std::string& mixedBatchInput() {
     }();
     return text;
 }
+
+namespace {
 
 void BM_BatchLines(benchmark::State& state, const std::string& (*input)()) {
     const std::string& text = input();
@@ -316,9 +319,10 @@ void BM_SectionAnalysis(benchmark::State& state, const SectionModel& model) {
     }
 }
 BENCHMARK_CAPTURE(BM_SectionAnalysis, rett_verifica_example,
-                  SectionModel{25, 80, 25, 80, {{8.04, 77}, {1.01, 3}}, 10, 0, 1e6});
+                  SectionModel{rectangleOutline(25, 80), 80, {{8.04, 77}, {1.01, 3}}, 10, 0, 1e6});
 BENCHMARK_CAPTURE(BM_SectionAnalysis, pil_verifica_example,
-                  SectionModel{30, 50, 30, 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000});
+                  SectionModel{
+                      rectangleOutline(30, 50), 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000});
 
 // The section of a worked example read back from the texts of its fields and analysed.
 void BM_CaseAnalysis(benchmark::State& state, const CalcCase* calc) {

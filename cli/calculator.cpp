@@ -55,6 +55,12 @@ std::string usage() {
            "  lirvo-calc --help             questo testo\n"
            "  lirvo-calc CASO ... --state   dopo i campi, l'equilibrio della sezione (anche "
            "con --batch)\n"
+           "  lirvo-calc --uls SPEC [--domain K] CASO ...\n"
+           "                                dopo i campi, la resistenza allo SLU (anche con "
+           "--batch)\n"
+           "                                SPEC: fcd=,fyd= | fck= o rck=, fyk= o acciaio= "
+           "[,acc=,gc=,gs=]\n"
+           "                                | fcm=,fym=,lc=1|2|3; e ned=, med= (kg, kg cm)\n"
            "\n" +
            caseList() +
            "\n"
@@ -64,6 +70,9 @@ std::string usage() {
            "  NOTICE   testo disegnato sulla finestra\n"
            "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
            "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
+           "  ULS      grandezza  valori (con --uls; fcd, fyd, N, x, eps_top, eps_bottom, steel,\n"
+           "           M_Rd, M_Ed, utilisation, verdict)\n"
+           "  DOMAIN   N  M_Rd+  M_Rd-  (con --domain K: K righe da N_Rd,t a N_Rd,c)\n"
            "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
            "        salvato, 2 errore d'uso, 3 risultati non scritti (disco pieno, uscita "
            "chiusa).\n"
@@ -105,6 +114,12 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
                std::ostream& err, bool errIsTerminal) {
     std::vector<std::string_view> kept(allArgs.begin(), allArgs.end());
     const bool withState = std::erase(kept, "--state") > 0;
+    std::optional<UlsRequest> uls;
+    if (const std::string refusal = takeUlsOptions(kept, uls); !refusal.empty()) {
+        err << "lirvo-calc: " << refusal << "\n\n" << usage();
+        return kUsageError;
+    }
+    const UlsRequest* ulsRequest = uls ? &*uls : nullptr;
     std::span<const std::string_view> args = kept;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage();
@@ -113,6 +128,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     if (!args.empty() && (args[0] == "--batch" || args[0] == "--jobs")) {
         BatchOptions options;
         options.withState = withState;
+        options.uls = ulsRequest;
         options.jobs = defaultJobs();
         if (errIsTerminal) options.progress = &err;
         bool batch = false, jobsGiven = false;
@@ -143,7 +159,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
         return runBatch(in, out, options) ? kResultsWritten : writeFailed(err);
     }
     if (args.size() >= 2 && args[0] == "--file") {
-        const int status = runFiles(args.subspan(1), out);
+        const int status = runFiles(args.subspan(1), out, ulsRequest);
         return out.flush() ? status : writeFailed(err);
     }
     std::optional<std::string_view> saveTo;
@@ -177,7 +193,7 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, withState, buffer);
+    appendEvents(*calc, log, {}, withState, buffer, ulsRequest);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
     if (saveTo) {
         if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
@@ -210,7 +226,7 @@ void BatchLineRunner::run(std::string_view line, long number, std::string& out) 
     } else {
         log_.forgetEvents();
         frame_.run(*calc, log_);
-        appendEvents(*calc, log_, prefix, withState, out);
+        appendEvents(*calc, log_, prefix, withState, out, uls);
     }
 }
 

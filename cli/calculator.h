@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/uls_spec.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
 
@@ -44,7 +45,8 @@ class BatchLineRunner {
     // at its end is dropped (spreadsheet exports).
     void run(std::string_view line, long number, std::string& out);
 
-    bool withState = false;  // STATE lines after the events of a successful line
+    bool withState = false;           // STATE lines after the events of a successful line
+    const UlsRequest* uls = nullptr;  // ULS lines after them
 
   private:
     CalcFrame frame_;

@@ -4,12 +4,13 @@
 #include <cstring>
 
 #include "cli/state_lines.h"
+#include "cli/uls_lines.h"
 #include "sections/cases.h"
 
 namespace lirvo::cli {
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer) {
+                  bool withState, std::string& buffer, const UlsRequest* uls) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField: {
@@ -49,6 +50,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
         buffer += '\n';
     }
     if (withState) appendState(calc, log, prefix, buffer);
+    if (uls) appendUls(calc, log, *uls, prefix, buffer);
 }
 
 }  // namespace lirvo::cli

@@ -5,14 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "cli/uls_spec.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
 
 namespace lirvo::cli {
 
 // Appends the log's events, each line led by the prefix (empty, or a batch line's number or
-// a file's name, and a TAB); with withState, the STATE lines of a successful run follow.
+// a file's name, and a TAB); with withState, the STATE lines of a successful run follow, and
+// with uls the ULS and DOMAIN lines.
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer);
+                  bool withState, std::string& buffer, const UlsRequest* uls = nullptr);
 
 }  // namespace lirvo::cli

@@ -18,7 +18,7 @@ QString filePath(std::string_view argument) {
 
 }  // namespace
 
-int runFiles(std::span<const std::string_view> paths, std::ostream& out) {
+int runFiles(std::span<const std::string_view> paths, std::ostream& out, const UlsRequest* uls) {
     CalcFrame frame;
     EventLog log;
     std::string buffer;
@@ -39,7 +39,7 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out) {
             log.requestExample(read.file->example);
             log.forgetEvents();
             frame.run(calc, log);
-            appendEvents(calc, log, prefix, false, buffer);
+            appendEvents(calc, log, prefix, false, buffer, uls);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }
         out << buffer;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/uls_spec.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
 
@@ -16,7 +17,9 @@ namespace lirvo::cli {
 // typed run; with several files each line is led by the file's name, as given, and a TAB. A
 // file that cannot be read gives ERROR and the reason, and the next file goes on. Returns 0
 // when every file ran to its results, 1 otherwise.
-int runFiles(std::span<const std::string_view> paths, std::ostream& out);
+// With uls, each run's ULS lines follow its events.
+int runFiles(std::span<const std::string_view> paths, std::ostream& out,
+             const UlsRequest* uls = nullptr);
 
 // Keeps the calculation a run left in its log in a case file: the input texts, the example
 // box and the results. Returns the reason when the file was not written, empty otherwise.

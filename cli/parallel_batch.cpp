@@ -129,9 +129,11 @@ bool writeBlock(std::ostream& out, const Block& block) {
 }
 
 // One thread: read, compute, write, block after block.
-bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress, bool withState) {
+bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
+              const BatchOptions& options) {
     BatchLineRunner runner;
-    runner.withState = withState;
+    runner.withState = options.withState;
+    runner.uls = options.uls;
     Block block;
     long lines = 0;
     while (reader.next(block)) {
@@ -146,8 +148,8 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress, bool w
 // are read and not yet written.
 class Pipeline {
   public:
-    Pipeline(unsigned jobs, size_t inFlight, bool withState)
-        : inFlight_(inFlight), withState_(withState) {
+    Pipeline(unsigned jobs, size_t inFlight, const BatchOptions& options)
+        : inFlight_(inFlight), withState_(options.withState), uls_(options.uls) {
         for (unsigned i = 0; i < jobs; ++i)
             workers_.emplace_back([this] { work(); });
     }
@@ -223,6 +225,7 @@ class Pipeline {
     void work() {
         BatchLineRunner runner;
         runner.withState = withState_;
+        runner.uls = uls_;
         for (;;) {
             Block* block;
             {
@@ -243,6 +246,7 @@ class Pipeline {
 
     const size_t inFlight_;
     const bool withState_;
+    const UlsRequest* const uls_;
     std::mutex mutex_;
     std::condition_variable workReady_, blockDone_;
     bool stopping_ = false;
@@ -260,9 +264,9 @@ bool runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) 
     {
         Progress progress(options.progress);
         if (options.jobs <= 1) {
-            written = runAlone(reader, out, progress, options.withState);
+            written = runAlone(reader, out, progress, options);
         } else {
-            Pipeline pipeline(options.jobs, 2 * size_t{options.jobs}, options.withState);
+            Pipeline pipeline(options.jobs, 2 * size_t{options.jobs}, options);
             written = pipeline.run(reader, out, progress);
         }
     }

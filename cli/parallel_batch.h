@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <iosfwd>
 
+#include "cli/uls_spec.h"
+
 namespace lirvo::cli {
 
 constexpr unsigned kMostJobs = 256;
@@ -16,6 +18,7 @@ struct BatchOptions {
     std::ostream* progress = nullptr;     // a terminal: lines done and lines per second
     std::size_t blockBytes = 128 * 1024;  // input read at a time (whole lines, at least one)
     bool withState = false;               // STATE lines after each successful line
+    const UlsRequest* uls = nullptr;      // ULS lines after them
 };
 
 // The number of cores (1 where it is unknown).

@@ -1,7 +1,6 @@
 #include "cli/state_lines.h"
 
-#include <cstdio>
-
+#include "cli/lines.h"
 #include "sections/case_analysis.h"
 #include "sections/regimes.h"
 
@@ -19,29 +18,6 @@ const char* failureName(AnalysisStatus status) {
     }
 }
 
-class Lines {
-  public:
-    Lines(std::string_view prefix, std::string& buffer) : prefix_(prefix), buffer_(buffer) {}
-    Lines& key(std::string_view name) {
-        buffer_.append(prefix_).append("STATE\t").append(name);
-        return *this;
-    }
-    Lines& text(std::string_view value) {
-        buffer_.append("\t").append(value);
-        return *this;
-    }
-    Lines& number(double value) {
-        char digits[32];
-        std::snprintf(digits, sizeof digits, "%.17g", value);
-        return text(digits);
-    }
-    void end() { buffer_ += '\n'; }
-
-  private:
-    std::string_view prefix_;
-    std::string& buffer_;
-};
-
 }  // namespace
 
 void appendState(const CalcCase& calc, const EventLog& log, std::string_view prefix,
@@ -50,7 +26,7 @@ void appendState(const CalcCase& calc, const EventLog& log, std::string_view pre
     const std::optional<CaseAnalysis> a = analyseCase(calc, fieldValues(calc, log));
     if (!a) return;
     const SectionState& s = a->state;
-    Lines lines(prefix, buffer);
+    Lines lines("STATE", prefix, buffer);
     if (s.status != AnalysisStatus::kSolved)
         return lines.key("analysis").text(failureName(s.status)).end();
     lines.key("regime").text(regimeKey(s.regime)).end();

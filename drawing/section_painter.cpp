@@ -117,14 +117,16 @@ Run utilisation(const QString& symbol, double real, double allowable, double rat
             ratio > 1 ? kExceeded : kInk};
 }
 
-// The outline in drawing coordinates: a T of flange B x d over a web s, symmetric about cx.
+// The outline in drawing coordinates, symmetric about cx: down the right edges of its pieces,
+// then up the left ones.
 QPainterPath outline(const SectionModel& m, double cx, double top, double scale) {
-    const double b = m.B * scale / 2, w = m.s * scale / 2, d = top + m.d * scale,
-                 bottom = top + m.H * scale;
     QPolygonF shape;
-    shape << QPointF(cx - b, top) << QPointF(cx + b, top) << QPointF(cx + b, d)
-          << QPointF(cx + w, d) << QPointF(cx + w, bottom) << QPointF(cx - w, bottom)
-          << QPointF(cx - w, d) << QPointF(cx - b, d);
+    for (const Trapezoid& t : m.outline)
+        shape << QPointF(cx + t.topWidth * scale / 2, top + t.top * scale)
+              << QPointF(cx + t.bottomWidth * scale / 2, top + t.bottom * scale);
+    for (auto t = m.outline.rbegin(); t != m.outline.rend(); ++t)
+        shape << QPointF(cx - t->bottomWidth * scale / 2, top + t->bottom * scale)
+              << QPointF(cx - t->topWidth * scale / 2, top + t->top * scale);
     QPainterPath path;
     path.addPolygon(shape);
     path.closeSubpath();
@@ -228,7 +230,7 @@ void paintSection(QPainter& p, const QRectF& outer, const CaseAnalysis& a, Lines
     // column for a line of its labels under it, where it gains more than that line costs and
     // the line fits beside the right column.
     const double areaTop = box.top() + lineHeight + gap, areaHeight = textTop - gap - areaTop;
-    const double widest_ = std::max(m.B, m.s);
+    const double widest_ = widestWidth(m.outline);
     auto scaleFor = [&](double labelsWidth, double height) {
         const double middle = box.width() - labelsWidth - rightWidth - 4 * gap;
         return std::max(0.0, std::min(middle * 2 / 3 / widest_, height / m.H));

@@ -52,7 +52,7 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
     };
     // The section and its diagram side by side, under a heading line: a deep section asks for a
     // taller figure, a wide slab for a flatter one.
-    figure.aspect = std::clamp(0.12 + 0.3 * model->H / model->B, 0.3, 0.75);
+    figure.aspect = std::clamp(0.12 + 0.3 * model->H / model->outline.front().topWidth, 0.3, 0.75);
     // The internal force is summed afresh: parts in 1e12 of the action are its rounding.
     const double noise = 1e-12 * (std::fabs(model->N) + std::fabs(model->M) / model->H);
     figure.equilibriumLine = "Equilibrio (M rispetto a H/2): risultante delle tensioni N = " +

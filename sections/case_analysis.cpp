@@ -71,10 +71,7 @@ std::optional<double> CaseAnalysis::steelUtilisation() const {
     return tensionSteelStress() / *allowableSteel;
 }
 
-namespace {
-
-// The section and actions of the fields, not yet analysed.
-std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& values) {
+std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues& values) {
     const ByQuantity q(calc, values);
     const auto h = q[Quantity::kEffectiveDepth];
     const auto topCover = q.either(Quantity::kCover, Quantity::kCompressionCover);
@@ -88,15 +85,13 @@ std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& val
     SectionModel& m = a.model;
     m.H = q[Quantity::kTotalDepth].value_or(*h + *bottomCover);
     if (const auto width = q[Quantity::kWidth]) {
-        m.B = m.s = *width;
-        m.d = m.H;
+        m.outline = rectangleOutline(*width, m.H);
     } else {
         const auto B = q[Quantity::kFlangeWidth], d = q[Quantity::kFlangeDepth],
                    s = q[Quantity::kWebWidth];
         if (!B || !d || !s) return std::nullopt;
-        m.B = *B;
-        m.s = *s;
-        m.d = std::min(*d, m.H);  // a slab as deep as the beam leaves a rectangle B x H
+        // A slab as deep as the beam leaves a rectangle B x H.
+        m.outline = teeOutline(*B, std::min(*d, m.H), *s, m.H);
     }
     m.steel = {{*AfPrime, *topCover}, {*Af, *h}};
     if (*h < *topCover) {
@@ -111,10 +106,8 @@ std::optional<CaseAnalysis> mapCase(const CalcCase& calc, const FieldValues& val
     return a;
 }
 
-}  // namespace
-
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values) {
-    std::optional<CaseAnalysis> a = mapCase(calc, values);
+    std::optional<CaseAnalysis> a = caseSection(calc, values);
     if (a) a->state = analyseSection(a->model);
     return a;
 }

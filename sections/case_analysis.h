@@ -56,6 +56,8 @@ struct CaseAnalysis {
 
 // Empty when the fields lack a width, a depth, a cover, a steel area, n or M.
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values);
+// The same section and actions, not yet analysed (state left as it is).
+std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues& values);
 
 // Two figures of one quantity agree when they differ by no more than this, relative.
 inline constexpr double kCheckAgreement = 1e-4;

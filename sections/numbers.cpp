@@ -167,7 +167,9 @@ FieldReading readField(std::string_view text) {
         value = readPrefixed(s.substr(2), base, taken);
         taken += 2;
     }
-    return {value, std::any_of(s.begin() + taken, s.end(), isAsciiDigit)};
+    const bool number = base == 10 ? taken > 0 : taken > 2;
+    return {value, std::any_of(s.begin() + taken, s.end(), isAsciiDigit),
+            number && taken == s.size()};
 }
 
 namespace {

@@ -21,6 +21,7 @@ double readNumber(std::string_view text);
 struct FieldReading {
     double value;      // what readNumber gives
     bool digitInRest;  // a digit 0-9 after the characters the number took
+    bool whole;        // the text, blanks aside, is one number and nothing else
 };
 FieldReading readField(std::string_view text);
 

@@ -14,16 +14,13 @@ namespace {
 // over first (the "solver frame"), so that the depths are measured from the side that is
 // compressed by the moment: the neutral axis then lies at a small depth and keeps its digits.
 
-// A horizontal band of the outline, depths t in 0..1 from the top of the solver frame.
-struct Band {
-    double top, bottom, width;
-};
-
-// The scaled section: its two bands and the sums of its steel, alpha = n*A/H^2 over the
-// transformed area: sum alpha, sum alpha*t, sum alpha*t^2.
+// The scaled section in the solver frame: its pieces (depths t in 0..1 from the top of that
+// frame, widths over H and over the transformed area) and the sums of its steel, alpha =
+// n*A/H^2 over the transformed area: sum alpha, sum alpha*t, sum alpha*t^2.
 struct ScaledSection {
-    Band bands[2];
+    Outline pieces;
     double steel0 = 0, steel1 = 0, steel2 = 0;
+    double area = 0;  // the transformed area over H^2 the widths and steel were divided by
 };
 
 // Area, first and second moment about the top edge of the reacting transformed section for
@@ -47,14 +44,16 @@ Reacting reacting(const ScaledSection& sec, double a, double b) {
     } else if (!(a > 0)) {
         return r;
     }
-    for (const Band& band : sec.bands) {
-        const double p = std::max(lo, band.top), q = std::min(hi, band.bottom);
+    for (const Trapezoid& piece : sec.pieces) {
+        const auto [p, q, wp, wq] = slice(piece, lo, hi);
         if (!(q > p)) continue;
-        // Integrals of 1, t, t^2 over [p, q], factored so that a short band keeps its digits.
-        const double wl = band.width * (q - p);
+        // Integrals of 1, t, t^2 over [p, q] times the width: those of the mean width, factored
+        // so that a short piece keeps its digits, and the terms of its taper (nil for equal
+        // widths) about the middle of the piece.
+        const double L = q - p, wl = (wp + wq) / 2 * L, taper = wq - wp;
         r.A += wl;
-        r.S += wl * (p + q) / 2;
-        r.I += wl * (p * p + p * q + q * q) / 3;
+        r.S += wl * (p + q) / 2 + taper * L * L / 12;
+        r.I += wl * (p * p + p * q + q * q) / 3 + taper * L * L * (p + q) / 12;
     }
     return r;
 }
@@ -129,17 +128,19 @@ Resultant integrate(const SectionModel& m, const std::vector<double>& steelStres
     Resultant r;
     const double c = m.H / 2;
     auto line = [&](double y) { return sigmaTop + (sigmaBottom - sigmaTop) * (y / m.H); };
-    const Band pieces[2] = {{0, m.d, m.B}, {m.d, m.H, m.s}};
-    for (const Band& piece : pieces) {
-        const double p = std::max(lo, piece.top), q = std::min(hi, piece.bottom);
+    for (const Trapezoid& piece : m.outline) {
+        const auto [p, q, wp, wq] = slice(piece, lo, hi);
         if (!(q > p)) continue;
-        // Trapezoid of stress over [p, q]: the force is the mean stress times the area; the
-        // moment about c is that force times (c - mid), less (sq - sp) * L/12 per unit of
-        // width and length for the slope of the load.
+        // Trapezoid of stress over [p, q] on the mean width: the force is the mean stress times
+        // the area; the moment about c is that force times (c - mid), less (sq - sp) * L/12 per
+        // unit of width and length for the slope of the load. The taper of the width adds its
+        // product with the slope of the stress, and its own lever about the middle.
         const double L = q - p, sp = line(p), sq = line(q), mid = (p + q) / 2;
-        const double force = piece.width * L * (sp + sq) / 2;
+        const double wm = (wp + wq) / 2, taper = wq - wp, mean = (sp + sq) / 2, slope = sq - sp;
+        const double force = wm * L * (sp + sq) / 2 + taper * L * slope / 12;
         r.N += force;
-        r.M += piece.width * L * ((sp + sq) / 2 * (c - mid) - (sq - sp) * L / 12);
+        r.M += wm * L * (mean * (c - mid) - slope * L / 12) +
+               taper * L * (slope / 12 * (c - mid) - mean * L / 12);
         r.magnitude += std::fabs(force);
     }
     for (size_t i = 0; i < m.steel.size(); ++i) {
@@ -152,9 +153,9 @@ Resultant integrate(const SectionModel& m, const std::vector<double>& steelStres
 }
 
 bool validData(const SectionModel& m) {
-    for (double v : {m.B, m.d, m.s, m.H, m.n, m.N, m.M})
+    for (double v : {m.H, m.n, m.N, m.M})
         if (!finite(v)) return false;
-    if (!(m.B > 0 && m.s > 0 && m.H > 0 && m.n > 0 && m.d > 0 && m.d <= m.H)) return false;
+    if (!(m.H > 0 && m.n > 0 && validOutline(m.outline, m.H))) return false;
     for (const SteelLayer& layer : m.steel)
         if (!(finite(layer.area) && layer.area >= 0 && layer.depth >= 0 && layer.depth <= m.H))
             return false;
@@ -174,6 +175,89 @@ bool steelAtTwoDepths(const std::vector<SteelLayer>& steel) {
     return false;
 }
 
+// The scaled section in the solver frame, turned over when `turned`: depths over H, widths
+// over H, steel n*A/H^2, and all widths and steel over the whole transformed area, so that no
+// entry of the stiffness exceeds 1. Empty when that area leaves the double range.
+std::optional<ScaledSection> scaledSection(const SectionModel& m, bool turned) {
+    auto depth = [&](double y) { return (turned ? m.H - y : y) / m.H; };
+    double area = 0;
+    for (const Trapezoid& t : m.outline)
+        area += (t.topWidth + t.bottomWidth) / 2 / m.H * ((t.bottom - t.top) / m.H);
+    for (const SteelLayer& layer : m.steel)
+        area += m.n * (layer.area / m.H / m.H);
+    if (!finite(area) || !(area > 0)) return std::nullopt;
+    ScaledSection sec;
+    sec.pieces.reserve(m.outline.size());
+    auto add = [&](const Trapezoid& t) {
+        const double w0 = t.topWidth / m.H / area, w1 = t.bottomWidth / m.H / area;
+        if (turned)
+            sec.pieces.push_back({depth(t.bottom), depth(t.top), w1, w0});
+        else
+            sec.pieces.push_back({depth(t.top), depth(t.bottom), w0, w1});
+    };
+    if (turned)
+        std::for_each(m.outline.rbegin(), m.outline.rend(), add);
+    else
+        std::for_each(m.outline.begin(), m.outline.end(), add);
+    for (const SteelLayer& layer : m.steel) {
+        const double alpha = m.n * (layer.area / m.H / m.H) / area, t = depth(layer.depth);
+        sec.steel0 += alpha;
+        sec.steel1 += alpha * t;
+        sec.steel2 += alpha * t * t;
+    }
+    sec.area = area;
+    return sec;
+}
+
+// The stresses of the stress line lambda*(a - b*t) of the solver frame, in kg/cm^2, into the
+// state: the edges, the neutral axis and the regime, the steel. Returns the compressed depth of
+// the concrete from the true top, [lo, hi] (empty in tension); false for a pull that the steel
+// at a single depth would have to take alone (the line is not determined then).
+bool stressesOfLine(const SectionModel& m, bool turned, double lambda, double a, double b,
+                    SectionState& state, double& lo, double& hi) {
+    auto depth = [&](double y) { return (turned ? m.H - y : y) / m.H; };
+    const double top = lambda * a, bottom = lambda * (a - b);
+    state.sigmaTop = turned ? bottom : top;
+    state.sigmaBottom = turned ? top : bottom;
+    state.topCompressed = turned ? b <= 0 : b >= 0;
+    lo = hi = 0;
+    if (a > 0 || a - b > 0) {
+        // x from the solver frame's top, then from the true top.
+        const double xf = b == 0 ? std::numeric_limits<double>::infinity() : m.H * (a / b);
+        const double x = turned && b != 0 ? m.H - xf : xf;
+        state.x = x;
+        state.regime = xf > 0 && xf < m.H ? Regime::kCracked : Regime::kWhollyCompressed;
+        hi = m.H;
+        if (state.regime == Regime::kCracked) (state.topCompressed ? hi : lo) = x;
+        state.sigmaC = std::max({0.0, state.sigmaTop, state.sigmaBottom});
+    } else {
+        state.regime = Regime::kWhollyInTension;
+        if (!steelAtTwoDepths(m.steel)) return false;
+    }
+    state.steelStress.reserve(m.steel.size());
+    for (const SteelLayer& layer : m.steel)
+        state.steelStress.push_back(m.n * (lambda * (a - b * depth(layer.depth))));
+    return true;
+}
+
+// The resultant of what the state reports, integrated again in kg and cm, into the state;
+// false where it leaves the double range or no longer balances the action.
+bool balances(const SectionModel& m, SectionState& state, double lo, double hi) {
+    const Resultant res =
+        integrate(m, state.steelStress, state.sigmaTop, state.sigmaBottom, lo, hi);
+    state.internalN = res.N;
+    state.internalM = res.M;
+    state.residualN = res.N - m.N;
+    state.residualM = res.M - m.M;
+    bool allFinite = finite(state.sigmaTop) && finite(state.sigmaBottom) && finite(res.magnitude) &&
+                     finite(state.residualN) && finite(state.residualM);
+    for (double v : state.steelStress)
+        allFinite = allFinite && finite(v);
+    // Beyond the double range the stresses or their sums lose what balances the action.
+    return allFinite && std::fabs(state.residualN) <= kResidualTolerance * res.magnitude &&
+           std::fabs(state.residualM) <= kResidualTolerance * res.magnitude * m.H / 2;
+}
+
 }  // namespace
 
 SectionState analyseSection(const SectionModel& m) {
@@ -187,31 +271,8 @@ SectionState analyseSection(const SectionModel& m) {
 
     // Solver frame: turned over when the moment compresses the bottom.
     const bool turned = m.M < 0;
-    auto depth = [&](double y) { return (turned ? m.H - y : y) / m.H; };
-
-    // Scaled section: depths over H, widths over H, steel n*A/H^2, and all widths and steel
-    // over the whole transformed area, so that no entry of the stiffness exceeds 1.
-    const double flangeDepth = m.d / m.H, webDepth = (m.H - m.d) / m.H;
-    const double flangeWidth = m.B / m.H, webWidth = m.s / m.H;
-    double area = flangeWidth * flangeDepth + webWidth * webDepth;
-    for (const SteelLayer& layer : m.steel)
-        area += m.n * (layer.area / m.H / m.H);
-    if (!finite(area) || !(area > 0)) return failed(AnalysisStatus::kOutOfRange);
-    ScaledSection sec;
-    const Band flange{0, flangeDepth, flangeWidth / area}, web{flangeDepth, 1, webWidth / area};
-    if (turned) {
-        sec.bands[0] = {0, webDepth, web.width};
-        sec.bands[1] = {webDepth, 1, flange.width};
-    } else {
-        sec.bands[0] = flange;
-        sec.bands[1] = web;
-    }
-    for (const SteelLayer& layer : m.steel) {
-        const double alpha = m.n * (layer.area / m.H / m.H) / area, t = depth(layer.depth);
-        sec.steel0 += alpha;
-        sec.steel1 += alpha * t;
-        sec.steel2 += alpha * t * t;
-    }
+    const std::optional<ScaledSection> sec = scaledSection(m, turned);
+    if (!sec) return failed(AnalysisStatus::kOutOfRange);
 
     // The action as (N, -(first moment about the top)/H) = (N, M/H - N/2), scaled to a
     // largest component of 1, M taken in the solver frame.
@@ -220,9 +281,9 @@ SectionState analyseSection(const SectionModel& m) {
     if (!finite(scale) || !(scale > 0)) return failed(AnalysisStatus::kOutOfRange);
     const double g0 = m.N / scale, g1 = moment / scale - g0 / 2;
 
-    const double theta = solveDirection(sec, g0, g1);
+    const double theta = solveDirection(*sec, g0, g1);
     const double a = std::cos(theta), b = std::sin(theta);
-    const Reacting r = reacting(sec, a, b);
+    const Reacting r = reacting(*sec, a, b);
     const double f0 = r.A * a - r.S * b, f1 = r.I * b - r.S * a;
     const double big = std::max(std::fabs(f0), std::fabs(f1));
     if (!(big > 0)) return failed(AnalysisStatus::kNoEquilibrium);
@@ -234,44 +295,11 @@ SectionState analyseSection(const SectionModel& m) {
 
     SectionState state;
     // Stress line in kg/cm^2: lambda*(a - b*t), with lambda the ratio of action to force.
-    const double lambda = dot / (u0 * u0 + u1 * u1) / big * (scale / area) / m.H / m.H;
-    const double top = lambda * a, bottom = lambda * (a - b);
-    state.sigmaTop = turned ? bottom : top;
-    state.sigmaBottom = turned ? top : bottom;
-    state.topCompressed = turned ? b <= 0 : b >= 0;
-    double lo = 0, hi = 0;  // compressed depth of the concrete, from the top
-    if (a > 0 || a - b > 0) {
-        // x from the solver frame's top, then from the true top.
-        const double xf = b == 0 ? std::numeric_limits<double>::infinity() : m.H * (a / b);
-        const double x = turned && b != 0 ? m.H - xf : xf;
-        state.x = x;
-        state.regime = xf > 0 && xf < m.H ? Regime::kCracked : Regime::kWhollyCompressed;
-        hi = m.H;
-        if (state.regime == Regime::kCracked) (state.topCompressed ? hi : lo) = x;
-        state.sigmaC = std::max({0.0, state.sigmaTop, state.sigmaBottom});
-    } else {
-        state.regime = Regime::kWhollyInTension;
-        if (!steelAtTwoDepths(m.steel)) return failed(AnalysisStatus::kNoEquilibrium);
-    }
-    state.steelStress.reserve(m.steel.size());
-    for (const SteelLayer& layer : m.steel)
-        state.steelStress.push_back(m.n * (lambda * (a - b * depth(layer.depth))));
-
-    // The resultant of what is reported, integrated again in kg and cm.
-    const Resultant res =
-        integrate(m, state.steelStress, state.sigmaTop, state.sigmaBottom, lo, hi);
-    state.internalN = res.N;
-    state.internalM = res.M;
-    state.residualN = res.N - m.N;
-    state.residualM = res.M - m.M;
-    bool allFinite = finite(state.sigmaTop) && finite(state.sigmaBottom) && finite(res.magnitude) &&
-                     finite(state.residualN) && finite(state.residualM);
-    for (double v : state.steelStress)
-        allFinite = allFinite && finite(v);
-    // Beyond the double range the stresses or their sums lose what balances the action.
-    if (!allFinite || std::fabs(state.residualN) > kResidualTolerance * res.magnitude ||
-        std::fabs(state.residualM) > kResidualTolerance * res.magnitude * m.H / 2)
-        return failed(AnalysisStatus::kOutOfRange);
+    const double lambda = dot / (u0 * u0 + u1 * u1) / big * (scale / sec->area) / m.H / m.H;
+    double lo, hi;
+    if (!stressesOfLine(m, turned, lambda, a, b, state, lo, hi))
+        return failed(AnalysisStatus::kNoEquilibrium);
+    if (!balances(m, state, lo, hi)) return failed(AnalysisStatus::kOutOfRange);
     state.status = AnalysisStatus::kSolved;
     return state;
 }

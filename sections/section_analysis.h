@@ -32,6 +32,8 @@
 #include <optional>
 #include <vector>
 
+#include "sections/outline.h"
+
 namespace lirvo {
 
 struct SteelLayer {
@@ -39,13 +41,11 @@ struct SteelLayer {
     double depth = 0;  // cm from the top edge, within 0..H
 };
 
-// A T (or L, which computes as the T of the same widths) of flange B x d over a web of width s,
-// total depth H. A rectangle B x H is a T with s = B, or with d = H.
+// The section: its concrete outline (sections/outline.h) within the depth H, its steel, and
+// the action. rectangleOutline and teeOutline give the rectangle and the T (or L) of the cases.
 struct SectionModel {
-    double B = 0;                   // flange width, cm
-    double d = 0;                   // flange depth, cm, 0 < d <= H
-    double s = 0;                   // web width, cm
-    double H = 0;                   // total depth, cm
+    Outline outline;                // the concrete, trapezoids from the top down
+    double H = 0;                   // total depth, cm: the outline lies within 0..H
     std::vector<SteelLayer> steel;  // bars in any order; their stresses come back in that order
     double n = 0;                   // modular ratio Es/Ec
     double N = 0;                   // normal force, kg, compression positive, acting at depth H/2
@@ -54,8 +54,8 @@ struct SectionModel {
 
 enum class AnalysisStatus {
     kSolved,  // equilibrium found: every number of the state is finite but x, which may be inf
-    // Non-finite data, B, s, H or n not positive, d outside (0, H], a negative steel area or
-    // a layer outside the depth of the section.
+    // Non-finite data, an outline that is no section of depth H (sections/outline.h), n not
+    // positive, a negative steel area or a layer outside the depth of the section.
     kInvalidData,
     // No stress line balances the action: a pull or a moment with no steel to take the
     // tension, a push outside the section with no steel, a pull the steel would have to

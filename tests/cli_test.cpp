@@ -13,20 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/cli_command.h"
+
 namespace lirvo::cli {
 namespace {
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result command(std::vector<std::string_view> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = runCommand(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(Command, PrintsEveryFieldWrittenWithItsSymbol) {
     Result r = command({"1", "25", "3", "77", "8.04", "1.01", "10", "1000000"});

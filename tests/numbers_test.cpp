@@ -54,21 +54,25 @@ TEST(ReadNumber, ReadsBeyondTheDoubleRangeAsInfinity) {
 // A digit left after the number taken means the text was meant otherwise; blanks, letters and
 // signs left are no sign of that.
 TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
+    // whole: the text is a number and nothing else (what a strict reader of key=value wants).
     const struct {
         const char* text;
         double value;
-        bool digitInRest;
+        bool digitInRest, whole;
     } rows[] = {
-        {"8,04", 8, true},   {"1.000.000", 1, true}, {"4Ø16", 4, true},      {"25cm2", 25, true},
-        {"1,5E3", 1, true},  {"x1", 0, true},        {"&O19", 1, true},      {"1\r2", 1, true},
-        {"E5", 0, true},     {"25 cm", 25, false},   {"2 5", 25, false},     {"1.5e3", 1500, false},
-        {"&H1F", 31, false}, {"1e+", 1, false},      {"3e-2x", 0.03, false}, {"1D2 kg", 100, false},
-        {"abc", 0, false},   {"", 0, false},         {" - 4 ", -4, false},   {"&H", 0, false},
+        {"8,04", 8, true, false},      {"1.000.000", 1, true, false}, {"4Ø16", 4, true, false},
+        {"25cm2", 25, true, false},    {"1,5E3", 1, true, false},     {"x1", 0, true, false},
+        {"&O19", 1, true, false},      {"1\r2", 1, true, false},      {"E5", 0, true, false},
+        {"25 cm", 25, false, false},   {"2 5", 25, false, true},      {"1.5e3", 1500, false, true},
+        {"&H1F", 31, false, true},     {"1e+", 1, false, false},      {"3e-2x", 0.03, false, false},
+        {"1D2 kg", 100, false, false}, {"abc", 0, false, false},      {"", 0, false, false},
+        {" - 4 ", -4, false, true},    {"&H", 0, false, false},       {".", 0, false, false},
     };
     for (const auto& row : rows) {
         const FieldReading reading = readField(row.text);
         EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
         EXPECT_EQ(reading.digitInRest, row.digitInRest) << '"' << row.text << '"';
+        EXPECT_EQ(reading.whole, row.whole) << '"' << row.text << '"';
     }
 }
 

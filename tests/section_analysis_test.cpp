@@ -23,7 +23,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 SectionModel rectangle(double B, double H, std::vector<SteelLayer> steel, double n, double N,
                        double M) {
-    return {B, H, B, H, std::move(steel), n, N, M};
+    return {rectangleOutline(B, H), H, std::move(steel), n, N, M};
 }
 
 struct HandRow {
@@ -99,7 +99,7 @@ const CaseRow kCaseRows[] = {
     {"rectangular check", 1, {}, rectangle(25, 80, {{8.04, 77}, {1.01, 3}}, 10, 0, 1e6), {{"X", kX, 1e-9}, {"σc", kSigmaC, 1e-9}, {"σf", kSigmaF, 1e-9}}},
     // X cut to hundredths, sigma c rounded, sigma f cut to whole numbers (15.49, 40, 2064): one
     // written step of each (its single-precision J term moves them by 1e-7 only).
-    {"T check", 4, {}, {120, 25, 30, 98, {{18.85, 95}, {4.71, 3}}, 10, 0, 3.5e6}, {{"X", kX, 0.01 / 15.49}, {"σc", kSigmaC, 0.5 / 40}, {"σf", kSigmaF, 1.0 / 2064}}},
+    {"T check", 4, {}, {teeOutline(120, 25, 30, 98), 98, {{18.85, 95}, {4.71, 3}}, 10, 0, 3.5e6}, {{"X", kX, 0.01 / 15.49}, {"σc", kSigmaC, 0.5 / 40}, {"σf", kSigmaF, 1.0 / 2064}}},
     // Wholly compressed: the case's centroid 25.94 is held in single precision, within
     // 9.5e-7 cm; the top stress moves 2.2 kg/cm^2 per cm of it, 7.6e-8 of 27.3 (6.5e-9 seen).
     {"column check", 7, {}, rectangle(30, 50, {{10.16, 47}, {3.16, 3}}, 10, 25000, 150000), {{"σc", kSigmaC, 1e-7}}},
@@ -134,13 +134,16 @@ TEST(SectionAnalysis, RandomSectionsBalanceTheActionOnOneStressLine) {
         const double B = draw(20, 150), H = draw(30, 120);
         const bool tee = draw(0, 1) < 0.5;
         const double d = tee ? draw(8, 0.4 * H) : H, s = tee ? draw(15, std::min(B, 50.0)) : B;
+        // Half the rectangles taper to a bottom width from nothing to twice the top's.
+        const double bottomWidth = !tee && i % 2 ? draw(0, 2 * B) : s;
+        const Outline outline = tee ? teeOutline(B, d, s, H) : Outline{{0, H, B, bottomWidth}};
         const double c = draw(2, 6), e = draw(-H, H) * draw(0, 1);
         // Pure bending, a push or a pull, at eccentricities up to H, mostly small ones.
         const double N = i % 3 == 0 ? 0 : (i % 3 == 1 ? draw(1e3, 5e5) : -draw(1e3, 3e5));
         const double M = N == 0 ? draw(-1e7, 1e7) : N * e;
         const std::vector<SteelLayer> steel = {
             {draw(2, 40), H - c}, {draw(0, 15), c}, {draw(0, 10), draw(c, H - c)}};
-        const SectionModel m{B, d, s, H, steel, draw(6, 20), N, M};
+        const SectionModel m{outline, H, steel, draw(6, 20), N, M};
         const SectionState st = analyseSection(m);
         ASSERT_EQ(st.status, AnalysisStatus::kSolved) << i;
         ++seen[int(st.regime)];
@@ -163,12 +166,18 @@ TEST(SectionAnalysis, RandomSectionsBalanceTheActionOnOneStressLine) {
         const double lo = t < 0 && b > 0 ? zero : 0,
                      hi = t > 0 && b < 0 ? zero : (t > 0 || b > 0 ? H : 0);
         double sumN = 0, sumM = 0, magnitude = 0;
-        for (auto [p, q, w] : {std::array{0.0, d, B}, std::array{d, H, s}}) {
-            p = std::max(p, lo), q = std::min(q, hi);
+        for (const Trapezoid& piece : outline) {
+            const double p = std::max(piece.top, lo), q = std::min(piece.bottom, hi);
             if (q <= p) continue;
+            auto w = [&](double y) {
+                const double k = (y - piece.top) / (piece.bottom - piece.top);
+                return piece.topWidth * (1 - k) + piece.bottomWidth * k;
+            };
+            // Exact for the cubic of a tapered piece's moment too.
             auto simpson = [&](auto f) { return (q - p) / 6 * (f(p) + 4 * f((p + q) / 2) + f(q)); };
-            sumN += w * simpson(line), magnitude += std::fabs(w * simpson(line));
-            sumM += w * simpson([&](double y) { return line(y) * (H / 2 - y); });
+            const double force = simpson([&](double y) { return w(y) * line(y); });
+            sumN += force, magnitude += std::fabs(force);
+            sumM += simpson([&](double y) { return w(y) * line(y) * (H / 2 - y); });
         }
         for (size_t k = 0; k < steel.size(); ++k) {
             const double force = steel[k].area * st.steelStress[k];
@@ -184,7 +193,7 @@ TEST(SectionAnalysis, RandomSectionsBalanceTheActionOnOneStressLine) {
 
 // clang-format off
 const std::pair<SectionModel, AnalysisStatus> kRefusals[] = {
-    {{30, 51, 20, 50, {{10, 46}}, 15, 1e4, 1e6}, AnalysisStatus::kInvalidData},  // flange deeper than H
+    {{teeOutline(30, 51, 20, 50), 50, {{10, 46}}, 15, 1e4, 1e6}, AnalysisStatus::kInvalidData},  // flange deeper than H
     {rectangle(30, 50, {{10, 50.5}}, 15, 1e4, 1e6), AnalysisStatus::kInvalidData},  // bar below the section
     {rectangle(30, 50, {}, 15, 0, 1e6), AnalysisStatus::kNoEquilibrium},  // moment, no steel
     {rectangle(30, 50, {}, 15, 1e4, 3e5), AnalysisStatus::kNoEquilibrium},  // push 5 cm above the top

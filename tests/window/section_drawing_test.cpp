@@ -18,13 +18,14 @@ struct Extreme {
 
 // clang-format off
 const Extreme kExtremes[] = {
-    {"10 wide, 300 deep", {10, 300, 10, 300, {{1, 3}, {5, 297}}, 15, 0, 1e6}, true},
-    {"300 wide, 10 deep", {300, 10, 300, 10, {{1, 2}, {5, 8}}, 15, 0, 1e5}, false},
-    {"T, 300 slab over a 10 rib", {300, 5, 10, 100, {{0, 2}, {40, 97}}, 15, 0, 1e6}, true},
-    {"Af = 0, push off the centre", {30, 50, 30, 50, {{10, 3}, {0, 47}}, 15, 1e5, 2e6}, false},
-    {"Af = 0, pure bending: no equilibrium", {30, 50, 30, 50, {{10, 3}, {0, 47}}, 15, 0, 2e6}, false},
-    {"in tension", {30, 50, 30, 50, {{4.55, 3}, {7.95, 47}}, 10, -25000, 150000}, true},
-    {"wholly compressed", {30, 50, 30, 50, {{3.16, 3}, {10.16, 47}}, 10, 25000, 150000}, false},
+    {"10 wide, 300 deep", {rectangleOutline(10, 300), 300, {{1, 3}, {5, 297}}, 15, 0, 1e6}, true},
+    {"300 wide, 10 deep", {rectangleOutline(300, 10), 10, {{1, 2}, {5, 8}}, 15, 0, 1e5}, false},
+    {"T, 300 slab over a 10 rib", {teeOutline(300, 5, 10, 100), 100, {{0, 2}, {40, 97}}, 15, 0, 1e6}, true},
+    {"tapered, 40 at the top to 10 at the bottom", {Outline{{0, 60, 40, 10}}, 60, {{2, 3}, {6, 57}}, 15, 0, 5e5}, false},
+    {"Af = 0, push off the centre", {rectangleOutline(30, 50), 50, {{10, 3}, {0, 47}}, 15, 1e5, 2e6}, false},
+    {"Af = 0, pure bending: no equilibrium", {rectangleOutline(30, 50), 50, {{10, 3}, {0, 47}}, 15, 0, 2e6}, false},
+    {"in tension", {rectangleOutline(30, 50), 50, {{4.55, 3}, {7.95, 47}}, 10, -25000, 150000}, true},
+    {"wholly compressed", {rectangleOutline(30, 50), 50, {{3.16, 3}, {10.16, 47}}, 10, 25000, 150000}, false},
 };
 // clang-format on
 
