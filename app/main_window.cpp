@@ -77,6 +77,7 @@ FrmVerifica::~FrmVerifica() = default;
 void FrmVerifica::load() {
     calculations_.reset();
     results_ = {};
+    notices_.clear();
     setWindowTitle("CALCOLO DI LIRVO E PILASTRI");
     placeWindow();
     placeChoices();
@@ -302,14 +303,15 @@ void FrmVerifica::showSection(SectionType section) {
     panels::SchematicElements schematic{e.frame3, e.picture1, e.label2,
                                         std::span(e.option).subspan(sectionTypes().size()),
                                         e.fields};
-    panels::showSchematic(section, schematic, {width_, height_},
-                          [&e] { e.surface->clearDrawing(); });
+    panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });
     showResultState();
     schematicDrawing_->showPicture();
 }
 
 void FrmVerifica::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
+    // Another case: its section is not the one drawn.
+    schematicDrawing_->showPicture();
     showResultState();
 }
 
@@ -345,7 +347,9 @@ void FrmVerifica::fieldsChanged() {
 }
 
 void FrmVerifica::showResultState() {
-    showResultsStale(elements_->fields, shownCase(), !results_.current(shownCase(), *this));
+    const bool stale = !results_.current(shownCase(), *this);
+    showResultsStale(elements_->fields, shownCase(), stale);
+    schematicDrawing_->setStale(stale);
 }
 
 void FrmVerifica::exampleToggled(bool checked) {
@@ -423,20 +427,22 @@ void FrmVerifica::messageBox(const Message& message) {
 }
 
 void FrmVerifica::drawNotice(const std::string& text) {
-    clearNotice();
+    notices_ << QString::fromStdString(text);
     MainElements& e = *elements_;
+    e.surface->clearDrawing();
     const ui::Screen& s = platform_.screen;
     const QRect area(
         ui::toPixels(kNoticeArea.left * width_, s), ui::toPixels(kNoticeArea.top * height_, s),
         ui::toPixels(kNoticeArea.width * width_, s), ui::toPixels(kNoticeArea.height * height_, s));
-    const QString shown = QString::fromStdString(text);
     // The help box and the print heading stand over the panel only for a while.
-    const NoticePlace place = placeNotice(shown, area, *e.surface, {e.rtb1.get(), e.frame4.get()},
-                                          kNoticeGap, s.twipsPerPixel());
-    e.surface->drawText(place.left, place.top, shown, place.look);
+    const NoticePlace place = placeNotice(
+        notices_, area, *e.surface, {e.rtb1.get(), e.frame4.get()}, kNoticeGap, s.twipsPerPixel());
+    for (qsizetype i = 0; i < notices_.size(); ++i)
+        e.surface->drawText(place.left, place.top + i * place.lineStep, notices_[i], place.look);
 }
 
 void FrmVerifica::clearNotice() {
+    notices_.clear();
     elements_->surface->clearDrawing();
 }
 

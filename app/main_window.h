@@ -120,6 +120,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
+    QStringList notices_;                // drawn since the last clear, top to bottom
     const CalcCase* written_ = nullptr;  // the case whose results the last run wrote
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.

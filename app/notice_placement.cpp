@@ -31,17 +31,22 @@ std::vector<Band> freeBands(int top, int bottom, std::vector<Band> taken) {
 
 }  // namespace
 
-NoticePlace placeNotice(const QString& text, const QRect& area, const QWidget& surface,
+NoticePlace placeNotice(const QStringList& lines, const QRect& area, const QWidget& surface,
                         std::initializer_list<const QWidget*> ignored, int gap,
                         double twipsPerPixel) {
     QFont bold = surface.font();
     bold.setBold(true);
     bold.setPointSizeF(kNoticePoints);
-    while (bold.pointSizeF() > ui::kSmallestPoints &&
-           QFontMetrics(bold).horizontalAdvance(text) > area.width())
+    auto widest = [&lines](const QFontMetrics& metrics) {
+        int width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    while (bold.pointSizeF() > ui::kSmallestPoints && widest(QFontMetrics(bold)) > area.width())
         bold.setPointSizeF(bold.pointSizeF() - 0.5);
     const QFontMetrics metrics(bold);
-    const QRect across(area.left(), area.top(), metrics.horizontalAdvance(text), area.height());
+    const QRect across(area.left(), area.top(), widest(metrics), area.height());
 
     std::vector<Band> taken;
     for (const QWidget* element : surface.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -56,11 +61,15 @@ NoticePlace placeNotice(const QString& text, const QRect& area, const QWidget& s
     for (const Band& band : free)
         if (band.bottom - band.top > tallest.bottom - tallest.top) tallest = band;
 
-    const int height = metrics.ascent() + metrics.descent();
+    const int step = metrics.lineSpacing();
+    const int height = metrics.ascent() + metrics.descent() + step * (lines.size() - 1);
     const int top = tallest.top + std::max(0, (tallest.bottom - tallest.top - height) / 2);
     // The surface draws a text one pixel above the point it is given.
     const int baseline = top + metrics.ascent() + 1;
-    return {area.left() * twipsPerPixel, baseline * twipsPerPixel, {bold, kNoticeColour}};
+    return {area.left() * twipsPerPixel,
+            baseline * twipsPerPixel,
+            step * twipsPerPixel,
+            {bold, kNoticeColour}};
 }
 
 }  // namespace lirvo::app

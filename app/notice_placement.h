@@ -1,5 +1,5 @@
-// Where a notice of the column calculations stands on the window: a statement of its own, in
-// bold dark red, on one line, clear of every element by a visible gap.
+// Where the notices of the column calculations stand on the window: statements of their own,
+// in bold dark red, one line each, clear of every element by a visible gap.
 #pragma once
 
 #include <QFont>
@@ -13,14 +13,15 @@
 namespace lirvo::app {
 
 struct NoticePlace {
-    double left, top;  // twips, as the surface draws a text: its start on the baseline
+    double left, top;  // twips, as the surface draws a text: the first line's start on its baseline
+    double lineStep;   // twips from one line's baseline to the next
     ui::TextLook look;
 };
 
-// The text in the bold of the surface's font, shrunk where it would be wider than `area`
-// (pixels), centred in the tallest band of `area` free of the elements shown on the surface
-// (but those `ignored`) with `gap` pixels to spare on each side.
-NoticePlace placeNotice(const QString& text, const QRect& area, const QWidget& surface,
+// The lines in the bold of the surface's font, shrunk where one would be wider than `area`
+// (pixels), centred as a block in the tallest band of `area` free of the elements shown on the
+// surface (but those `ignored`) with `gap` pixels to spare on each side.
+NoticePlace placeNotice(const QStringList& lines, const QRect& area, const QWidget& surface,
                         std::initializer_list<const QWidget*> ignored, int gap,
                         double twipsPerPixel);
 

@@ -1,14 +1,19 @@
 #include "app/report_command.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "report/calculation_report.h"
+#include "sections/quoting.h"
 
 namespace lirvo::app {
 namespace {
@@ -23,6 +28,19 @@ enum Status { kAllReported = 0, kSomeNotReported = 1, kNothingWritten = 2 };
 int fail(const std::string& message) {
     std::fprintf(stderr, "lirvo: %s\n", message.c_str());
     return kNothingWritten;
+}
+
+// A file name in a message: cut short, control characters as '?'.
+std::string shown(const QString& path) {
+    return lirvo::quoted(QFile::encodeName(path).toStdString());
+}
+
+// The same file on disk, whatever the names (a symbolic link, a hard link, "./a" and "a").
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first, second;
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 }  // namespace
@@ -51,11 +69,16 @@ int runReportCommand(int argc, char** argv) {
     const QString out = operands.front();
     const bool toStandardOutput = out == "-";
     if (!toStandardOutput) {
-        if (QFileInfo(out).suffix().compare("lirvo", Qt::CaseInsensitive) == 0)
-            return fail("la relazione non va scritta su un file di calcolo: " + out.toStdString());
+        const bool anInput = std::any_of(operands.begin() + 1, operands.end(),
+                                         [&](const QString& in) { return sameFile(out, in); });
+        if (anInput || QFileInfo(out).suffix().compare("lirvo", Qt::CaseInsensitive) == 0)
+            return fail("la relazione non va scritta su un file di calcolo: " + shown(out));
         if (QFileInfo::exists(out) && !force)
-            return fail("il file " + out.toStdString() + " esiste già: --force per sostituirlo");
+            return fail("il file " + shown(out) + " esiste già: --force per sostituirlo");
     }
+    // A reader that closes standard output early is a failed write (status 2), not a death
+    // by signal.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // The report needs fonts but no screen: the offscreen platform serves wherever it runs.
     qputenv("QT_QPA_PLATFORM", "offscreen");

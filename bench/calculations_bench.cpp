@@ -288,8 +288,9 @@ void BM_BatchLines(benchmark::State& state, const std::string& (*input)()) {
     std::ostream out(&sink);
     for (auto _ : state) {
         std::istringstream in(text);
-        if (!(jobs == 1 ? cli::runBatch(in, out)
-                        : cli::runBatch(in, out, cli::BatchOptions{.jobs = jobs})))
+        if ((jobs == 1 ? cli::runBatch(in, out)
+                       : cli::runBatch(in, out, cli::BatchOptions{.jobs = jobs})) !=
+            cli::BatchEnd::kComplete)
             return state.SkipWithError("the batch output failed");
     }
     state.SetItemsProcessed(state.iterations() * kBatchLines);

@@ -6,18 +6,20 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "casefiles/safe_save.h"
+#include "casefiles/strict_json.h"
 #include "sections/cases.h"
+#include "sections/quoting.h"
 #include "ui/qt_text.h"
 
 namespace lirvo::casefiles {
 namespace {
 
-// The case records are being reworked: these few lines are all that knows their layout.
+// A field of a case by its index and by its key in the file, the field's symbol.
 struct FieldKey {
     int index;
     std::string_view symbol;
@@ -95,16 +97,27 @@ constexpr char kEntryNotBool[] = "IL FILE %1: LA VOCE %2 NON È true O false";
 constexpr char kEntryNotGroup[] = "IL FILE %1: LA VOCE %2 NON È UN GRUPPO DI VOCI { }";
 constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È Incastro O Mezzeria, NON %2";
 constexpr char kRckNotWhole[] = "IL FILE %1: Rck NON È UN NUMERO INTERO";
+constexpr char kControlInText[] = "IL FILE %1: LA VOCE %2 CONTIENE UN CARATTERE DI CONTROLLO";
+constexpr char kByteOrderMark[] = "IL FILE %1: LA VOCE %2 CONTIENE UN BOM (U+FEFF)";
+constexpr char kRepeatedKey[] = "IL FILE %1: LA VOCE %2 È RIPETUTA";
 constexpr char kNotSaved[] = "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1";
+// A text the file would not give back as it is (not UTF-8, or opening with a U+FEFF).
+constexpr char kTextNotKept[] =
+    "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE %1: IL TESTO DI %2 NON È UTF-8 VALIDO O COMINCIA "
+    "CON UN BOM (U+FEFF)";
 
 // Only a look at the start of a file decides whether it is text.
 constexpr qint64 kFirstBlock = 4096;
 
-// Each argument a QString or the UTF-8 text of a key, all put in at once: a text that holds
-// "%2" stays as it is.
+// A message naming the file and quoting texts from it: cut short, control characters shown
+// as '?', so that no text of a file can forge a line of lirvo-calc's output or a terminal
+// escape. Each argument a QString or the UTF-8 text of a key, all put in at once: a text that
+// holds "%2" stays as it is.
 template <typename... Args>
 std::string message(const char* pattern, const Args&... args) {
-    return QString::fromUtf8(pattern).arg(QString(args)...).toStdString();
+    return QString::fromUtf8(pattern)
+        .arg(toQString(lirvo::quoted(QString(args).toStdString()))...)
+        .toStdString();
 }
 
 struct Refusal {
@@ -197,7 +210,23 @@ std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& 
     return materials;
 }
 
+// What Qt's parser takes and a case file never holds.
+void checkStrictly(const Reader& reader, const QByteArray& text) {
+    const JsonFault fault = strictJsonFault(std::string_view(text.constData(), text.size()));
+    switch (fault.kind) {
+        case JsonFault::kNone:
+            return;
+        case JsonFault::kControl:
+            reader.refuse(kControlInText, toQString(fault.key));
+        case JsonFault::kByteOrderMark:
+            reader.refuse(kByteOrderMark, toQString(fault.key));
+        case JsonFault::kDuplicateKey:
+            reader.refuse(kRepeatedKey, toQString(fault.key));
+    }
+}
+
 CaseFile parse(const Reader& reader, const QByteArray& text) {
+    if (text.contains('\0')) reader.refuse(kNotACalculation);  // binary, wherever it shows
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -206,6 +235,7 @@ CaseFile parse(const Reader& reader, const QByteArray& text) {
         reader.refuse(kNotACalculation);
     }
     if (!document.isObject()) reader.refuse(kNotACalculation);
+    checkStrictly(reader, text);
     const QJsonObject object = document.object();
     checkFormatAndVersion(reader, object);
 
@@ -233,6 +263,21 @@ QJsonObject textsObject(const TextsBySymbol& texts) {
     for (const auto& [symbol, text] : texts)
         object.insert(toQString(symbol), toQString(text));
     return object;
+}
+
+// The key of the first text that the file's JSON would not keep as it is: not UTF-8 (Qt puts
+// U+FFFD in its place), or opening with U+FEFF (Qt drops it); empty when there is none.
+std::string textNotKept(const CaseFile& file) {
+    auto changes = [](const std::string& text) { return toQString(text).toStdString() != text; };
+    for (const TextsBySymbol* texts : {&file.inputs, &file.results})
+        for (const auto& [symbol, text] : *texts)
+            if (changes(symbol) || changes(text)) return symbol;
+    for (const auto& row : kParticularTexts)
+        if (changes(file.particulars.*row.text)) return row.key;
+    if (file.materials)
+        for (const auto& row : kMaterialTexts)
+            if (changes(*file.materials.*row.text)) return row.key;
+    return changes(file.caseName) ? kCaseKey : "";
 }
 
 QString shownName(const QString& path) {
@@ -305,6 +350,7 @@ ReadOutcome parseCaseFile(const QByteArray& text, const QString& fileName) {
 }
 
 ReadOutcome readCaseFile(const QString& path) {
+    removeStaleTemporaries(path);
     const QFileInfo info(path);
     const QString name = shownName(path);
     auto refused = [&](const char* pattern) { return ReadOutcome{{}, message(pattern, name)}; };
@@ -326,18 +372,28 @@ ReadOutcome readCaseFile(const QString& path) {
 }
 
 std::string writeCaseFile(const QString& path, const CaseFile& file) {
+    // What is saved is what the reader gives back: nothing it would refuse, no text changed.
+    const QString name = shownName(path);
+    if (const std::string key = textNotKept(file); !key.empty())
+        return message(kTextNotKept, name, toQString(key));
     const QByteArray text = toJson(file);
-    // QSaveFile would put a regular file in place of a pipe or a device.
-    const QFileInfo existing(path);
-    const bool replaceable = !existing.exists() || existing.isFile();
-    // commit() alone misses a write that fails while the buffer is flushed, as on a full disk,
-    // and puts the cut text in place of the old file: flush first. Without a commit the
-    // temporary file is removed and the old file stays.
-    QSaveFile out(path);
-    if (replaceable && out.open(QIODevice::WriteOnly) && out.write(text) == text.size() &&
-        out.flush() && out.commit())
-        return {};
-    return message(kNotSaved, shownName(path));
+    if (text.size() > kMaxFileSize)
+        return message(kNotSaved, name) + ": " + message(kTooLarge, name);
+    const ReadOutcome back = parseCaseFile(text, name);
+    if (!back.file) return message(kNotSaved, name) + ": " + back.message;
+    if (*back.file != file) return message(kNotSaved, name);
+    return saveReplacing(path, text) ? std::string() : message(kNotSaved, name);
+}
+
+const CalcCase& runCaseFile(const CaseFile& file, CalcFrame& frame, EventLog& log) {
+    const CalcCase& calc = *caseNamed(file.caseName);  // the reader has checked it
+    const FieldTexts texts = inputTexts(file, calc);
+    for (int index = 0; index < kFieldCount; ++index)
+        log.type(index, texts[index]);
+    log.requestExample(file.example);
+    log.forgetEvents();
+    frame.run(calc, log);
+    return calc;
 }
 
 }  // namespace lirvo::casefiles

@@ -1,7 +1,7 @@
 // Case files: one calculation kept on disk and opened again, as NAME.lirvo (UTF-8 JSON).
 //
 //   window --captureCalculation--> CaseFile --writeCaseFile--> NAME.lirvo
-//   NAME.lirvo --readCaseFile--> CaseFile or a message --inputTexts--> fields --> CalcFrame::run
+//   NAME.lirvo --readCaseFile--> CaseFile or a message --runCaseFile--> the case run on its texts
 //
 // A file keeps the texts the user typed, never numbers made from them: opening types the
 // texts back and runs the case again, so an old file gives today's results. The result texts
@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "sections/event_log.h"
 #include "sections/frame.h"
 
 namespace lirvo::casefiles {
@@ -98,8 +99,14 @@ ReadOutcome parseCaseFile(const QByteArray& text, const QString& fileName);
 // reading it whole, then parses it.
 ReadOutcome readCaseFile(const QString& path);
 
-// Writes the file whole or not at all: a failed save leaves the earlier file as it was.
-// Returns the message for the user when the file was not written, empty otherwise.
+// Writes the file whole or not at all: a failed save leaves the earlier file as it was. A
+// calculation the reader would refuse, or would read back otherwise (a text not UTF-8), is not
+// written. Returns the message for the user when the file was not written, empty otherwise.
 std::string writeCaseFile(const QString& path, const CaseFile& file);
+
+// Runs the file's calculation as opening it in the window does: its input texts typed (the
+// other fields emptied), its example box set, the case run. The events of the run only are
+// left in the log. Returns the case run.
+const CalcCase& runCaseFile(const CaseFile& file, CalcFrame& frame, EventLog& log);
 
 }  // namespace lirvo::casefiles

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <istream>
-#include <optional>
 #include <ostream>
 
+#include "cli/command_line.h"
 #include "cli/events.h"
 #include "cli/file_commands.h"
 #include "cli/parallel_batch.h"
@@ -14,74 +14,6 @@
 #include "sections/quoting.h"
 
 namespace lirvo::cli {
-
-namespace {
-
-// "CASO: 1 rett-verifica, 2 rett-progetto, ..." wrapped under 80 columns.
-std::string caseList() {
-    const auto cases = allCases();
-    std::string text, line = "CASO:";
-    for (size_t i = 0; i < cases.size(); ++i) {
-        std::string entry = std::to_string(cases[i]->code) + " " + std::string(cases[i]->name);
-        if (i + 1 < cases.size()) entry += ',';
-        if (line.size() + 1 + entry.size() > 78) {
-            text += line + '\n';
-            line = "     ";
-        }
-        line += ' ' + entry;
-    }
-    return text + line + '\n';
-}
-
-}  // namespace
-
-std::string usage() {
-    return "Uso:\n"
-           "  lirvo-calc CASO [TESTO ...]   calcola il caso sui testi dei campi di dati, dal 2 in "
-           "su\n"
-           "  lirvo-calc CASO --example     calcola l'esempio del caso\n"
-           "  lirvo-calc --batch            una riga per calcolo da stdin: "
-           "CASO<TAB>TESTO2<TAB>...\n"
-           "  lirvo-calc --batch --jobs N   le righe calcolate da N thread (di norma uno per "
-           "core)\n"
-           "  lirvo-calc --file FILE.lirvo ...\n"
-           "                                calcola il caso di ogni file sui suoi dati e sulla "
-           "sua\n"
-           "                                scelta dell'esempio (i risultati scritti nel file non "
-           "contano)\n"
-           "  lirvo-calc --save FILE.lirvo CASO [TESTO ...] [--example]\n"
-           "                                calcola il caso come CASO [TESTO ...] e salva il "
-           "calcolo\n"
-           "  lirvo-calc --help             questo testo\n"
-           "  lirvo-calc CASO ... --state   dopo i campi, l'equilibrio della sezione (anche "
-           "con --batch)\n"
-           "  lirvo-calc --uls SPEC [--domain K] CASO ...\n"
-           "                                dopo i campi, la resistenza allo SLU (anche con "
-           "--batch)\n"
-           "                                SPEC: fcd=,fyd= | fck= o rck=, fyk= o acciaio= "
-           "[,acc=,gc=,gs=]\n"
-           "                                | fcm=,fym=,lc=1|2|3; e ned=, med= (kg, kg cm)\n"
-           "\n" +
-           caseList() +
-           "\n"
-           "Stampa un evento per riga, campi separati da TAB:\n"
-           "  FIELD    indice  simbolo  testo scritto\n"
-           "  MESSAGE  stile   titolo   messaggio\n"
-           "  NOTICE   testo disegnato sulla finestra\n"
-           "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
-           "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
-           "  ULS      grandezza  valori (con --uls; fcd, fyd, N, x, eps_top, eps_bottom, steel,\n"
-           "           M_Rd, M_Ed, utilisation, verdict)\n"
-           "  DOMAIN   N  M_Rd+  M_Rd-  (con --domain K: K righe da N_Rd,t a N_Rd,c)\n"
-           "Uscita: 0 risultati scritti, 1 calcolo fermato da un messaggio o file non letto o non\n"
-           "        salvato, 2 errore d'uso, 3 risultati non scritti (disco pieno, uscita "
-           "chiusa).\n"
-           "In batch ogni riga porta davanti il suo numero; una riga malformata da' ERROR.\n"
-           "Con piu' file ogni riga porta davanti il nome del file; un file che non si puo' "
-           "calcolare\n"
-           "da' ERROR e il motivo, e si passa al file seguente. Un file non salvato da' ERROR.\n"
-           "Con stderr su un terminale il batch mostra le righe fatte e le righe al secondo.\n";
-}
 
 namespace {
 
@@ -110,93 +42,49 @@ bool splitTexts(std::string_view line, size_t most, std::vector<std::string_view
     return true;
 }
 
-int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std::ostream& out,
-               std::ostream& err, bool errIsTerminal) {
-    std::vector<std::string_view> kept(allArgs.begin(), allArgs.end());
-    const bool withState = std::erase(kept, "--state") > 0;
-    std::optional<UlsRequest> uls;
-    if (const std::string refusal = takeUlsOptions(kept, uls); !refusal.empty()) {
-        err << "lirvo-calc: " << refusal << "\n\n" << usage();
-        return kUsageError;
+namespace {
+
+int runBatchCommand(const CommandLine& command, const UlsRequest* uls, std::istream& in,
+                    std::ostream& out, std::ostream& err, bool errIsTerminal) {
+    BatchOptions options;
+    options.withState = command.withState;
+    options.uls = uls;
+    options.jobs = command.jobs ? command.jobs : defaultJobs();
+    if (errIsTerminal) options.progress = &err;
+    switch (runBatch(in, out, options)) {
+        case BatchEnd::kComplete:
+            return kResultsWritten;
+        case BatchEnd::kOutputFailed:
+            return writeFailed(err);
+        case BatchEnd::kInputFailed:
+            break;
     }
-    const UlsRequest* ulsRequest = uls ? &*uls : nullptr;
-    std::span<const std::string_view> args = kept;
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << usage();
-        return out.flush() ? kResultsWritten : writeFailed(err);
-    }
-    if (!args.empty() && (args[0] == "--batch" || args[0] == "--jobs")) {
-        BatchOptions options;
-        options.withState = withState;
-        options.uls = ulsRequest;
-        options.jobs = defaultJobs();
-        if (errIsTerminal) options.progress = &err;
-        bool batch = false, jobsGiven = false;
-        for (size_t i = 0; i < args.size(); ++i) {
-            if (args[i] == "--batch" && !batch) {
-                batch = true;
-            } else if (args[i] == "--jobs" && i + 1 < args.size() && !jobsGiven) {
-                const std::string_view text = args[++i];
-                const auto [end, ec] =
-                    std::from_chars(text.data(), text.data() + text.size(), options.jobs);
-                jobsGiven = true;
-                if (ec != std::errc() || end != text.data() + text.size() || options.jobs < 1 ||
-                    options.jobs > kMostJobs) {
-                    err << "lirvo-calc: --jobs vuole un numero da 1 a " << kMostJobs << ", non "
-                        << quoted(text) << "\n\n"
-                        << usage();
-                    return kUsageError;
-                }
-            } else {
-                batch = false;
-                break;
-            }
-        }
-        if (!batch) {
-            err << usage();
-            return kUsageError;
-        }
-        return runBatch(in, out, options) ? kResultsWritten : writeFailed(err);
-    }
-    if (args.size() >= 2 && args[0] == "--file") {
-        const int status = runFiles(args.subspan(1), out, ulsRequest);
-        return out.flush() ? status : writeFailed(err);
-    }
-    std::optional<std::string_view> saveTo;
-    if (args.size() >= 3 && args[0] == "--save") {
-        saveTo = args[1];
-        args = args.subspan(2);
-    }
-    if (args.empty() || args[0] == "--file" || args[0] == "--save") {
-        err << usage();
-        return kUsageError;
-    }
-    const CalcCase* calc = findCase(args[0]);
+    err << "lirvo-calc: errore di lettura dei dati: il batch si ferma prima della fine\n";
+    return kReadFailed;
+}
+
+// CASO [TESTO ...] [--example] [--save FILE]: one run, kept in a file when asked.
+int runOnce(const CommandLine& command, const UlsRequest* uls, std::ostream& out,
+            std::ostream& err) {
+    const std::string_view caseName = command.operands.front();
+    const CalcCase* calc = findCase(caseName);
     if (!calc) {
-        err << "lirvo-calc: caso sconosciuto: " << quoted(args[0]) << "\n\n" << usage();
+        err << "lirvo-calc: caso sconosciuto: " << quoted(caseName) << "\n\n" << usage();
         return kUsageError;
-    }
-    std::vector<std::string_view> texts;
-    bool example = false;
-    for (std::string_view a : args.subspan(1)) {
-        if (a == "--example")
-            example = true;
-        else
-            texts.push_back(a);
     }
     EventLog log;
-    log.requestExample(example);
-    if (!log.typeInputs(*calc, texts)) {
+    log.requestExample(command.example);
+    if (!log.typeInputs(*calc, std::span(command.operands).subspan(1))) {
         err << "lirvo-calc: " << tooManyTexts(*calc) << "\n\n" << usage();
         return kUsageError;
     }
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, withState, buffer, ulsRequest);
+    appendEvents(*calc, log, {}, command.withState, buffer, uls);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
-    if (saveTo) {
-        if (std::string failure = saveRun(*saveTo, *calc, log); !failure.empty()) {
+    if (command.saveTo) {
+        if (std::string failure = saveRun(*command.saveTo, *calc, log); !failure.empty()) {
             buffer.append("ERROR\t").append(failure).append("\n");
             status = kStoppedByMessage;
         }
@@ -206,7 +94,38 @@ int runCommand(std::span<const std::string_view> allArgs, std::istream& in, std:
     return status;
 }
 
+}  // namespace
+
+int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+               std::ostream& err, bool errIsTerminal) {
+    const ParsedCommandLine parsed = parseCommandLine(args);
+    if (!parsed.command) {
+        if (!parsed.reason.empty()) err << "lirvo-calc: " << parsed.reason << "\n\n";
+        err << usage();
+        return kUsageError;
+    }
+    const CommandLine& command = *parsed.command;
+    const std::optional<UlsRequest> request =
+        command.uls ? std::optional(UlsRequest{*command.uls, command.domainPoints}) : std::nullopt;
+    const UlsRequest* uls = request ? &*request : nullptr;
+    switch (command.form) {
+        case kHelpForm:
+            out << usage();
+            return out.flush() ? kResultsWritten : writeFailed(err);
+        case kBatchForm:
+            return runBatchCommand(command, uls, in, out, err, errIsTerminal);
+        case kFilesForm: {
+            const int status = runFiles(command.operands, out, uls);
+            return out.flush() ? status : writeFailed(err);
+        }
+        case kRunForm:
+            break;
+    }
+    return runOnce(command, uls, out, err);
+}
+
 void BatchLineRunner::run(std::string_view line, long number, std::string& out) {
+    const bool tooLong = line.size() > kMostBatchLineBytes;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // spreadsheet exports
     char numberTab[24];
     char* end = std::to_chars(numberTab, numberTab + sizeof numberTab - 1, number).ptr;
@@ -215,7 +134,9 @@ void BatchLineRunner::run(std::string_view line, long number, std::string& out) 
     const std::string_view name = line.substr(0, line.find('\t'));
     const CalcCase* calc = findCase(name);
     std::string error;
-    if (line.empty())
+    if (tooLong)
+        error = "riga troppo lunga: oltre " + std::to_string(kMostBatchLineBytes) + " byte";
+    else if (line.empty())
         error = "riga vuota";
     else if (!calc)
         error = "caso sconosciuto: " + quoted(name);
@@ -230,7 +151,7 @@ void BatchLineRunner::run(std::string_view line, long number, std::string& out) 
     }
 }
 
-bool runBatch(std::istream& in, std::ostream& out, bool withState) {
+BatchEnd runBatch(std::istream& in, std::ostream& out, bool withState) {
     BatchOptions options;
     options.withState = withState;
     return runBatch(in, out, options);

@@ -20,10 +20,8 @@ enum ExitStatus : int {
     kStoppedByMessage = 1,  // also a case file that could not be read or written
     kUsageError = 2,
     kWriteFailed = 3,  // the results could not be written (a full disk, a closed pipe)
+    kReadFailed = 4,   // the input of a batch could not be read to its end
 };
-
-// The help text, with the list of the cases.
-std::string usage();
 
 // The whole command line (without the program name). A batch reads from in; events, and the
 // ERROR records of case files, go to out; usage and errors to err, and so does the progress of
@@ -31,18 +29,25 @@ std::string usage();
 int runCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                std::ostream& err, bool errIsTerminal = false);
 
+// A batch line holds at most this many bytes (its line feed not counted); a longer one is
+// refused with an ERROR record, unread beyond its first bytes.
+inline constexpr size_t kMostBatchLineBytes = size_t{1} << 20;
+
+// How a batch ended: every line read and written, the output failed (the batch stops at
+// once), or the input could not be read to its end (the lines before are written).
+enum class BatchEnd { kComplete, kOutputFailed, kInputFailed };
+
 // Batch: each input line "CASE<TAB>TEXT2<TAB>TEXT3..." gives that line's events, each
 // prefixed by the 1-based line number and a TAB; a malformed line gives an ERROR record.
-// With withState, the STATE lines follow each successful line's events. False when out
-// failed: the batch then stops at once. One thread; runBatch with options
-// (cli/parallel_batch.h) spreads the lines over several.
-bool runBatch(std::istream& in, std::ostream& out, bool withState = false);
+// With withState, the STATE lines follow each successful line's events. One thread;
+// runBatch with options (cli/parallel_batch.h) spreads the lines over several.
+BatchEnd runBatch(std::istream& in, std::ostream& out, bool withState = false);
 
 // The lines of a batch one at a time, as runBatch runs them: one per thread.
 class BatchLineRunner {
   public:
     // Appends to out the output of one input line, without its line feed; a carriage return
-    // at its end is dropped (spreadsheet exports).
+    // at its end is dropped (spreadsheet exports). A line beyond kMostBatchLineBytes is refused.
     void run(std::string_view line, long number, std::string& out);
 
     bool withState = false;           // STATE lines after the events of a successful line

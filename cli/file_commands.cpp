@@ -7,6 +7,7 @@
 #include "casefiles/case_file.h"
 #include "cli/calculator.h"
 #include "cli/events.h"
+#include "sections/quoting.h"
 
 namespace lirvo::cli {
 namespace {
@@ -24,21 +25,17 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out, const U
     std::string buffer;
     int status = kResultsWritten;
     for (std::string_view path : paths) {
-        const std::string prefix = paths.size() > 1 ? std::string(path) + '\t' : std::string();
+        // A file's name, as its texts, may hold a line feed or a terminal escape; it leads its
+        // lines whole, so that the lines of files in one long folder stay apart.
+        const std::string prefix =
+            paths.size() > 1 ? quoted(path, path.size()) + '\t' : std::string();
         const casefiles::ReadOutcome read = casefiles::readCaseFile(filePath(path));
         buffer.clear();
         if (!read.file) {
             buffer.append(prefix).append("ERROR\t").append(read.message).append("\n");
             status = kStoppedByMessage;
         } else {
-            // The reader has checked the case: it is one of ours.
-            const CalcCase& calc = *casefiles::caseNamed(read.file->caseName);
-            const casefiles::FieldTexts texts = casefiles::inputTexts(*read.file, calc);
-            for (int index = 0; index < kFieldCount; ++index)
-                log.type(index, texts[index]);
-            log.requestExample(read.file->example);
-            log.forgetEvents();
-            frame.run(calc, log);
+            const CalcCase& calc = casefiles::runCaseFile(*read.file, frame, log);
             appendEvents(calc, log, prefix, false, buffer, uls);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }

@@ -14,8 +14,9 @@
 namespace lirvo::cli {
 
 // Runs each file's case on its input texts and example box and prints the events as for a
-// typed run; with several files each line is led by the file's name, as given, and a TAB. A
-// file that cannot be read gives ERROR and the reason, and the next file goes on. Returns 0
+// typed run; with several files each line is led by the file's name, as given (whole, its
+// control characters and broken UTF-8 as '?'), and a TAB. A file that cannot be
+// read gives ERROR and the reason, and the next file goes on. Returns 0
 // when every file ran to its results, 1 otherwise.
 // With uls, each run's ULS lines follow its events.
 int runFiles(std::span<const std::string_view> paths, std::ostream& out,

@@ -26,6 +26,14 @@ unsigned defaultJobs() {
 
 namespace {
 
+// Memory of the blocks read and not yet written: input and computed output.
+constexpr size_t kBytesInFlight = size_t{16} << 20;
+// Memory kept by written blocks for reuse.
+constexpr size_t kSpareBytes = size_t{4} << 20;
+// Output of one batch line, about and at most: its events, STATE and ULS lines (a few
+// hundred bytes), and a DOMAIN line for each point of a domain.
+constexpr size_t kLineOutputBytes = 2048, kDomainLineBytes = 96;
+
 // Whole lines of the input and, once computed, their output.
 struct Block {
     std::string text;  // lines, each with its line feed but perhaps the input's last
@@ -33,51 +41,86 @@ struct Block {
     long lines = 0;
     std::string output;
     bool done = false;
+
+    size_t bytes() const { return text.size() + output.size(); }
 };
 
 // Cuts the input into blocks of whole lines, as std::getline sees them: a line ends at a line
-// feed, and the text after the last one is a line unless it is empty.
+// feed, and the text after the last one is a line unless it is empty. A block holds about
+// blockBytes and at most blockLines lines. Of a line longer than kMostBatchLineBytes only the
+// first kMostBatchLineBytes + 1 bytes are kept, enough for it to be refused, and the rest is
+// read past: memory stays bounded whatever the input, a stream of zeros included.
 class BlockReader {
   public:
-    BlockReader(std::istream& in, size_t blockBytes) : in_(in), blockBytes_(blockBytes) {}
+    BlockReader(std::istream& in, size_t blockBytes, long blockLines)
+        : in_(in), blockBytes_(blockBytes), blockLines_(blockLines) {}
 
-    // The next block into block; false at the end of the input.
+    // The next block into block; false at the end of the input (or at a read error).
     bool next(Block& block) {
-        block.text.swap(rest_);  // the start of a line the last block cut
+        std::string& text = block.text;
+        text.swap(rest_);  // lines a block left over, perhaps the start of one cut
         rest_.clear();
-        // Read until the block holds a line feed (a line may be longer than a block); what
-        // was carried over has none.
-        size_t lineEnd = std::string::npos;
+        size_t lineEnd = text.rfind('\n');
+        if (lineEnd != std::string::npos) ++lineEnd;
         while (lineEnd == std::string::npos && !ended_) {
-            const size_t old = block.text.size();
-            block.text.resize(old + blockBytes_);
-            in_.read(block.text.data() + old, static_cast<std::streamsize>(blockBytes_));
-            block.text.resize(old + static_cast<size_t>(in_.gcount()));
-            ended_ = !in_;
-            lineEnd = std::string_view(block.text).substr(old).rfind('\n');
-            if (lineEnd != std::string::npos) lineEnd += old + 1;
+            size_t searched = text.size();  // holds no line feed
+            readMore(text);
+            if (skipping_) {  // then nothing was carried over
+                skipPastLineFeed(text);
+                searched = 0;
+            }
+            lineEnd = std::string_view(text).substr(searched).rfind('\n');
+            if (lineEnd != std::string::npos) {
+                lineEnd += searched + 1;
+            } else if (text.size() > kMostBatchLineBytes) {
+                text.resize(kMostBatchLineBytes + 1);  // enough to be refused by its length
+                skipping_ = true;
+                lineEnd = text.size();
+            }
         }
-        if (ended_) lineEnd = block.text.size();
-        rest_.assign(block.text, lineEnd);
-        block.text.resize(lineEnd);
-        block.firstNumber = nextNumber_;
+        if (lineEnd == std::string::npos) lineEnd = text.size();  // the input's last line
         block.lines = 0;
-        for (const char *c = block.text.data(), *end = c + block.text.size(); c != end; ++c) {
-            c = static_cast<const char*>(std::memchr(c, '\n', end - c));
+        size_t cut = 0;
+        while (cut < lineEnd && block.lines < blockLines_) {
+            const void* feed = std::memchr(text.data() + cut, '\n', lineEnd - cut);
+            cut = feed ? static_cast<const char*>(feed) - text.data() + 1 : lineEnd;
             ++block.lines;
-            if (!c) break;
         }
+        rest_.assign(text, cut);
+        text.resize(cut);
+        block.firstNumber = nextNumber_;
         nextNumber_ += block.lines;
         block.output.clear();
         block.done = false;
         return block.lines > 0;
     }
 
+    // The input failed to be read (not its end).
+    bool failed() const { return failed_; }
+
   private:
+    void readMore(std::string& text) {
+        const size_t old = text.size();
+        text.resize(old + blockBytes_);
+        in_.read(text.data() + old, static_cast<std::streamsize>(blockBytes_));
+        text.resize(old + static_cast<size_t>(in_.gcount()));
+        ended_ = !in_;
+        failed_ = in_.bad();
+    }
+
+    // Drops what is left of an over-long line: the text up to its line feed.
+    void skipPastLineFeed(std::string& text) {
+        const size_t feed = text.find('\n');
+        text.erase(0, feed == std::string::npos ? text.size() : feed + 1);
+        skipping_ = feed == std::string::npos;
+    }
+
     std::istream& in_;
     const size_t blockBytes_;
+    const long blockLines_;
     std::string rest_;
-    bool ended_ = false;
+    bool ended_ = false, failed_ = false;
+    bool skipping_ = false;  // within a line already cut at its bound
     long nextNumber_ = 1;
 };
 
@@ -144,8 +187,9 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
     return true;
 }
 
-// Workers compute the blocks this thread reads and writes in order; at most `inFlight` blocks
-// are read and not yet written.
+// Workers compute the blocks this thread reads and writes in order. At most `inFlight` blocks
+// are read and not yet written, and no more is read while they hold kBytesInFlight: a
+// block's output, known once computed, may be twenty times its input (STATE lines).
 class Pipeline {
   public:
     Pipeline(unsigned jobs, size_t inFlight, const BatchOptions& options)
@@ -153,6 +197,8 @@ class Pipeline {
         for (unsigned i = 0; i < jobs; ++i)
             workers_.emplace_back([this] { work(); });
     }
+    // Also when reading throws: the workers finish the block in hand and stop before the
+    // blocks they point to go.
     ~Pipeline() {
         {
             std::lock_guard lock(mutex_);
@@ -167,42 +213,63 @@ class Pipeline {
         long lines = 0;
         bool ended = false;
         for (;;) {
-            if (!ended && inOrder_.size() < inFlight_) {
+            if (!ended && inOrder_.size() < inFlight_ && roomToRead()) {
                 std::unique_ptr<Block> block = spare();
                 if (reader.next(*block)) {
                     std::lock_guard lock(mutex_);
-                    inOrder_.push_back(block.get());
-                    pending_.push_back(block.release());
+                    bytesInFlight_ += block->bytes();
+                    pending_.push_back(block.get());
+                    inOrder_.push_back(std::move(block));
                     workReady_.notify_one();
                 } else {
                     ended = true;
-                    spare_.push_back(std::move(block));
+                    recycle(std::move(block));
                 }
                 continue;
             }
             if (inOrder_.empty()) return true;
-            Block* oldest = inOrder_.front();
+            std::unique_ptr<Block> oldest;
             {
                 std::unique_lock lock(mutex_);
-                blockDone_.wait(lock, [&] { return oldest->done; });
+                blockDone_.wait(lock, [&] { return inOrder_.front()->done; });
+                oldest = std::move(inOrder_.front());
                 inOrder_.pop_front();
+                bytesInFlight_ -= oldest->bytes();
             }
-            std::unique_ptr<Block> written(oldest);
-            if (!writeBlock(out, *written)) {
+            if (!writeBlock(out, *oldest)) {
                 drop();
                 return false;
             }
-            progress.linesDone(lines += written->lines);
-            spare_.push_back(std::move(written));
+            progress.linesDone(lines += oldest->lines);
+            recycle(std::move(oldest));
         }
     }
 
   private:
+    // Before the first block is read there is always room: a line longer than the budget
+    // goes through alone.
+    bool roomToRead() {
+        std::lock_guard lock(mutex_);
+        return inOrder_.empty() || bytesInFlight_ < kBytesInFlight;
+    }
+
     std::unique_ptr<Block> spare() {
         if (spare_.empty()) return std::make_unique<Block>();
         std::unique_ptr<Block> block = std::move(spare_.back());
         spare_.pop_back();
+        spareBytes_ -= block->text.capacity() + block->output.capacity();
         return block;
+    }
+
+    // Written blocks keep their memory for the next ones, up to kSpareBytes in all.
+    void recycle(std::unique_ptr<Block> block) {
+        size_t bytes = block->text.capacity() + block->output.capacity();
+        if (spareBytes_ + bytes > kSpareBytes) {
+            *block = Block();
+            bytes = 0;
+        }
+        spareBytes_ += bytes;
+        spare_.push_back(std::move(block));
     }
 
     // After a failed write: nothing more is computed; the blocks in flight are let go once
@@ -215,10 +282,8 @@ class Pipeline {
             block->done = true;
         pending_.clear();
         blockDone_.wait(lock, [&] {
-            return std::all_of(inOrder_.begin(), inOrder_.end(), [](Block* b) { return b->done; });
+            return std::ranges::all_of(inOrder_, [](const auto& b) { return b->done; });
         });
-        for (Block* block : inOrder_)
-            delete block;
         inOrder_.clear();
     }
 
@@ -239,6 +304,7 @@ class Pipeline {
             {
                 std::lock_guard lock(mutex_);
                 block->done = true;
+                bytesInFlight_ += block->output.size();
             }
             blockDone_.notify_all();
         }
@@ -250,27 +316,38 @@ class Pipeline {
     std::mutex mutex_;
     std::condition_variable workReady_, blockDone_;
     bool stopping_ = false;
-    std::deque<Block*> pending_;  // read, not yet taken by a worker
-    std::deque<Block*> inOrder_;  // read, not yet written, in input order (this thread only)
+    size_t bytesInFlight_ = 0;    // input and output of the blocks in inOrder_
+    std::deque<Block*> pending_;  // read, not yet taken by a worker; owned by inOrder_
+    std::deque<std::unique_ptr<Block>> inOrder_;  // read, not yet written, in input order
     std::vector<std::unique_ptr<Block>> spare_;
+    size_t spareBytes_ = 0;
     std::vector<std::thread> workers_;
 };
 
 }  // namespace
 
-bool runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
-    BlockReader reader(in, std::max<size_t>(options.blockBytes, 1));
+BatchEnd runBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
+    // Output grows with the lines, not with their bytes: many threads take shorter blocks,
+    // and lines of long output (a domain of many points) fewer blocks in flight.
+    const size_t lineOutput =
+        kLineOutputBytes + kDomainLineBytes * size_t(options.uls ? options.uls->domainPoints : 0);
+    const size_t inFlight =
+        std::clamp<size_t>(kBytesInFlight / lineOutput, 2, 2 * size_t{std::max(options.jobs, 1u)});
+    const long blockLines =
+        static_cast<long>(std::max<size_t>(1, kBytesInFlight / (inFlight * lineOutput)));
+    BlockReader reader(in, std::max<size_t>(options.blockBytes, 1), blockLines);
     bool written;
     {
         Progress progress(options.progress);
         if (options.jobs <= 1) {
             written = runAlone(reader, out, progress, options);
         } else {
-            Pipeline pipeline(options.jobs, 2 * size_t{options.jobs}, options);
+            Pipeline pipeline(options.jobs, inFlight, options);
             written = pipeline.run(reader, out, progress);
         }
     }
-    return written && out.flush();
+    if (!written || !out.flush()) return BatchEnd::kOutputFailed;
+    return reader.failed() ? BatchEnd::kInputFailed : BatchEnd::kComplete;
 }
 
 }  // namespace lirvo::cli

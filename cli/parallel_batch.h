@@ -1,12 +1,13 @@
 // lirvo-calc --batch over several threads: the input is read in blocks of whole lines, the
 // blocks are computed in parallel and written in their input order, so that the output is the
-// same bytes whatever the number of threads. A few blocks are in flight at a time, so memory
-// stays bounded also for an input that never ends.
+// same bytes whatever the number of threads. A few blocks, of a few megabytes in all, are in
+// flight at a time, so memory stays bounded also for an input that never ends.
 #pragma once
 
 #include <cstddef>
 #include <iosfwd>
 
+#include "cli/calculator.h"
 #include "cli/uls_spec.h"
 
 namespace lirvo::cli {
@@ -24,7 +25,7 @@ struct BatchOptions {
 // The number of cores (1 where it is unknown).
 unsigned defaultJobs();
 
-// The batch of runBatch(in, out) with these options: the same output, the same result.
-bool runBatch(std::istream& in, std::ostream& out, const BatchOptions& options);
+// The batch of runBatch(in, out) with these options: the same output, the same end.
+BatchEnd runBatch(std::istream& in, std::ostream& out, const BatchOptions& options);
 
 }  // namespace lirvo::cli

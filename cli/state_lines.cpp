@@ -3,6 +3,7 @@
 #include "cli/lines.h"
 #include "sections/case_analysis.h"
 #include "sections/regimes.h"
+#include "sections/verdict.h"
 
 namespace lirvo::cli {
 namespace {
@@ -41,8 +42,10 @@ void appendState(const CalcCase& calc, const EventLog& log, std::string_view pre
     lines.key("resultant_M").number(s.internalM).end();
     lines.key("residual_N").number(s.residualN).end();
     lines.key("residual_M").number(s.residualM).end();
-    if (const auto u = a->concreteUtilisation()) lines.key("utilisation_c").number(*u).end();
-    if (const auto u = a->steelUtilisation()) lines.key("utilisation_f").number(*u).end();
+    const Verdict v = verdictOf(*a);
+    if (v.concrete) lines.key("utilisation_c").number(v.concrete->ratio).end();
+    if (v.steel) lines.key("utilisation_f").number(v.steel->ratio).end();
+    if (v.verified) lines.key("verdict").text(*v.verified ? "verificata" : "non verificata").end();
 }
 
 }  // namespace lirvo::cli

@@ -1,7 +1,6 @@
 #include "cli/uls_spec.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include "sections/numbers.h"
@@ -171,39 +170,6 @@ std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text) {
         if (!*action) return refusal;
     }
     return spec;
-}
-
-std::string takeUlsOptions(std::vector<std::string_view>& args,
-                           std::optional<UlsRequest>& request) {
-    std::optional<std::string_view> spec, points;
-    for (size_t i = 0; i < args.size();) {
-        std::optional<std::string_view>* option = args[i] == "--uls"      ? &spec
-                                                  : args[i] == "--domain" ? &points
-                                                                          : nullptr;
-        if (!option) {
-            ++i;
-            continue;
-        }
-        if (i + 1 == args.size()) return std::string(args[i]) + " vuole un valore";
-        if (*option) return std::string(args[i]) + " dato due volte";
-        *option = args[i + 1];
-        args.erase(args.begin() + i, args.begin() + i + 2);
-    }
-    if (!spec) return points ? "--domain vale solo con --uls" : "";
-    auto parsed = parseUlsSpec(*spec);
-    if (auto* refusal = std::get_if<std::string>(&parsed)) return "--uls: " + *refusal;
-    request = UlsRequest{std::get<UlsSpec>(parsed)};
-    if (points) {
-        int& k = request->domainPoints;
-        const auto [end, ec] = std::from_chars(points->data(), points->data() + points->size(), k);
-        if (ec != std::errc() || end != points->data() + points->size() || k < 2 ||
-            k > kMostDomainPoints) {
-            request.reset();
-            return "--domain vuole un numero da 2 a " + std::to_string(kMostDomainPoints) +
-                   ", non " + inQuotes(*points);
-        }
-    }
-    return {};
 }
 
 }  // namespace lirvo::cli

@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "sections/uls_materials.h"
 
@@ -33,9 +32,5 @@ struct UlsRequest {
 
 // The most DOMAIN lines --domain asks for.
 inline constexpr int kMostDomainPoints = 100000;
-
-// Takes "--uls SPEC" and "--domain K" out of the arguments into request (empty without
-// --uls). Returns the reason of a usage error, or an empty text.
-std::string takeUlsOptions(std::vector<std::string_view>& args, std::optional<UlsRequest>& request);
 
 }  // namespace lirvo::cli

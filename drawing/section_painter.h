@@ -13,33 +13,24 @@
 // stress from its largest value at the compressed edge to 0 at the axis (a trapezoid where
 // the whole section is compressed, nothing where it is all in tension), and each layer's
 // stress divided by n on the same line. Stresses are compression positive, in kg/cm² with
-// N/mm² in brackets. Everything is drawn within the box, whatever the proportions.
+// N/mm² in brackets. Where everything goes is planned first (section_layout.h), all within
+// the box whatever the proportions.
 #pragma once
 
 #include <QPainter>
 #include <QRectF>
 #include <QString>
 
+#include "drawing/section_layout.h"
 #include "sections/case_analysis.h"
 
 namespace lirvo::drawing {
 
-// One kg/cm² in N/mm² (9.80665 N per kg over 100 mm² per cm²).
-inline constexpr double kNewtonPerMm2 = 0.0980665;
-
-// The line under the drawing: "Equilibrio: ΣN = … kg, ΣM = … kg·cm", the residuals of the
-// analysis (resultant of the stresses less the action).
-QString equilibriumText(const SectionState& state);
-
-// A figure as the drawing writes it: `digits` significant digits (all of a whole number up
-// to 10^7), an exponent only below 0.01 and from 10^7 on.
-QString figure(double value, int digits = 4);
-
-// What goes under the drawing: the equilibrium line and, for designs, the utilisations; none
-// where the page writes them in lines of its own.
-enum class LinesBelow { kEquilibrium, kNone };
-
 void paintSection(QPainter& painter, const QRectF& box, const CaseAnalysis& analysis,
                   LinesBelow below = LinesBelow::kEquilibrium);
+
+// The drawing greyed, with "dati modificati: ripetere il calcolo" over it: the data beside it
+// changed since it was computed.
+void paintStale(QPainter& painter, const QRectF& box);
 
 }  // namespace lirvo::drawing

@@ -1,5 +1,6 @@
 #include "drawing/section_view.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -17,10 +18,28 @@ void SectionView::forgetAnalysis() {
     update();
 }
 
+void SectionView::setStale(bool stale) {
+    if (stale_ == stale) return;
+    stale_ = stale;
+    update();
+}
+
 void SectionView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (analysis_) paintSection(painter, QRectF(rect()), *analysis_);
+    if (!analysis_) return;
+    if (!stale_) return paintSection(painter, QRectF(rect()), *analysis_);
+    // Drawn in shades of grey, the message over it.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter onImage(&image);
+    onImage.setFont(font());
+    paintSection(onImage, QRectF(rect()), *analysis_);
+    onImage.end();
+    painter.drawImage(QPointF(0, 0), image.convertToFormat(QImage::Format_Grayscale8));
+    paintStale(painter, QRectF(rect()));
 }
 
 SectionWindow::SectionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

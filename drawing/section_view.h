@@ -15,12 +15,16 @@ class SectionView : public QWidget {
     void setAnalysis(const CaseAnalysis& analysis);
     void forgetAnalysis();
     const std::optional<CaseAnalysis>& analysis() const { return analysis_; }
+    // Greyed under "dati modificati: ripetere il calcolo" while the data differ from those drawn.
+    void setStale(bool stale);
+    bool stale() const { return stale_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     std::optional<CaseAnalysis> analysis_;
+    bool stale_ = false;
 };
 
 // A top-level window holding a large SectionView.

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <optional>
 
 #include "drawing/section_view.h"
@@ -23,6 +24,8 @@ class SchematicDrawing : public QObject {
     // After a calculation; nothing changes where the fields describe no section.
     void showDrawing(const std::optional<CaseAnalysis>& analysis);
     void showPicture();
+    // Greys the drawing, in the frame and large, while the results are stale.
+    void setStale(bool stale);
     bool drawingShown() const;
     drawing::SectionView& view() { return *view_; }
     // The large window, once a double click has opened it.
@@ -33,6 +36,8 @@ class SchematicDrawing : public QObject {
 
   private:
     void show(bool drawing);
+    // The part of the picture's place that no element standing over the frame covers.
+    QRect uncoveredPlace() const;
     void openLarge();
 
     ui::Frame& frame_;

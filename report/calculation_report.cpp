@@ -6,16 +6,17 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "casefiles/safe_save.h"
 #include "report/report_sources.h"
 #include "sections/event_log.h"
 #include "sections/numbers.h"
+#include "sections/quoting.h"
 #include "sections/si_units.h"
 #include "ui/qt_text.h"
 
@@ -24,12 +25,25 @@ namespace {
 
 // ---- What a section says -------------------------------------------------------------------
 
+// Characters of a text from a case file that the report prints: the narrowest column (a
+// value, 38 mm) holds them in about 60 mm of a page. A case file may hold a megabyte in one.
+constexpr qsizetype kMostCharacters = 400;
+
+// A text from a case file as the report prints it: whole, or its first kMostCharacters
+// characters and "…".
+QString shortened(const QString& text) {
+    if (text.size() <= kMostCharacters) return text;
+    const qsizetype cut = kMostCharacters - text.at(kMostCharacters - 1).isHighSurrogate();
+    return text.left(cut) + "…";
+}
+
 struct Row {
     QString symbol, description, value, unit, siValue, siUnit;
 };
 
 struct SectionContent {
     QString heading, file;
+    Operation operation = Operation::kCheck;
     QString member;  // the structure and where the section lies along it
     std::vector<Row> data, results;
     QString refusal;  // the message that stopped the calculation
@@ -49,11 +63,16 @@ QString caseInWords(const CalcCase& calc) {
 Row row(const Field& field, const std::string& text) {
     Row r{toQString(field.symbol),
           toQString(description(field.quantity)),
-          toQString(text).simplified(),
+          shortened(toQString(text).simplified()),
           toQString(unitText(field.unit())),
           {},
           {}};
-    if (r.value.isEmpty()) return r;
+    if (r.value.isEmpty()) {
+        // Left blank by the method (a column check whose whole section is compressed): the
+        // analysis gives the figure in the table of the section's equilibrium.
+        if (field.role == Role::kResult) r.value = "—";
+        return r;
+    }
     const double value = readNumber(text);
     const std::optional<SiValue> si = toSi(value, field.unit());
     r.siValue = toQString(fourSignificantDigits(si ? si->value : value));
@@ -67,21 +86,18 @@ std::optional<double> numberIn(const std::string& text) {
 }
 
 SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFile& file) {
-    const CalcCase& calc = *casefiles::caseNamed(file.caseName);  // the reader checked it
     EventLog window;
-    const casefiles::FieldTexts typed = casefiles::inputTexts(file, calc);
-    for (int index = 0; index < kFieldCount; ++index)
-        window.type(index, typed[index]);
-    window.requestExample(file.example);
-    CalcFrame().run(calc, window);
+    CalcFrame frame;
+    const CalcCase& calc = casefiles::runCaseFile(file, frame, window);
     FieldTexts texts;
     for (int index = 0; index < kFieldCount; ++index)
         texts[index] = window.fieldText(index);
 
     SectionContent s;
     s.heading = caseInWords(calc);
-    s.file = entry.name;
-    const QString structure = toQString(file.particulars.structure).simplified();
+    s.operation = calc.operation;
+    s.file = shortened(entry.name);
+    const QString structure = shortened(toQString(file.particulars.structure).simplified());
     s.member =
         (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") + "Sezione: " +
         (file.particulars.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria");
@@ -99,7 +115,7 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
         s.allowables = {numberIn(file.materials->sigmaCAdm), numberIn(file.materials->sigmaFAdm)};
         s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2")
                                  .arg(file.materials->rck)
-                                 .arg(toQString(file.materials->steel));
+                                 .arg(shortened(toQString(file.materials->steel)));
     }
     for (const Event& e : window.events()) {
         if (e.kind == Event::kMessage) s.refusal = toQString(e.text);
@@ -113,6 +129,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
 }
 
 // ---- Laying out ----------------------------------------------------------------------------
+
+// Characters of a line, beyond what any line of the report holds of visible ones: a line of
+// characters without width (control characters) is measured no longer than this.
+constexpr qsizetype kMostLineCharacters = 256;
 
 constexpr int kResolution = 600;  // device units per inch
 constexpr double kPageWidthMm = 210, kPageHeightMm = 297;
@@ -129,25 +149,44 @@ QFont font(double points, bool bold = false) {
     return f;
 }
 
-// Lines of at most `width`, broken between words, and within a word too long for a line.
+// The longest start of a word, of one character at least, no wider than `width`: doubled, then
+// halved, a few measures of a line at most.
+qsizetype fittingStart(QStringView word, const QFontMetricsF& fm, double width) {
+    auto fits = [&](qsizetype n) { return fm.horizontalAdvance(word.left(n).toString()) <= width; };
+    const qsizetype most = std::min(word.size(), kMostLineCharacters);
+    qsizetype fitting = 1,
+              beyond = 2;  // `fitting` fits or is 1; `beyond` does not, or is past most
+    for (; beyond <= most && fits(beyond); beyond *= 2)
+        fitting = beyond;
+    beyond = std::min(beyond, most + 1);
+    while (beyond - fitting > 1) {
+        const qsizetype middle = (fitting + beyond) / 2;
+        (fits(middle) ? fitting : beyond) = middle;
+    }
+    if (fitting > 1 && word.at(fitting - 1).isHighSurrogate()) --fitting;  // pairs stay whole
+    return fitting;
+}
+
+// Lines of at most `width`, broken between words, and within a word too long for a line. No
+// measure is longer than a line: time grows with the length of the text, not its square.
 QStringList wrapLines(const QString& text, const QFontMetricsF& fm, double width) {
     QStringList lines;
     QString current;
-    for (QString word : text.split(' ', Qt::SkipEmptyParts)) {
-        const QString joined = current.isEmpty() ? word : current + ' ' + word;
-        if (fm.horizontalAdvance(joined) <= width) {
+    for (const QString& piece : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString joined = current.isEmpty() ? piece : current + ' ' + piece;
+        if (joined.size() <= kMostLineCharacters && fm.horizontalAdvance(joined) <= width) {
             current = joined;
             continue;
         }
         if (!current.isEmpty()) lines << current;
-        while (fm.horizontalAdvance(word) > width && word.size() > 1) {
-            qsizetype fit = 1;
-            while (fit < word.size() && fm.horizontalAdvance(word.left(fit + 1)) <= width)
-                ++fit;
-            lines << word.left(fit);
+        QStringView word = piece;
+        while (word.size() > 1 && (word.size() > kMostLineCharacters ||
+                                   fm.horizontalAdvance(word.toString()) > width)) {
+            const qsizetype fit = fittingStart(word, fm, width);
+            lines << word.left(fit).toString();
             word = word.mid(fit);
         }
-        current = word;
+        current = word.toString();
     }
     if (!current.isEmpty() || lines.isEmpty()) lines << current;
     return lines;
@@ -288,16 +327,66 @@ QString stress(double value) {
     return text;
 }
 
-// Utilisations are judged as printed, to hundredths: a design's areas are rounded to
-// 0.01 cmq, which may leave its steel a few parts in ten thousand above the allowable stress.
-double hundredths(double ratio) {
-    return std::round(ratio * 100) / 100;
+// A figure of the analysis as a row of the value table, with its SI value.
+Row analysisRow(const QString& symbol, const QString& description, double value, Unit unit) {
+    const std::optional<SiValue> si = toSi(value, unit);
+    return {symbol,
+            description,
+            stress(value),
+            toQString(unitText(unit)),
+            si ? toQString(fourSignificantDigits(si->value)) : QString(),
+            si ? toQString(si->unit) : QString()};
 }
 
-// The utilisation of one allowable stress, as a sentence.
-QString utilisation(const char* symbol, double sigma, double allowable, double ratio) {
-    return QString("%1 = %2 Kg/cmq su %1,adm = %3 Kg/cmq: utilizzo %4")
-        .arg(symbol, stress(sigma), stress(allowable), QString::number(hundredths(ratio), 'f', 2));
+QString ratio(const Utilisation& u) {
+    return QString::number(roundToHundredths(u.ratio), 'f', 2);
+}
+
+// The equilibrium of the section as written (designs: rounded depth and steel), beside the
+// method's own figures: x, the largest concrete compression, each bar's stress, and where the
+// allowable stresses are known the utilisations and the verdict.
+std::vector<Row> equilibriumRows(const CaseAnalysis& a, const Verdict& v) {
+    const SectionState& s = a.state;
+    std::vector<Row> rows;
+    if (s.x && std::isfinite(*s.x))
+        rows.push_back(analysisRow("x", "asse neutro dal lembo compresso", *s.x, Unit::kCm));
+    rows.push_back(analysisRow("σc", "compressione del calcestruzzo", s.sigmaC, Unit::kKgPerCm2));
+    for (size_t i = 0; i < a.model.steel.size(); ++i) {
+        if (!(a.model.steel[i].area > 0)) continue;
+        const bool tension = static_cast<int>(i) == a.tensionSteel;
+        rows.push_back(analysisRow(
+            tension ? "σf" : "σf'",
+            tension ? "tensione in Af (compressione +)" : "tensione in Af' (compressione +)",
+            s.steelStress[i], Unit::kKgPerCm2));
+    }
+    if (v.concrete)
+        rows.push_back(
+            {"uc", "utilizzo del calcestruzzo σc/σc,adm", ratio(*v.concrete), {}, {}, {}});
+    if (v.steel) {
+        const bool tension = v.steelLayer == a.tensionSteel;
+        rows.push_back({tension ? "uf" : "uf'",
+                        v.steelIsTension ? "utilizzo dell'armatura tesa σf/σf,adm"
+                                         : "utilizzo della barra più sollecitata",
+                        ratio(*v.steel),
+                        {},
+                        {},
+                        {}});
+    }
+    if (v.verified)
+        rows.push_back({"esito",
+                        "tensioni ammissibili",
+                        *v.verified ? "verificata" : "non verificata",
+                        {},
+                        {},
+                        {}});
+    return rows;
+}
+
+// The utilisation of one allowable stress, as a sentence, judged as printed.
+QString utilisationLine(const QString& symbol, const Utilisation& u) {
+    return QString("%1 = %2 Kg/cmq su %3 = %4 Kg/cmq: utilizzo %5%6")
+        .arg(symbol, stress(u.stress), symbol.left(2) + ",adm", stress(u.allowable), ratio(u),
+             u.exceeded ? " (oltre l'ammissibile)" : "");
 }
 
 Block sectionBlock(QPaintDevice& device, double left, double width, int number,
@@ -318,12 +407,24 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     c.space(1.5);
     for (const QString& notice : s.notices)
         c.paragraph("Avviso del calcolo: " + notice, font(9, true));
+    const SectionFigure& f = s.figure;
+    // Designs write the method's figures; the section they wrote, rounded, is analysed here.
+    // A check whose method left results blank has them from the analysis.
+    const bool blankResults = std::any_of(s.results.begin(), s.results.end(),
+                                          [](const Row& r) { return r.value == "—"; });
+    const bool table = f.analysis && (s.operation != Operation::kCheck || blankResults);
+    if (table) {
+        c.space(1.5);
+        valueTable(c,
+                   s.operation == Operation::kCheck ? "Equilibrio della sezione"
+                                                    : "Verifica della sezione ottenuta",
+                   equilibriumRows(*f.analysis, f.verdict));
+    }
     c.space(2);
-    if (s.figure.paint)
-        c.figure(s.figure.paint, std::clamp(s.figure.aspect * width / mm(1), 30.0, 56.0));
+    if (f.paint) c.figure(f.paint, std::clamp(f.aspect * width / mm(1), 26.0, 36.0));
     c.space(2);
     const QFont body = font(9);
-    c.paragraph(toQString(s.figure.equilibriumLine), body);
+    c.paragraph(toQString(f.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
         c.paragraph(
             "Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
@@ -334,14 +435,20 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
                         .arg(s.allowablesSource, stress(*s.allowables.sigmaC),
                              stress(*s.allowables.sigmaF)),
                     body);
-        const SectionFigure& f = s.figure;
-        if (f.utilisationC && f.utilisationF) {
-            c.paragraph(utilisation("σc", f.sigmaC, *s.allowables.sigmaC, *f.utilisationC), body);
-            c.paragraph(utilisation("σf", f.sigmaF, *s.allowables.sigmaF, *f.utilisationF), body);
-            const bool holds = hundredths(*f.utilisationC) <= 1 && hundredths(*f.utilisationF) <= 1;
+        const Verdict& v = f.verdict;
+        if (v.concrete && !table) c.paragraph(utilisationLine("σc", *v.concrete), body);
+        if (v.steel && !table) {
+            const bool compression = v.steelLayer != f.analysis->tensionSteel;
+            c.paragraph(
+                utilisationLine(compression ? "σf'" : "σf", *v.steel) +
+                    (v.steelIsTension ? "" : " — barra più sollecitata, senza armatura tesa"),
+                body);
+        }
+        if (v.verified) {
             c.space(1);
-            c.paragraph(QString("Esito: SEZIONE ") + (holds ? "VERIFICATA" : "NON VERIFICATA"),
-                        font(11, true));
+            c.paragraph(
+                QString("Esito: SEZIONE ") + (*v.verified ? "VERIFICATA" : "NON VERIFICATA"),
+                font(11, true));
         }
     }
     c.space(1.5);
@@ -355,7 +462,7 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
 }
 
 QString particular(const std::string& text) {
-    const QString shown = toQString(text).simplified();
+    const QString shown = shortened(toQString(text).simplified());
     return shown.isEmpty() ? "—" : shown;
 }
 
@@ -396,7 +503,7 @@ ReportEntry readReportEntry(const QString& path) {
 
 QString reportDate() {
     const QString fixed = qEnvironmentVariable("LIRVO_REPORT_DATE");
-    return fixed.isEmpty() ? QDate::currentDate().toString("dd/MM/yyyy") : fixed;
+    return fixed.isEmpty() ? QDate::currentDate().toString("dd/MM/yyyy") : shortened(fixed);
 }
 
 RenderedReport renderReport(std::span<const ReportEntry> entries, const QString& date) {
@@ -474,15 +581,9 @@ RenderedReport renderReport(std::span<const ReportEntry> entries, const QString&
 }
 
 std::string writeReportFile(const QString& path, const QByteArray& pdf) {
-    // QSaveFile would put a regular file in place of a pipe or a device. A write that fails
-    // while the buffer is flushed is caught before commit(); without a commit the temporary
-    // file is removed and whatever stood at the path stays.
-    const QFileInfo existing(path);
-    QSaveFile out(path);
-    if ((!existing.exists() || existing.isFile()) && out.open(QIODevice::WriteOnly) &&
-        out.write(pdf) == pdf.size() && out.flush() && out.commit())
-        return {};
-    return "IMPOSSIBILE SCRIVERE LA RELAZIONE NEL FILE " + QFileInfo(path).fileName().toStdString();
+    if (casefiles::saveReplacing(path, pdf)) return {};
+    return "IMPOSSIBILE SCRIVERE LA RELAZIONE NEL FILE " +
+           lirvo::quoted(QFileInfo(path).fileName().toStdString());
 }
 
 }  // namespace lirvo::report

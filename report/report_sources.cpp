@@ -60,14 +60,8 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
                              " Kg, M = " + roundNumber(state.internalM, noise * model->H) +
                              " Kgcm; azione N = " + roundNumber(model->N) +
                              " Kg, M = " + roundNumber(model->M) + " Kgcm.";
-    figure.sigmaC = state.sigmaC;
-    for (size_t i = 0; i < model->steel.size(); ++i)
-        if (model->steel[i].area > 0)
-            figure.sigmaF = std::max(figure.sigmaF, std::fabs(state.steelStress[i]));
-    if (allowables.sigmaC && *allowables.sigmaC > 0)
-        figure.utilisationC = figure.sigmaC / *allowables.sigmaC;
-    if (allowables.sigmaF && *allowables.sigmaF > 0)
-        figure.utilisationF = figure.sigmaF / *allowables.sigmaF;
+    figure.analysis = analysis;
+    figure.verdict = verdictOf(*analysis, allowables);
     return figure;
 }
 

@@ -10,15 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "sections/case_analysis.h"
 #include "sections/frame.h"
-#include "sections/section_analysis.h"
+#include "sections/verdict.h"
 
 namespace lirvo::report {
-
-// Allowable stresses in kg/cm²: a design's data, or the materials stated for a check.
-struct Allowables {
-    std::optional<double> sigmaC, sigmaF;
-};
 
 struct SectionFigure {
     // Paints the section to scale with its bars, neutral axis and stress diagram inside the
@@ -28,11 +24,10 @@ struct SectionFigure {
     double aspect = 0.33;
     // One line in Italian: the internal force against the action, or why there is none.
     std::string equilibriumLine;
-    // Largest concrete compression and largest steel stress over their allowables; none where
-    // the allowable is not known or the section has no equilibrium.
-    std::optional<double> utilisationC, utilisationF;
-    // The stresses those utilisations measure, kg/cm² (the steel one as a magnitude).
-    double sigmaC = 0, sigmaF = 0;
+    // The section as analysed (empty where the fields describe none), and the utilisations of
+    // the allowable stresses with the verdict.
+    std::optional<CaseAnalysis> analysis;
+    Verdict verdict;
 };
 
 // The case's field texts after it ran, by field index.

@@ -59,18 +59,6 @@ double CaseAnalysis::tensionSteelStress() const {
     return -state.steelStress.at(static_cast<size_t>(tensionSteel));
 }
 
-std::optional<double> CaseAnalysis::concreteUtilisation() const {
-    if (!allowableConcrete || state.status != AnalysisStatus::kSolved) return std::nullopt;
-    return state.sigmaC / *allowableConcrete;
-}
-
-std::optional<double> CaseAnalysis::steelUtilisation() const {
-    if (!allowableSteel || state.status != AnalysisStatus::kSolved ||
-        !(model.steel.at(static_cast<size_t>(tensionSteel)).area > 0))
-        return std::nullopt;
-    return tensionSteelStress() / *allowableSteel;
-}
-
 std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues& values) {
     const ByQuantity q(calc, values);
     const auto h = q[Quantity::kEffectiveDepth];

@@ -46,12 +46,6 @@ struct CaseAnalysis {
 
     // sigma f: the tensile stress of Af, kg/cm^2 (negative when Af is compressed).
     double tensionSteelStress() const;
-    // The largest concrete compression and sigma f over their allowable values; empty where
-    // these are not data or the section found no equilibrium, and sigma f's where there is no
-    // Af (a column whose plain concrete carries the load). Above 1: beyond the allowable;
-    // below 0 for sigma f: Af compressed.
-    std::optional<double> concreteUtilisation() const;
-    std::optional<double> steelUtilisation() const;
 };
 
 // Empty when the fields lack a width, a depth, a cover, a steel area, n or M.

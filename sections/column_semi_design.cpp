@@ -63,11 +63,20 @@ void compute(const Inputs& in, Outcome& out) {
 
     bool needsNoTensionSteel = false;
     if (Ms <= 0) {
-        // Whole section in tension: each steel takes half the pull and the moment is a
+        // Whole section in tension: the steels alone carry the pull and the moment. With equal
+        // covers the pull acts midway between them and each takes half of it, the moment a
         // couple over the lever arm h - C2.
-        const double halfPull = toSingle(-N / 2);
-        r.Af = (halfPull + M / (h - C2)) / sigmaF;
-        r.Afc = (halfPull - M / (h - C2)) / sigmaF;
+        if (C1 == C2) {
+            const double halfPull = toSingle(-N / 2);
+            r.Af = (halfPull + M / (h - C2)) / sigmaF;
+            r.Afc = (halfPull - M / (h - C2)) / sigmaF;
+        } else {
+            // The pull acts at H/2 = (h + C1)/2, not midway between the steels: each steel
+            // takes its share by the lever to the other one.
+            const double T = -N;
+            r.Af = (T * ((h + C1) / 2 - C2) + M) / (sigmaF * (h - C2));
+            r.Afc = (T * (h - (h + C1) / 2) - M) / (sigmaF * (h - C2));
+        }
         out.notice("SEZIONE TUTTA TESA X=INFINITO");
     } else if (Ms < Mr) {
         // Tension steel only, at its allowable stress: the compressed concrete balances Ms
@@ -113,6 +122,10 @@ void compute(const Inputs& in, Outcome& out) {
             out.notice("SEZIONE TUTTA COMPRESSA");
         }
     }
+
+    // Plain concrete beyond its allowable stress: the section must be reinforced after all.
+    if (needsNoTensionSteel && r.sigmaC > sigmaCAllowed)
+        out.notice("CLS OLTRE LA TENSIONE AMMISSIBILE: SEZIONE DA ARMARE");
 
     out.set(kX, roundToHundredths(r.x));
     out.set(kSigmaCOut, roundToWhole(r.sigmaC));

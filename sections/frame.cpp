@@ -1,5 +1,6 @@
 #include "sections/frame.h"
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -59,6 +60,28 @@ std::string rangeRefusal(const Field& field, double value, std::string_view text
     return datumPrompt(kNegativeDatum, field, text);
 }
 
+// Whether the text holds a number for the reader to take: blanks aside, an optional sign and a
+// digit, or a point and a digit, or "&H"/"&O" and a digit of the base.
+bool writesNumber(std::string_view text) {
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') compact += c;
+    std::string_view t = compact;
+    if (t.size() >= 3 && t[0] == '&') {
+        const char base = static_cast<char>(t[1] | 0x20);
+        if (base == 'o') return t[2] >= '0' && t[2] <= '7';
+        return base == 'h' && std::isxdigit(static_cast<unsigned char>(t[2]));
+    }
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) t.remove_prefix(1);
+    if (!t.empty() && t[0] == '.') t.remove_prefix(1);
+    return !t.empty() && std::isdigit(static_cast<unsigned char>(t[0]));
+}
+
+bool missing(const Field& field, double value, std::string_view text) {
+    if (field.missingMessage.empty() || value != 0) return false;
+    return !field.writtenZeroIsDatum || !writesNumber(text);
+}
+
 }  // namespace
 
 void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
@@ -87,7 +110,7 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     }
 
     for (const Field& field : calc.inputs()) {
-        if (!field.missingMessage.empty() && in[field.index] == 0) {
+        if (missing(field, in[field.index], texts[field.index])) {
             window.messageBox(
                 {std::string(field.missingMessage), MessageStyle::kPlain, {}, field.index});
             return;
@@ -120,7 +143,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         return;
     }
 
-    if (!out.noticeText().empty()) window.drawNotice(out.noticeText());
+    for (const std::string& notice : out.notices())
+        window.drawNotice(notice);
     for (const Field& field : calc.results()) {
         if (out.isBlank(field.index))
             resultText_.clear();

@@ -21,6 +21,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sections/quantities.h"
 
@@ -63,7 +64,7 @@ class CalcWindow {
     virtual void setFieldText(int index, const std::string& text) = 0;
     // Modal box with one OK button; an empty title means the application's own.
     virtual void messageBox(const Message& message) = 0;
-    // One line of text on the window surface, replacing any earlier notice.
+    // One line of text on the window surface, under the notices drawn since the last clear.
     virtual void drawNotice(const std::string& text) = 0;
     virtual void clearNotice() = 0;
     // Called once every result of a run stands in its field; a refused run never calls it.
@@ -83,6 +84,9 @@ struct Field {
     std::string_view example = {};             // input: written when the example is requested
     std::string_view missingMessage = {};      // input: refuses a 0; empty where 0 is valid
     Precision precision = Precision::kDouble;  // input: held so once read
+    // Input: a 0 written as a number ("0", "0.0") is a datum; only a text without a number
+    // (blank, "abc") is missing. A beam without compression steel is a real beam.
+    bool writtenZeroIsDatum = false;
 
     Unit unit() const { return unitOf(quantity); }
     // A steel area found by a design is never written below zero.
@@ -98,6 +102,11 @@ constexpr Field inputField(int index, std::string_view symbol, Quantity quantity
                            std::string_view missingMessage,
                            Precision precision = Precision::kDouble) {
     return {index, Role::kInput, symbol, quantity, caption, example, missingMessage, precision};
+}
+// An input whose written 0 is a datum, its missing message kept for a text without a number.
+constexpr Field zeroIsDatum(Field field) {
+    field.writtenZeroIsDatum = true;
+    return field;
 }
 constexpr Field resultField(int index, std::string_view symbol, Quantity quantity,
                             std::string_view caption) {
@@ -142,10 +151,11 @@ class Outcome {
     void refuse(std::string prompt, MessageStyle style = MessageStyle::kPlain,
                 std::string title = {});
     void refuseImpossible() { refuse(kImpossibleCalculation); }
-    void notice(std::string text) { notice_ = std::move(text); }
+    // One more line drawn on the window, after those of the run so far.
+    void notice(std::string text) { notices_.push_back(std::move(text)); }
 
     const std::optional<Message>& refusal() const { return refusal_; }
-    const std::string& noticeText() const { return notice_; }
+    const std::vector<std::string>& notices() const { return notices_; }
     bool isBlank(int index) const { return blank_.test(index); }
     double value(int index) const { return values_[index]; }
     double unroundedValue(int index) const {
@@ -157,7 +167,7 @@ class Outcome {
     std::array<double, kFieldCount> unrounded_{};
     std::bitset<kFieldCount> blank_, rounded_;
     std::optional<Message> refusal_;
-    std::string notice_;
+    std::vector<std::string> notices_;
 };
 
 using ComputeFn = void (*)(const Inputs&, Outcome&);

@@ -206,11 +206,35 @@ constexpr std::uint64_t kPowersOfTen[] = {1,
                                           1000000000000000000,
                                           10000000000000000000u};
 
+// A 128-bit whole number as two halves, in standard C++: the exact product of two 64-bit ones.
+struct Wide {
+    std::uint64_t high, low;
+
+    static Wide product(std::uint64_t a, std::uint64_t b) {
+        constexpr std::uint64_t kHalf = 0xFFFFFFFF;
+        const std::uint64_t ll = (a & kHalf) * (b & kHalf), lh = (a & kHalf) * (b >> 32);
+        const std::uint64_t hl = (a >> 32) * (b & kHalf), hh = (a >> 32) * (b >> 32);
+        const std::uint64_t middle = (ll >> 32) + (lh & kHalf) + (hl & kHalf);
+        return {hh + (lh >> 32) + (hl >> 32) + (middle >> 32), (middle << 32) | (ll & kHalf)};
+    }
+    // The low 64 bits of the number shifted right by 1 to 127 bits.
+    std::uint64_t shiftedRight(int bits) const {
+        if (bits >= 64) return high >> (bits - 64);
+        return (low >> bits) | (high << (64 - bits));
+    }
+    bool bit(int at) const { return (at >= 64 ? high >> (at - 64) : low >> at) & 1; }
+    // Whether any of the bits below `at` (1 to 127) is set.
+    bool anyBelow(int at) const {
+        if (at >= 64) return low != 0 || (high & ((std::uint64_t{1} << (at - 64)) - 1)) != 0;
+        return (low & ((std::uint64_t{1} << at) - 1)) != 0;
+    }
+};
+
 // The 15 significant digits of a value from 1e-5 up to 1e15 (what the calculations give),
 // correctly rounded, ties to even, and the decimal exponent of the first; false for a value
 // outside that range. The value is m / 2^shift with m a whole number below 2^53, so
-// m * 10^p, p = 14 - exponent <= 19, is exact in 128 bits; shifted right it gives 15 digits,
-// and the bits shifted out decide the rounding exactly, with no general conversion.
+// m * 10^p, p = 14 - exponent <= 19, is exact in 128 bits (Wide); shifted right it gives 15
+// digits, and the bits shifted out decide the rounding exactly, with no general conversion.
 bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& exponent) {
     if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
     // A normal double: 52 stored bits of m below the implicit one, and a biased exponent.
@@ -228,8 +252,8 @@ bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& expone
             continue;
         }
         if (p > 19) return false;
-        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPowersOfTen[p];
-        auto n = static_cast<std::uint64_t>(scaled >> shift);
+        const Wide scaled = Wide::product(m, kPowersOfTen[p]);
+        std::uint64_t n = scaled.shiftedRight(shift);
         if (n >= kBeyond) {
             ++exponent;
             continue;
@@ -238,9 +262,8 @@ bool fifteenDigitsOfUsualValue(double magnitude, char (&digits)[15], int& expone
             --exponent;
             continue;
         }
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-        const unsigned __int128 rest = scaled & (2 * half - 1);
-        if (rest > half || (rest == half && n % 2 == 1)) ++n;
+        // The bits shifted out against one half: above it, or exactly it with n odd, round up.
+        if (scaled.bit(shift - 1) && (scaled.anyBelow(shift - 1) || n % 2 == 1)) ++n;
         if (n == kBeyond) {  // 999999999999999.5 and above: the next power of ten
             n = kLowest;
             ++exponent;

@@ -43,10 +43,10 @@ Utf8Char firstChar(std::string_view s) {
 
 }  // namespace
 
-std::string quoted(std::string_view text) {
+std::string quoted(std::string_view text, size_t most) {
     std::string out;
     for (size_t characters = 0; !text.empty(); ++characters) {
-        if (characters == kQuotedCharacters) return out + "…";
+        if (characters == most) return out + "…";
         const Utf8Char c = firstChar(text);
         if (!c.valid || c.code < 0x20 || (c.code >= 0x7F && c.code <= 0x9F))
             out += '?';

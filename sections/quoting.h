@@ -12,8 +12,7 @@ namespace lirvo {
 inline constexpr size_t kQuotedCharacters = 40;
 
 // Each control character (C0, DEL, C1) and each ill-formed UTF-8 sequence becomes '?', and
-// beyond kQuotedCharacters characters the text is cut, between two characters, and ends
-// with "…".
-std::string quoted(std::string_view text);
+// beyond `most` characters the text is cut, between two characters, and ends with "…".
+std::string quoted(std::string_view text, size_t most = kQuotedCharacters);
 
 }  // namespace lirvo

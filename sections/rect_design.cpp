@@ -34,6 +34,30 @@ constexpr Field kFields[] = {
     resultField(kAfPrime, "Af'", Quantity::kCompressionSteel, "Armatura compr.(cmq) Af'"),
 };
 
+// The cover is written at least 3 cm. Compression steel designed nearer the edge than that
+// would stand deeper in the section written than in the design, and the concrete would take
+// what it no longer does: the steel is designed at the cover written instead, with the
+// smallest ratio Q' >= Q whose cover Q' h(Q') reaches 3 cm, found by halving [Q, xi]. Without
+// compression steel the cover changes nothing and Q stays.
+double coverRatioWritten(double xi, double B, double Q, double W, double sigmaC, double n, double M,
+                         Outcome& out) {
+    auto cover = [&](double q) { return q * designRectangle(xi, B, q, W, sigmaC, n, M).h; };
+    if (!(W > 0) || !(cover(Q) < 3)) return Q;
+    if (!(cover(xi) >= 3)) {
+        out.refuseImpossible();
+        return Q;
+    }
+    double lo = Q, hi = xi;
+    for (;;) {
+        const double mid = (lo + hi) / 2;
+        if (mid == lo || mid == hi) return hi;
+        if (cover(mid) < 3)
+            lo = mid;
+        else
+            hi = mid;
+    }
+}
+
 void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], Q = in[kQ], W = in[kW], sigmaC = in[kSigmaC], sigmaF = in[kSigmaF],
                  n = in[kModularRatio], M = in[kM];
@@ -46,11 +70,13 @@ void compute(const Inputs& in, Outcome& out) {
         return out.refuse("DATI ASSURDI perchè W>" + writeNumber(limit));
     }
 
-    const RectangleDesign rect = designRectangle(xi, B, Q, W, sigmaC, n, M);
+    const double coverRatio = coverRatioWritten(xi, B, Q, W, sigmaC, n, M, out);
+    if (out.refusal()) return;
+    const RectangleDesign rect = designRectangle(xi, B, coverRatio, W, sigmaC, n, M);
     const double mu = rect.mu, muC = rect.muC, k = rect.k;
     double h = rect.h;
     double X = h * xi;
-    double C = Q * h;
+    double C = coverRatio * h;
     if (C <= 3) C = 3;  // a cover of at least 3 cm
     double Af = (mu * B) * h;
     double Afc = (muC * B) * h;

@@ -40,6 +40,7 @@ void compute(const Inputs& in, Outcome& out) {
     const double B = in[kB], C = in[kC], h = in[kH], sigmaC = in[kSigmaC], sigmaF = in[kSigmaF],
                  n = in[kModularRatio], M = in[kM];
     double Afc = 0;
+    double sigmaCOut = sigmaC;  // at its allowable stress unless the search finds less
 
     // Balanced section, tension steel only: both materials at their allowable stress.
     double X = ((n * sigmaC) * h) / (sigmaF + n * sigmaC);
@@ -49,8 +50,7 @@ void compute(const Inputs& in, Outcome& out) {
 
     if (M < Mlim) {
         // Tension steel at its allowable stress, concrete below it: the neutral axis solves
-        // B*sf*X^2*(h - X/3) = 2*n*M*(h - X), found in steps of kStep. Af keeps its
-        // balanced value.
+        // B*sf*X^2*(h - X/3) = 2*n*M*(h - X), found in steps of kStep.
         const double a = (sigmaF * B) / 6;
         const double b = ((sigmaF * B) * h) / 2;
         const double T = toSingle((n * M) * h);
@@ -65,6 +65,10 @@ void compute(const Inputs& in, Outcome& out) {
             X = X + kStep;
             if (X > h || ++steps > kMaxSearchSteps) return out.refuseImpossible();
         } while (cubicSurelyBelow(-a, b, n * M, X, T) || F(X) <= T);
+        // The section written is the one this axis describes: the steel that puts the
+        // tension steel at sigma f with this X, and the concrete stress that goes with it.
+        Af = (B * std::pow(X, 2)) / ((2 * n) * (h - X));
+        sigmaCOut = (sigmaF * X) / (n * (h - X));
     } else {
         // Compression steel for the moment beyond the balanced one, at the balanced axis.
         const double deltaAf = (M - Mlim) / (sigmaF * (h - C));
@@ -73,7 +77,7 @@ void compute(const Inputs& in, Outcome& out) {
     }
 
     out.set(kX, X);
-    out.set(kSigmaCOut, sigmaC);
+    out.set(kSigmaCOut, sigmaCOut);
     out.set(kAf, Af);
     out.set(kAfPrime, Afc);
 }

@@ -15,10 +15,10 @@
 // then scaled to the action. One search covers every regime, the centred load included.
 //
 // Where the calculation cases of this library differ by design (they are what this checks):
-// - Rectangular and T checks: pure bending, closed forms, the top taken as compressed (a
-//   negative M gives negative stresses there; here the section is solved turned over). The
-//   T check holds the tension-steel term of J in single precision and writes X cut to
-//   hundredths, sigma c rounded and sigma f cut to whole numbers.
+// - Rectangular and T checks: pure bending, closed forms, the top taken as compressed (the
+//   frame refuses a negative M before they compute; here a negative M is solved with the
+//   section turned over). The T check holds the tension-steel term of J in single precision and
+//   writes X cut to hundredths, sigma c rounded and sigma f cut to whole numbers.
 // - Column check: N is read in single precision; the axis is bisected only to
 //   |F| <= 0.001 cm^4 (x to about 1e-9 relative on its examples); when no root lies in the section
 //   it takes the whole transformed section, or the steel alone, about a centroid held in single

@@ -11,6 +11,7 @@
 
 #include "sections/numbers.h"
 #include "sections/rect_check.h"
+#include "sections/verdict.h"
 #include "tests/run_case.h"
 
 namespace lirvo::testing {
@@ -44,10 +45,11 @@ const MappingRow kRows[] = {
     // stresses by under 1%.
     {"rectangular design", 2, Regime::kCracked, 71, {{0, 3}, {7.96, 68}},
      {"X", 0, 0.13}, {}, {}, {nullptr, 1, 0.01}, {nullptr, 1, 0.01}},
-    // M below Mlim = 909022.5 keeps the balanced Af: the axis stays at the balanced
-    // 10*60*67/(1400 + 600) = 20.1 and both stresses are M/Mlim of the allowable ones.
-    {"rectangular semi-design", 3, Regime::kCracked, 70, {{0, 3}, {10.7678571428571, 67}},
-     {nullptr, 20.1, 1e-9}, {}, {}, {nullptr, 680000 / 909022.5, 1e-6}, {nullptr, 680000 / 909022.5, 1e-6}},
+    // M below Mlim = 909022.5: Af is the steel that balances the searched X = 17.706 (so the
+    // axis is X itself) with the steel at its allowable stress to the search's step of 1e-4 cm,
+    // and sigma c = 50.287 as written.
+    {"rectangular semi-design", 3, Regime::kCracked, 70, {{0, 3}, {7.94981224895351, 67}},
+     {"X", 0, 1e-9}, {"σc", 0, 5e-4}, {}, {nullptr, 50.2868503266054 / 60, 1e-5}, {nullptr, 1, 1e-5}},
     // X cut to hundredths, sigma c rounded, sigma f cut to a whole number.
     {"T check", 4, Regime::kCracked, 98, {{4.71, 3}, {18.85, 95}},
      {nullptr, 15.495, 0.005}, {"σc", 0, 0.5}, {nullptr, 2064.5, 0.5}, {}, {}},
@@ -99,22 +101,59 @@ TEST_P(WorkedExampleSection, IsTheSectionTheCaseDescribesInEquilibrium) {
     check("x", row.x, s.x);
     check("sigma c", row.sigmaC, s.sigmaC);
     check("sigma f", row.sigmaF, a->tensionSteelStress());
-    check("utilisation c", row.utilisationC, a->concreteUtilisation());
-    check("utilisation f", row.utilisationF, a->steelUtilisation());
-    EXPECT_EQ(a->concreteUtilisation().has_value(), run.calc->operation != Operation::kCheck);
+    const Verdict v = verdictOf(*a);
+    auto ratio = [](const std::optional<Utilisation>& u) {
+        return u ? std::optional<double>(u->ratio) : std::nullopt;
+    };
+    check("utilisation c", row.utilisationC, ratio(v.concrete));
+    check("utilisation f", row.utilisationF, ratio(v.steel));
+    EXPECT_EQ(v.verified.has_value(), run.calc->operation != Operation::kCheck);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCase, WorkedExampleSection, ::testing::ValuesIn(kRows));
 
 // Plain concrete carries the column (Af = Af' = 0): sigma = 25000/1500 + 6*150000/(30*50^2)
-// = 28.67 against 75; without an Af there is no sigma f to set against its allowable.
-TEST(Utilisation, WithoutTensionSteelOnlyTheConcretes) {
+// = 28.67 against 75; without steel only the concrete is judged.
+TEST(Verdict, WithoutSteelOnlyTheConcreteIsJudged) {
     CaseRun run;
     runCase(run, 9, {"30", "3", "3", "47", "75", "2000", "10", "150000", "25000"});
     const auto a = analyseCase(*run.calc, fieldValues(*run.calc, run.log));
-    ASSERT_TRUE(a && a->concreteUtilisation());
-    EXPECT_NEAR(*a->concreteUtilisation(), (25000 / 1500.0 + 12) / 75, 1e-12);
-    EXPECT_FALSE(a->steelUtilisation());
+    ASSERT_TRUE(a);
+    const Verdict v = verdictOf(*a);
+    ASSERT_TRUE(v.concrete && v.verified);
+    EXPECT_NEAR(v.concrete->ratio, (25000 / 1500.0 + 12) / 75, 1e-12);
+    EXPECT_FALSE(v.steel);
+    EXPECT_TRUE(*v.verified);
+}
+
+// Judged as printed: the column semi-design example leaves Af at 2000.9/2000 = 1.00047 (7.95
+// rounded from 7.9545), printed 1.00 and so within; 1.006 prints 1.01.
+TEST(Verdict, AUtilisationCountsAsExceededWhenItPrintsAbove1) {
+    EXPECT_FALSE(exceedsAllowable(1.00057));
+    EXPECT_FALSE(exceedsAllowable(1.0049));
+    EXPECT_TRUE(exceedsAllowable(1.006));
+    CaseRun run;
+    runCase(run, 9, {}, true);
+    const Verdict v = verdictOf(*analyseCase(*run.calc, fieldValues(*run.calc, run.log)));
+    ASSERT_TRUE(v.steel && v.verified);
+    EXPECT_GT(v.steel->ratio, 1);
+    EXPECT_FALSE(v.steel->exceeded);
+    EXPECT_TRUE(*v.verified);
+}
+
+// The column check's example is wholly compressed: no bar is pulled, so the steel judged is
+// the most stressed one, and only with materials stated is there a verdict.
+TEST(Verdict, WithoutTensionSteelTheMostStressedBarIsJudged) {
+    CaseRun run;
+    runCase(run, 7, {}, true);
+    const auto a = analyseCase(*run.calc, fieldValues(*run.calc, run.log));
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(verdictOf(*a).verified);
+    const Verdict v = verdictOf(*a, {85.0, 2600.0});
+    ASSERT_TRUE(v.steel && v.verified);
+    EXPECT_FALSE(v.steelIsTension);
+    const double top = a->state.steelStress[0], bottom = a->state.steelStress[1];
+    EXPECT_EQ(v.steel->stress, std::max(std::fabs(top), std::fabs(bottom)));
 }
 
 struct RefusalRow {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -115,6 +116,9 @@ struct DamagedFile {
     const char* message;  // how the user's message starts
 };
 
+// A NUL beyond the first block a reader looks at for binary files.
+const std::string kLateNul = std::string(5000, 'a') + '\0';
+
 // clang-format off
 const DamagedFile kDamaged[] = {
     {"truncated", Made::kCutBefore, "\"esempio\"", "", "IL FILE x.lirvo È DANNEGGIATO O INCOMPLETO (ERRORE AL BYTE "},
@@ -136,6 +140,15 @@ const DamagedFile kDamaged[] = {
     {"Rck with decimals", Made::kReplaced, "\"Rck\": 250", "\"Rck\": 250.5", "IL FILE x.lirvo: Rck NON È UN NUMERO INTERO"},
     // Binary, not a damaged text: a NUL within a text would otherwise break the JSON there.
     {"NUL bytes", Made::kReplaced, "Rossi Mario", "Rossi\0Mario"sv, "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    {"NUL after 4 KiB", Made::kReplaced, "Rossi Mario", kLateNul, "IL FILE x.lirvo NON È UN CALCOLO DI LIRVO"},
+    // What Qt's parser takes and lirvo never writes.
+    {"raw control character", Made::kReplaced, "Rossi Mario", "Rossi\x01Mario", "IL FILE x.lirvo: LA VOCE proprietario CONTIENE UN CARATTERE DI CONTROLLO"},
+    {"raw BOM in a text", Made::kReplaced, "Via Roma", "Via\xEF\xBB\xBFRoma", "IL FILE x.lirvo: LA VOCE indirizzo CONTIENE UN BOM (U+FEFF)"},
+    {"escaped BOM in a datum", Made::kReplaced, "\"B\": \"25\"", "\"B\": \"\\ufeff25\"", "IL FILE x.lirvo: LA VOCE B CONTIENE UN BOM (U+FEFF)"},
+    {"datum twice", Made::kReplaced, "\"B\": \"25\"", "\"B\": \"25\", \"\\u0042\": \"30\"", "IL FILE x.lirvo: LA VOCE B È RIPETUTA"},
+    {"example box twice", Made::kReplaced, "\"esempio\": true", "\"esempio\": \"x\", \"esempio\": true", "IL FILE x.lirvo: LA VOCE esempio È RIPETUTA"},
+    // Quoted as a batch's ERROR quotes: no line feed, no TAB, at most 40 characters.
+    {"case forging a line", Made::kReplaced, "\"rett-verifica\"", "\"x\\nFIELD\\t9\\u001b[2J\"", "IL FILE x.lirvo: CASO SCONOSCIUTO: x?FIELD?9?[2J"},
     {"empty", Made::kWhole, "", "", "IL FILE x.lirvo È VUOTO"},
     {"100 MB", Made::kSparse100MB, "", "", "IL FILE x.lirvo È TROPPO GRANDE PER ESSERE UN CALCOLO DI LIRVO"},
     {"folder", Made::kFolder, "", "", "x.lirvo È UNA CARTELLA, NON UN CALCOLO DI LIRVO"},
@@ -186,6 +199,87 @@ TEST(CaseFile, DamagedFilesAreRefusedWithTheirReason) {
         EXPECT_FALSE(read.file);
         EXPECT_THAT(read.message, StartsWith(row.message));
     }
+}
+
+// What is saved is what the reader gives back: a calculation it would refuse, or read back
+// otherwise, is not written at all; control characters are kept, escaped.
+TEST(CaseFile, ASaveWritesOnlyWhatReadsBackAsItWas) {
+    const struct {
+        const char* what;
+        void (*change)(CaseFile&);
+        const char* refusal;  // how the message starts; nullptr: saved
+    } rows[] = {
+        {"control characters, escaped",
+         [](CaseFile& f) { f.particulars.owner = "Rossi\x01\tMario\x7f"; }, nullptr},
+        {"two texts of 128 KiB of control bytes, over 1 MiB escaped",
+         [](CaseFile& f) {
+             f.particulars.owner = f.particulars.building = std::string(128 << 10, 1);
+         },
+         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: IL FILE x.lirvo È TROPPO GRANDE"},
+        {"a BOM within a text",
+         [](CaseFile& f) { f.particulars.town = "For\xEF\xBB\xBFl\xC3\xAC"; },
+         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: IL FILE x.lirvo: LA VOCE comune "
+         "CONTIENE UN BOM"},
+        {"a datum opening with a BOM",
+         [](CaseFile& f) { f.inputs["B"] = std::string("\xEF\xBB\xBF") + "25"; },
+         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: IL TESTO DI B NON È UTF-8 VALIDO O "
+         "COMINCIA CON UN BOM"},
+        {"a particular not UTF-8",
+         [](CaseFile& f) { f.particulars.owner = std::string("Ross\xC3") + "i"; },
+         "IMPOSSIBILE SALVARE IL CALCOLO NEL FILE x.lirvo: IL TESTO DI proprietario NON È UTF-8"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.lirvo");
+        EventLog log;
+        CaseFile file = workedExample(*caseNamed("rett-verifica"), log);
+        row.change(file);
+        const std::string message = writeCaseFile(path, file);
+        if (!row.refusal) {
+            EXPECT_EQ(message, "");
+            EXPECT_EQ(readCaseFile(path).file, file);
+            continue;
+        }
+        EXPECT_THAT(message, StartsWith(row.refusal));
+        EXPECT_TRUE(
+            QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+}
+
+// A save killed at any instant leaves the old file or the new one whole, and the next open
+// leaves nothing beside it: temporaries of a process that is gone are removed, those of a
+// living one (pid 1) and of other files kept.
+TEST(CaseFile, KilledSavesLeaveAWholeFileAndTheNextOpenRemovesTheirTemporaries) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.lirvo");
+    EventLog log;
+    CaseFile file = workedExample(*caseNamed("t-verifica"), log);
+    file.particulars.building = std::string(400 << 10, 'a');  // a write that takes a while
+    ASSERT_EQ(writeCaseFile(path, file), "");
+    for (int kill = 0; kill < 20; ++kill) {
+        const pid_t saver = fork();
+        if (saver == 0) {
+            for (;;)
+                writeCaseFile(path, file);
+        }
+        usleep(static_cast<useconds_t>(1000 + 997 * kill % 7000));
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        ASSERT_EQ(readCaseFile(path).file, file) << "kill " << kill;
+    }
+    const pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    const QStringList left = {".x.lirvo." + QString::number(gone) + ".tmp", ".x.lirvo.1.tmp",
+                              ".y.lirvo." + QString::number(gone) + ".tmp"};
+    for (const QString& name : left)
+        put(dir.filePath(name), "half");
+    ASSERT_TRUE(readCaseFile(path).file);
+    QStringList kept = left.mid(1);
+    kept << "x.lirvo";
+    kept.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
 }
 
 // A failed save must leave the earlier file as it was, and nothing beside it.

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sections/quoting.h"
 #include "tests/cli_command.h"
 
 namespace lirvo::cli {
@@ -130,6 +131,36 @@ TEST(Command, FailedWriteEndsWithAMessageAndStatusThree) {
     }
 }
 
+// An input that gives some lines and then fails, as a disk with a bad sector.
+class FailingInput : public std::streambuf {
+  public:
+    explicit FailingInput(std::string lines) : lines_(std::move(lines)) {
+        setg(lines_.data(), lines_.data(), lines_.data() + lines_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+  private:
+    std::string lines_;
+};
+
+TEST(Command, ABatchWhoseInputFailsSaysSoAfterTheLinesReadAndEndsWithStatusFour) {
+    std::string lines;  // more than the first block read
+    for (int i = 0; i < 6000; ++i)
+        lines += "1\t25\t3\t77\t8.04\t1.01\t10\t1000000\n";
+    for (std::string_view jobs : {"1", "2"}) {
+        FailingInput failing(lines);
+        std::istream in(&failing);
+        std::ostringstream out, err;
+        const std::vector<std::string_view> args = {"--batch", "--jobs", jobs};
+        EXPECT_EQ(runCommand(args, in, out, err), kReadFailed);
+        EXPECT_NE(out.str().find("\n2000\tFIELD\t12\t"), std::string::npos);
+        EXPECT_EQ(err.str(),
+                  "lirvo-calc: errore di lettura dei dati: il batch si ferma prima della fine\n");
+    }
+}
+
 TEST(Command, HelpGoesToStandardOutput) {
     Result r = command({"--help"});
     EXPECT_EQ(r.status, kResultsWritten);
@@ -194,7 +225,7 @@ TEST(Batch, ErrorQuotesFortyPrintableCharactersAtMost) {
 // Memory stays within a small multiple of the line: the texts of a line that has too many
 // are not all split.
 TEST(Batch, SplittingStopsOnceALineHasMoreTextsThanFields) {
-    const std::string tabs = "1" + std::string(2'000'000, '\t');
+    const std::string tabs = "1" + std::string(1'000'000, '\t');
     const std::vector<std::string_view> none, two(2), seven(7);
     const struct {
         std::string_view line;
@@ -296,6 +327,49 @@ TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
     EXPECT_EQ(command({"--file", stopped, good}).status, kStoppedByMessage);
 }
 
+// A file's name and texts may hold line feeds, TABs and terminal escapes: they go out quoted
+// as a batch's ERROR lines quote, so that no line is forged.
+TEST_F(CaseFiles, NamesAndTextsOfFilesForgeNoLineAndNoEscape) {
+    const std::string forged = path("x\nFIELD\t9\x1b[2J.lirvo"), good = path("a.lirvo");
+    std::ofstream(forged) << R"({"formato": "lirvo-caso", "versione": 1,
+        "caso": "x\nFIELD\t9\tJ\t 999999\u001b[2J"})";
+    ASSERT_EQ(command({"--save", good, "rett-verifica", "--example"}).status, kResultsWritten);
+    const Result r = command({"--file", forged, good});
+    EXPECT_EQ(r.status, kStoppedByMessage);
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line.starts_with(good + "\tFIELD\t") ||
+                    line.starts_with(lirvo::quoted(forged, forged.size()) + "\tERROR\t"))
+            << line;
+        EXPECT_EQ(line.find('\x1b'), std::string::npos) << line;
+    }
+    EXPECT_NE(r.out.find("ERROR\tIL FILE x?FIELD?9?[2J.lirvo: CASO SCONOSCIUTO: x?FIELD?9?J? "
+                         "999999?[2J\n"),
+              std::string::npos)
+        << r.out;
+}
+
+// What a shell script prints on its standard output.
+std::string shellOutput(const std::string& scriptFile, const std::string& script) {
+    std::ofstream(scriptFile) << script;
+    FILE* shell = popen(("bash " + scriptFile).c_str(), "r");
+    std::string said;
+    for (int c; shell && (c = std::fgetc(shell)) != EOF;)
+        said += static_cast<char>(c);
+    if (shell) pclose(shell);
+    return said;
+}
+
+// Through a real pipe whose reader stops early: the failed write's message and status 3,
+// not a death by SIGPIPE (status 141).
+TEST_F(CaseFiles, AClosedPipeIsAFailedWrite) {
+    EXPECT_EQ(shellOutput(path("pipe.sh"),
+                          "yes '1\t25\t3\t77\t8.04\t1.01\t10\t1000000' | head -n 100000 |\n"
+                          "  '" LIRVO_CALC "' --batch 2>\"$0.err\" | head -c 10 >/dev/null\n"
+                          "echo \"${PIPESTATUS[2]}\"; cat \"$0.err\"\n"),
+              "3\nlirvo-calc: impossibile scrivere i risultati\n");
+}
+
 TEST_F(CaseFiles, ASaveThatFailsSaysSoAfterTheEvents) {
     const Result r = command({"--save", path("missing/a.lirvo"), "rett-verifica", "--example"});
     EXPECT_EQ(r.status, kStoppedByMessage);
@@ -348,13 +422,16 @@ TEST(State, LinesFollowTheFieldsOfASuccessfulRun) {
 }
 
 // In a batch each line's STATE lines carry its number; a refused line has none. The design
-// adds its utilisations.
+// adds its utilisations and the verdict.
 TEST(State, BatchLinesAndUtilisations) {
     Result r = command({"--batch", "--state"},
                        "rett-progetto\t25\t0\t0\t50\t1400\t10\t690000\n"
                        "pil-verifica\t30\t3\t3\t47\t1\t20\t15\t1\t100000\n");
-    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 12u);
+    EXPECT_EQ(linesStarting(r.out, "1\tSTATE\t").size(), 13u);
     EXPECT_EQ(linesStarting(r.out, "1\tSTATE\tutilisation_").size(), 2u);
+    const auto verdict = linesStarting(r.out, "1\tSTATE\tverdict\t");
+    ASSERT_EQ(verdict.size(), 1u);
+    EXPECT_EQ(verdict[0], std::vector<std::string>{"verificata"});
     EXPECT_EQ(linesStarting(r.out, "2\tSTATE").size(), 0u);
     EXPECT_EQ(linesStarting(r.out, "2\tMESSAGE\t0\t\tCALCOLO IMPOSSIBILE").size(), 1u);
 }

@@ -44,13 +44,29 @@ TEST(MissingData, OnlyTheFirstMissingInputIsReported) {
     EXPECT_EQ(run.message()->text, "MANCA L'ALTEZZA DELLA TRAVE");
 }
 
-TEST(MissingData, CompressionSteelIsRequiredInTheBeamChecks) {
-    CaseRun rect;
-    runCase(rect, 1, withField(kRectangularCheckExample, rect_check::kAfPrime, "0"));
-    EXPECT_EQ(rect.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
-    CaseRun tee;
-    runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", "0", "10", "3500000"});
-    EXPECT_EQ(tee.message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+// A beam without compression steel is checked when Af' is written as a number reading 0;
+// only a text without a number is missing. Rectangular example with Af' = 0:
+// p = 10*8.04/25 = 3.216, q = 2*10*8.04*77/25 = 495.264, X = -p + sqrt(p^2 + q) = 19.2697.
+TEST(MissingData, CompressionSteelWrittenAsZeroIsADatumInTheBeamChecks) {
+    const struct {
+        const char* text;
+        bool missing;
+    } rows[] = {{"0", false},  {"0.0", false}, {" 0 ", false}, {"0e3", false},
+                {"-0", false}, {".0", false},  {"&H0", false}, {"", true},
+                {"  ", true},  {"abc", true},  {".", true},    {"-", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string("Af' = '") + row.text + "'");
+        CaseRun rect, tee;
+        runCase(rect, 1, withField(kRectangularCheckExample, rect_check::kAfPrime, row.text));
+        runCase(tee, 4, {"120", "25", "3", "30", "95", "18.85", row.text, "10", "3500000"});
+        for (const CaseRun* run : {&rect, &tee}) {
+            if (row.missing)
+                EXPECT_EQ(run->message()->text, "MANCA L'Area dell'ARMATURA COMPRESSA");
+            else
+                EXPECT_FALSE(run->message());
+        }
+        if (!row.missing) EXPECT_EQ(rect.result("X"), " 19.2696989217591");
+    }
 }
 
 TEST(MissingData, EveryCaseReportsItsFirstCheckedFieldWhenAllAreEmpty) {
@@ -138,9 +154,9 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kH, "-77"}}, "DATO NEGATIVO: h = -77", kH},
         {1, {{kM, "-1000000"}}, kTurnOver, kM},
         {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400", kB},
-        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},        // field order
-        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},            // missing first
-        {1, {{kAfPrime, "-0"}}, "MANCA L'Area dell'ARMATURA COMPRESSA", kAfPrime},  // zero is zero
+        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},  // field order
+        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},      // missing first
+        {1, {{kAfPrime, "-0"}}, ""},  // a written zero: no compression steel
         {1, {{kB, "2 5"}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
         {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1", rect_design::kQ},
         {5, {{tee_design::kM, "-2400000"}}, kTurnOver, tee_design::kM},  // beams too

@@ -57,7 +57,7 @@ TEST(ParallelBatch, WritesWhatOneThreadWritesInInputOrder) {
         for (size_t blockBytes : {size_t{1}, size_t{4096}, size_t{128 * 1024}}) {
             std::istringstream in(text);
             std::ostringstream out;
-            EXPECT_TRUE(runBatch(in, out, {jobs, nullptr, blockBytes}));
+            EXPECT_EQ(runBatch(in, out, {jobs, nullptr, blockBytes}), BatchEnd::kComplete);
             EXPECT_TRUE(out.str() == expected) << jobs << " jobs, blocks of " << blockBytes;
         }
     }
@@ -111,7 +111,7 @@ TEST(ParallelBatch, EndsCleanlyWhenItsOutputClosesHalfWay) {
         std::istringstream in(text);
         ClosingPipe pipe(expected.size() / 2);
         std::ostream out(&pipe);
-        EXPECT_FALSE(runBatch(in, out, {jobs, nullptr, 1024})) << jobs;
+        EXPECT_EQ(runBatch(in, out, {jobs, nullptr, 1024}), BatchEnd::kOutputFailed) << jobs;
         EXPECT_EQ(pipe.taken(), expected.substr(0, pipe.taken().size())) << jobs;
         EXPECT_FALSE(in.eof()) << jobs;
 
@@ -120,9 +120,48 @@ TEST(ParallelBatch, EndsCleanlyWhenItsOutputClosesHalfWay) {
         std::istream forever(&endless);
         ClosingPipe closing(1 << 20);
         std::ostream closed(&closing);
-        EXPECT_FALSE(runBatch(forever, closed, {jobs, nullptr, 64 * 1024})) << jobs;
+        EXPECT_EQ(runBatch(forever, closed, {jobs, nullptr, 64 * 1024}), BatchEnd::kOutputFailed)
+            << jobs;
         EXPECT_LT(endless.read(), (1 << 20) + (2 * jobs + 2) * 64 * 1024 + 4096) << jobs;
     }
+}
+
+// A line beyond the bound gives one ERROR and the next line is read as usual, for any
+// number of threads and any block size; the bound itself is a line like any other.
+TEST(ParallelBatch, ALineBeyondItsBoundIsRefusedAndReadingGoesOnAtTheNextLineFeed) {
+    const std::string check = "1\t25\t3\t77\t8.04\t1.01\t10\t1000000";
+    const std::string atBound = "x" + std::string(kMostBatchLineBytes - 1, 'y');
+    const std::string beyond = std::string(kMostBatchLineBytes + 1, '\0');
+    const std::string text = check + "\n" + beyond + "\n" + atBound + "\n" + check + "\n" + beyond;
+    BatchLineRunner runner;
+    std::string first, fourth;
+    runner.run(check, 1, first);
+    runner.run(check, 4, fourth);
+    const std::string tooLong = "\tERROR\triga troppo lunga: oltre 1048576 byte\n";
+    const std::string expected = first + "2" + tooLong + "3\tERROR\tcaso sconosciuto: " +
+                                 std::string(40, 'y').replace(0, 1, "x") + "…\n" + fourth + "5" +
+                                 tooLong;
+    for (unsigned jobs : {1u, 3u}) {
+        for (size_t blockBytes : {size_t{4096}, size_t{3} << 20}) {
+            std::istringstream in(text);
+            std::ostringstream out;
+            EXPECT_EQ(runBatch(in, out, {jobs, nullptr, blockBytes}), BatchEnd::kComplete);
+            EXPECT_TRUE(out.str() == expected) << jobs << " jobs, blocks of " << blockBytes;
+        }
+    }
+}
+
+// STATE lines make each output twenty times its line: 256 threads read a few megabytes ahead
+// of the output, not a block each (32 MiB), on an input that never ends.
+TEST(ParallelBatch, ManyThreadsReadAheadByBytesNotByBlocks) {
+    EndlessLines endless;
+    std::istream forever(&endless);
+    ClosingPipe closing(1 << 20);
+    std::ostream closed(&closing);
+    BatchOptions options{256, nullptr, 64 * 1024};
+    options.withState = true;
+    EXPECT_EQ(runBatch(forever, closed, options), BatchEnd::kOutputFailed);
+    EXPECT_LT(endless.read(), 8 << 20);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST(RandomBatch, EachCaseGivesWellFormedLinesMostlyComputed) {
             source->appendLine(lines);
         std::istringstream in(lines);
         std::ostringstream out;
-        ASSERT_TRUE(cli::runBatch(in, out));
+        ASSERT_EQ(cli::runBatch(in, out), cli::BatchEnd::kComplete);
         int errors = 0, messages = 0;
         std::istringstream events(out.str());
         for (std::string event; std::getline(events, event);) {

@@ -205,7 +205,8 @@ std::string brokenProperty(const TypedRun& run) {
     if (next != end && next->kind == Event::kMessage)
         return next + 1 == end ? "" : "a refusal followed by more events";
     const bool noticed = next != end && next->kind == Event::kNotice;
-    if (noticed) ++next;
+    while (next != end && next->kind == Event::kNotice)
+        ++next;
     if (end - next != static_cast<long>(calc.results().size()))
         return "not every result written once";
     for (const Field& field : calc.results()) {

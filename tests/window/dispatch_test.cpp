@@ -177,5 +177,32 @@ TEST_F(MainWindowTest, ColumnNoticeIsDrawnOnceAndClearedBySectionChange) {
     EXPECT_TRUE(e().surface->drawnTexts().empty());
 }
 
+// A plain column wholly compressed beyond its allowable stress: two notices, one under the
+// other, both clear of every element.
+TEST_F(MainWindowTest, TwoNoticesStandOneUnderTheOther) {
+    choose(kColumnSemiDesign);
+    for (const auto& [i, t] : {std::pair{2, "30"},
+                               {3, "3"},
+                               {4, "3"},
+                               {5, "47"},
+                               {6, "70"},
+                               {7, "2000"},
+                               {8, "10"},
+                               {9, "150000"},
+                               {10, "90000"}})
+        type(i, t);
+    compute();
+    const auto& drawn = e().surface->drawnTexts();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].text, "SEZIONE TUTTA COMPRESSA");
+    EXPECT_EQ(drawn[1].text, "CLS OLTRE LA TENSIONE AMMISSIBILE: SEZIONE DA ARMARE");
+    const QRect first = e().surface->pixelRect(drawn[0]), second = e().surface->pixelRect(drawn[1]);
+    EXPECT_GE(second.top(), first.bottom());
+    for (const QRect& notice : {first, second})
+        for (const QWidget* w : e().surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_FALSE(!w->isHidden() && w->geometry().intersects(notice))
+                << w->toolTip().toStdString();
+}
+
 }  // namespace
 }  // namespace lirvo::test

@@ -3,8 +3,12 @@
 // double click, gone when a section type is chosen.
 #include <QImage>
 #include <QPainter>
+#include <random>
+#include <string>
 
 #include "drawing/section_painter.h"
+#include "sections/cases.h"
+#include "sections/rect_check.h"
 #include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
@@ -55,6 +59,103 @@ TEST(SectionDrawing, StaysWithinItsBoxWhateverTheProportions) {
             EXPECT_GT(inside, box.width() * box.height() / 50) << row.what << " " << box.width();
         }
     }
+}
+
+// Every text of a layout whole, inside the box and clear of every other text.
+void expectWholeAndClear(const drawing::SectionLayout& layout, const QRectF& box,
+                         const std::string& what) {
+    ASSERT_TRUE(layout.drawn) << what;
+    for (const drawing::PlacedLine& line : layout.lines)
+        EXPECT_FALSE(line.cut) << what;
+    const std::vector<QRectF> texts = layout.textBoxes();
+    for (size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_TRUE(box.contains(texts[i])) << what << ": text " << i << " leaves the box";
+        for (size_t j = i + 1; j < texts.size(); ++j)
+            EXPECT_FALSE(texts[i].adjusted(0.01, 0.01, -0.01, -0.01).intersects(texts[j]))
+                << what << ": texts " << i << " and " << j << " overlap";
+    }
+}
+
+// Seeded sections of buildings (rectangles, T, columns; cracked, compressed, in tension) in the
+// boxes the window, its large window and the report give a drawing.
+TEST(SectionLayout, LabelsStayWholeInsideAndApartOnRandomSections) {
+    std::mt19937 random(18);
+    auto between = [&random](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    QImage device(10, 10, QImage::Format_ARGB32);
+    for (int k = 0; k < 300; ++k) {
+        SectionModel m;
+        const double B = between(20, 150);
+        m.H = between(20, 120);
+        m.outline = k % 3 == 1 ? teeOutline(B, between(5, m.H / 2), between(15, B), m.H)
+                               : rectangleOutline(B, m.H);
+        const double cover = between(2, 6);
+        m.steel = {{between(0, 20), cover}, {between(2, 40), m.H - cover}};
+        m.n = 15;
+        m.M = between(1e4, 5e6);
+        m.N = k % 3 == 2 ? between(-2e5, 4e5) : 0;
+        CaseAnalysis a;
+        a.model = m;
+        a.state = analyseSection(m);
+        a.allowableConcrete = 60, a.allowableSteel = 1800;
+        if (a.state.status != AnalysisStatus::kSolved) continue;
+        for (QSizeF size :
+             {QSizeF(230, 190), QSizeF(300, 186), QSizeF(900, 600), QSizeF(642, 151)}) {
+            const QRectF box(QPointF(0, 0), size);
+            expectWholeAndClear(
+                drawing::layOutSection(box, a, drawing::LinesBelow::kEquilibrium, QFont(), &device),
+                box, "random section " + std::to_string(k));
+        }
+    }
+}
+
+// The column's frame reaches under the boxes of the options: the drawing stands beside them,
+// its labels whole, for every worked example at the three usual screens.
+TEST_F(MainWindowTest, EachExampleIsDrawnWholeBesideTheOptionBoxes) {
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(800, 600)}) {
+        reopenOn(screen.width(), screen.height());
+        for (const CalcCase* calc : allCases()) {
+            const std::string what =
+                std::string(calc->name) + " at " + std::to_string(screen.width());
+            choose(*calc);
+            typeExample(*calc);
+            compute();
+            drawing::SectionView& view = window().schematicDrawing().view();
+            ASSERT_TRUE(view.isVisible() && view.analysis()) << what;
+            const QRect onSurface(view.mapTo(e().surface, QPoint(0, 0)), view.size());
+            EXPECT_FALSE(onSurface.intersects(e().frame1->geometry())) << what;
+            EXPECT_FALSE(onSurface.intersects(e().frame2->geometry())) << what;
+            EXPECT_TRUE(e().frame3->rect().contains(view.geometry())) << what;
+            expectWholeAndClear(
+                drawing::layOutSection(QRectF(view.rect()), *view.analysis(),
+                                       drawing::LinesBelow::kEquilibrium, view.font(), &view),
+                QRectF(view.rect()), what);
+        }
+    }
+}
+
+// Edited data grey the drawing, in the frame and large; another operation shows the picture.
+TEST_F(MainWindowTest, TheDrawingFollowsTheResults) {
+    choose(kRectangularCheck);
+    typeExample(kRectangularCheck);
+    compute();
+    panels::SchematicDrawing& drawing = window().schematicDrawing();
+    EXPECT_EQ(e().frame3->title(), "Equilibrio della sezione");
+    QTest::mouseDClick(e().frame3.get(), Qt::LeftButton);
+    ASSERT_TRUE(drawing.largeWindow());
+    EXPECT_FALSE(drawing.view().stale());
+    type(rect_check::kM, "2000000");
+    EXPECT_TRUE(drawing.view().stale());
+    EXPECT_TRUE(drawing.largeWindow()->view().stale());
+    compute();
+    EXPECT_FALSE(drawing.view().stale());
+    EXPECT_FALSE(drawing.largeWindow()->view().stale());
+
+    clickOption(e().operationOption(2));
+    EXPECT_FALSE(drawing.drawingShown());
+    EXPECT_TRUE(e().picture1->isVisible());
+    EXPECT_EQ(e().frame3->title(), "Schema");
 }
 
 TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePicture) {

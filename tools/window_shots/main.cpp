@@ -111,6 +111,11 @@ int main(int argc, char** argv) {
             std::printf("%s: %s\n", qPrintable(file), m.prompt.c_str());
         messages.forget();
     }
+    // Data edited after the last calculation: the drawing greyed.
+    e.fields.text1[lirvo::kFirstInputField]->setText("35");
+    QTest::qWait(50);
+    e.frame3->grab().save(out.filePath("disegno-dati-modificati.png"));
+
     QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
     QTest::qWait(100);
     window.grab().save(out.filePath("aiuto.png"));
