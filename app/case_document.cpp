@@ -20,22 +20,9 @@ namespace {
 
 constexpr char kSaveQuestion[] = "Salvare le modifiche a %1?";
 constexpr char kNothingToSave[] = "SCEGLIERE SEZIONE E OPERAZIONE PRIMA DI SALVARE";
-
-report::Particulars toWindow(const casefiles::Particulars& p) {
-    return {toQString(p.owner),     toQString(p.building),
-            toQString(p.address),   toQString(p.town),
-            toQString(p.structure), report::kSectionPlaces[static_cast<int>(p.section)]};
-}
-
-casefiles::Particulars fromWindow(const report::Particulars& p) {
-    return {p[0].toStdString(),
-            p[1].toStdString(),
-            p[2].toStdString(),
-            p[3].toStdString(),
-            p[4].toStdString(),
-            p[5] == report::kSectionPlaces[1] ? casefiles::SectionPlace::kMidSpan
-                                              : casefiles::SectionPlace::kFixedEnd};
-}
+constexpr char kResultsNotReproduced[] =
+    "I risultati salvati nel file non corrispondono ai suoi dati: quelli mostrati sono "
+    "ricalcolati.";
 
 bool isCaseFile(const QString& path) {
     return QFileInfo(path).suffix().compare(casefiles::kSuffix, Qt::CaseInsensitive) == 0;
@@ -68,6 +55,7 @@ CaseDocument::CaseDocument(FrmVerifica& window, const ui::Platform& platform)
         path_.clear();
         modified_ = false;
         materials_.reset();
+        window_.setToolTip({});
         showTitle();
     });
     connect(&window_, &FrmVerifica::particularsEdited, this, &CaseDocument::markModified);
@@ -106,17 +94,21 @@ void CaseDocument::showTitle() {
 void CaseDocument::setFile(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
     modified_ = false;
+    window_.setToolTip({});
     recent_.add(path_);
     emit recentFilesChanged();
     showTitle();
 }
 
-// Where a dialog starts: beside the window's file, or the file opened last, or at home.
-QString CaseDocument::startFolder() const {
-    const QStringList recent = recent_.paths();
-    if (!path_.isEmpty()) return QFileInfo(path_).absolutePath();
-    if (!recent.isEmpty()) return QFileInfo(recent.first()).absolutePath();
-    return QDir::homePath();
+QString CaseDocument::dialogFolder() const {
+    QString last = lastFolder_;
+    if (const QStringList recent = recent_.paths(); last.isEmpty() && !recent.isEmpty())
+        last = QFileInfo(recent.first()).absolutePath();
+    return ui::proposedFolder(path_, last);
+}
+
+void CaseDocument::folderUsed(const QString& chosenPath) {
+    lastFolder_ = QFileInfo(chosenPath).absolutePath();
 }
 
 bool CaseDocument::maySetAside() {
@@ -139,8 +131,10 @@ void CaseDocument::newCalculation() {
 
 void CaseDocument::open() {
     if (!maySetAside()) return;
-    if (const auto path = platform_.caseFileDialogs.fileToOpen(&window_, startFolder()))
+    if (const auto path = platform_.caseFileDialogs.fileToOpen(&window_, dialogFolder())) {
+        folderUsed(*path);
         load(*path);
+    }
 }
 
 bool CaseDocument::openFile(const QString& path) {
@@ -159,6 +153,16 @@ bool CaseDocument::load(const QString& path) {
     restoring_ = false;
     materials_ = read.file->materials;
     setFile(path);
+    if (!reproducesItsResults(*read.file)) window_.setToolTip(kResultsNotReproduced);
+    return true;
+}
+
+// The results the file keeps are those the window shows, now computed again from its data.
+bool CaseDocument::reproducesItsResults(const casefiles::CaseFile& file) const {
+    const CalcCase& calc = *casefiles::caseNamed(file.caseName);
+    for (const Field& field : calc.results())
+        if (const auto kept = file.results.find(field.symbol); kept != file.results.end())
+            if (window_.fieldText(field.index) != kept->second) return false;
     return true;
 }
 
@@ -176,7 +180,7 @@ void CaseDocument::restore(const casefiles::CaseFile& file) {
     const casefiles::FieldTexts texts = casefiles::inputTexts(file, calc);
     for (const Field& field : calc.inputs())
         window_.setFieldText(field.index, texts[field.index]);
-    window_.printData().setParticulars(toWindow(file.particulars));
+    window_.printData().setParticulars(file.particulars);
     e.cmdelab->click();
 }
 
@@ -189,7 +193,9 @@ std::optional<casefiles::CaseFile> CaseDocument::capture() {
         return std::nullopt;
     }
     casefiles::CaseFile file = casefiles::captureCalculation(*calc, window_);
-    file.particulars = fromWindow(window_.printData().particulars());
+    // Results that no longer belong to the data are not kept beside them.
+    if (!window_.resultsCurrent()) file.results.clear();
+    file.particulars = window_.printData().particulars();
     file.materials = materials_;
     return file;
 }
@@ -205,9 +211,10 @@ bool CaseDocument::saveAs() {
     if (!file) return false;
     const QString proposed =
         path_.isEmpty()
-            ? QDir(startFolder()).filePath(toQString(file->caseName) + "." + casefiles::kSuffix)
+            ? QDir(dialogFolder()).filePath(toQString(file->caseName) + "." + casefiles::kSuffix)
             : path_;
     const auto path = platform_.caseFileDialogs.fileToSave(&window_, proposed);
+    if (path) folderUsed(*path);
     return path && write(*path, *file);
 }
 
@@ -248,8 +255,10 @@ bool CaseDocument::exportReport(report::ReportDialogs& dialogs) {
         return false;
     }
     calculation->materials = materials_;
-    if (!report::exportReportDialog(&window_, *calculation, path_, dialogs, platform_.messages))
-        return false;
+    const std::optional<QString> written = report::exportReportDialog(
+        &window_, *calculation, path_, dialogFolder(), dialogs, platform_.messages);
+    if (!written) return false;
+    folderUsed(*written);
     materials_ = calculation->materials;
     return true;
 }

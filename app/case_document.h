@@ -3,7 +3,10 @@
 //
 //   "Apri…", a recent file, a drop, `lirvo FILE` --readCaseFile--> Azzera, then the options
 //       clicked, the texts typed, the particulars put back, "E l a b o r a" clicked
-//   "Salva", "Salva con nome…" --captureCalculation + particulars--> writeCaseFile
+//   "Salva", "Salva con nome…" --captureCalculation + particulars--> writeCaseFile (without
+//       the results while they are stale)
+//
+// A file opened whose kept results its data no longer give says so in the window's tooltip.
 //
 // A window that has a file and has changed since it was opened or saved asks before "Nuovo",
 // "Azzera", "Apri…", "Esci", "Fine" or closing let its calculation go. A window without a file
@@ -54,6 +57,11 @@ class CaseDocument : public QObject {
     // Whether the window may let its calculation go: true without a file or change, or once
     // the user has answered the question with Sì (and the file is saved) or No.
     bool maySetAside();
+    // Where a save or export dialog starts: beside the window's file, else in the folder a
+    // dialog chose last (or of the file opened or saved last), else in the user's documents.
+    QString dialogFolder() const;
+    // A dialog chose this file: its folder is proposed next, while the window has no file.
+    void folderUsed(const QString& chosenPath);
 
   signals:
     void recentFilesChanged();
@@ -72,7 +80,7 @@ class CaseDocument : public QObject {
     void markModified();
     void setFile(const QString& path);
     void showTitle();
-    QString startFolder() const;
+    bool reproducesItsResults(const casefiles::CaseFile& file) const;
 
     FrmVerifica& window_;
     ui::Platform platform_;
@@ -82,6 +90,7 @@ class CaseDocument : public QObject {
     bool restoring_ = false;
     // Kept from the file opened and written back with it; the window has no place for them.
     std::optional<casefiles::Materials> materials_;
+    QString lastFolder_;  // chosen in a dialog during this run
     RecentFiles recent_;
 };
 

@@ -11,6 +11,7 @@ namespace lirvo::app {
 struct CaseChoice {
     std::optional<SectionType> section;
     std::optional<Operation> operation;
+    bool operator==(const CaseChoice&) const = default;
 };
 
 void dispatch(const CaseChoice& choice, CalcFrame& frame, CalcWindow& window);

@@ -78,6 +78,7 @@ void FrmVerifica::load() {
     calculations_.reset();
     results_ = {};
     notices_.clear();
+    setAside_.reset();
     setWindowTitle("CALCOLO DI LIRVO E PILASTRI");
     placeWindow();
     placeChoices();
@@ -352,10 +353,19 @@ void FrmVerifica::showResultState() {
     schematicDrawing_->setStale(stale);
 }
 
+// Ticking empties the fields for the example, unticking leaves them; neither loses a text:
+// each click sets aside what the fields show and puts back what the last click set aside for
+// the same case (unticking gives the user's texts back, ticking again the example's).
 void FrmVerifica::exampleToggled(bool checked) {
-    if (!checked) return;
+    auto& fields = elements_->fields.text1;
+    SetAside shown{currentChoice(), {}};
     for (int i = 1; i <= panels::kLastPanelField; ++i)
-        elements_->fields.text1[i]->clear();
+        shown.texts[i] = fields[i]->text();
+    const bool putBack = setAside_ && setAside_->choice == shown.choice;
+    if (putBack || checked)
+        for (int i = 1; i <= panels::kLastPanelField; ++i)
+            fields[i]->setText(putBack ? setAside_->texts[i] : QString());
+    setAside_ = shown;
 }
 
 void FrmVerifica::toggleHelp() {
@@ -395,7 +405,11 @@ void FrmVerifica::printReport() {
         page.captions.push_back(&caption);
     for (int k = 0; k < 6; ++k)
         page.headingLines[k] = &e.label3[k];
-    report::printReport(page, printData_->particulars(), platform_, printData_.get());
+    const CalcCase* calc = caseOfCode(calculations_.code());
+    const std::optional<QString> saved = report::printReport(
+        page, printData_->particulars(), calc ? calc->section : SectionType::kRectangular,
+        document_->dialogFolder(), platform_, printData_.get());
+    if (saved) document_->folderUsed(*saved);
 }
 
 void FrmVerifica::fine() {

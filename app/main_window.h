@@ -70,6 +70,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     CaseDocument& caseDocument() { return *document_; }
     MenuBar& menuBar() { return *menuBar_; }
     CaseChoice currentChoice() const;
+    // The results on the window belong to the data beside them (not grey).
+    bool resultsCurrent() const { return results_.current(shownCase(), *this); }
 
     // Empties the window and loads it anew, without asking about its case file.
     void reload();
@@ -122,6 +124,13 @@ class FrmVerifica : public QWidget, public CalcWindow {
     ResultState results_;
     QStringList notices_;                // drawn since the last clear, top to bottom
     const CalcCase* written_ = nullptr;  // the case whose results the last run wrote
+    // The texts of fields 1 to 16 the example box set aside at its last click, with the case
+    // they belong to: the user's while it is ticked, the example's after it is unticked.
+    struct SetAside {
+        CaseChoice choice;
+        std::array<QString, kFieldCount> texts;
+    };
+    std::optional<SetAside> setAside_;
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;

@@ -8,6 +8,7 @@
 #include <QJsonValue>
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <vector>
 
 #include "casefiles/safe_save.h"
@@ -57,23 +58,20 @@ constexpr char kRckKey[] = "Rck";
 
 constexpr struct {
     const char* key;
-    std::string Particulars::*text;
-} kParticularTexts[] = {
-    {"proprietario", &Particulars::owner},  {"edificio", &Particulars::building},
-    {"indirizzo", &Particulars::address},   {"comune", &Particulars::town},
-    {"struttura", &Particulars::structure},
-};
-
-// By SectionPlace.
-constexpr const char* kSectionPlaces[] = {"Incastro", "Mezzeria"};
-
-constexpr struct {
-    const char* key;
     std::string Materials::*text;
 } kMaterialTexts[] = {
     {"acciaio", &Materials::steel},
     {"σc,adm", &Materials::sigmaCAdm},
     {"σf,adm", &Materials::sigmaFAdm},
+};
+// The allowable stresses among them, read as numbers.
+constexpr struct {
+    const char* key;
+    std::string Materials::*text;
+    Quantity quantity;
+} kAllowableStresses[] = {
+    {"σc,adm", &Materials::sigmaCAdm, Quantity::kAllowableConcreteStress},
+    {"σf,adm", &Materials::sigmaFAdm, Quantity::kAllowableSteelStress},
 };
 
 // What the user reads when a file is refused; %1 is the file's name.
@@ -95,7 +93,7 @@ constexpr char kResultNotText[] = "IL FILE %1: IL RISULTATO %2 NON È UN TESTO";
 constexpr char kEntryNotText[] = "IL FILE %1: LA VOCE %2 NON È UN TESTO";
 constexpr char kEntryNotBool[] = "IL FILE %1: LA VOCE %2 NON È true O false";
 constexpr char kEntryNotGroup[] = "IL FILE %1: LA VOCE %2 NON È UN GRUPPO DI VOCI { }";
-constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È Incastro O Mezzeria, NON %2";
+constexpr char kBadSection[] = "IL FILE %1: LA SEZIONE È %2 O %3, NON %4";
 constexpr char kRckNotWhole[] = "IL FILE %1: Rck NON È UN NUMERO INTERO";
 constexpr char kControlInText[] = "IL FILE %1: LA VOCE %2 CONTIENE UN CARATTERE DI CONTROLLO";
 constexpr char kByteOrderMark[] = "IL FILE %1: LA VOCE %2 CONTIENE UN BOM (U+FEFF)";
@@ -109,15 +107,20 @@ constexpr char kTextNotKept[] =
 // Only a look at the start of a file decides whether it is text.
 constexpr qint64 kFirstBlock = 4096;
 
+template <typename Text>
+std::string utf8Of(const Text& text) {
+    if constexpr (std::is_same_v<Text, QString>)
+        return text.toStdString();
+    else
+        return std::string(std::string_view(text));
+}
+
 // A message naming the file and quoting texts from it: cut short, control characters shown
 // as '?', so that no text of a file can forge a line of lirvo-calc's output or a terminal
-// escape. Each argument a QString or the UTF-8 text of a key, all put in at once: a text that
-// holds "%2" stays as it is.
+// escape. The texts are put in at once: one that holds "%2" stays as it is.
 template <typename... Args>
 std::string message(const char* pattern, const Args&... args) {
-    return QString::fromUtf8(pattern)
-        .arg(toQString(lirvo::quoted(QString(args).toStdString()))...)
-        .toStdString();
+    return QString::fromUtf8(pattern).arg(toQString(lirvo::quoted(utf8Of(args)))...).toStdString();
 }
 
 struct Refusal {
@@ -184,10 +187,11 @@ Particulars readParticulars(const Reader& reader, const QJsonObject& object) {
                 reader.text(group.value(toQString(row.key)), kEntryNotText, row.key);
     if (group.contains(kSectionKey)) {
         const std::string place = reader.text(group.value(kSectionKey), kEntryNotText, kSectionKey);
-        if (place == kSectionPlaces[1])
-            particulars.section = SectionPlace::kMidSpan;
-        else if (place != kSectionPlaces[0])
-            reader.refuse(kBadSection, toQString(place));
+        const std::optional<SectionPlace> named = placeNamed(place);
+        if (!named)
+            reader.refuse(kBadSection, kSectionPlaceNames[0], kSectionPlaceNames[1],
+                          toQString(place));
+        particulars.section = *named;
     }
     return particulars;
 }
@@ -304,6 +308,16 @@ CaseFile captureCalculation(const CalcCase& calc, const CalcWindow& window) {
     return file;
 }
 
+std::string materialsRefusal(const Materials& materials) {
+    for (const auto& row : kAllowableStresses) {
+        const std::string& text = materials.*row.text;
+        if (text.find_first_not_of(" \t\n") == std::string::npos) continue;
+        if (std::string refusal = datumRefusal(row.key, row.quantity, text); !refusal.empty())
+            return refusal;
+    }
+    return {};
+}
+
 FieldTexts inputTexts(const CaseFile& file, const CalcCase& calc) {
     FieldTexts texts;
     for (const FieldKey& f : inputSymbols(calc))
@@ -316,13 +330,13 @@ QByteArray toJson(const CaseFile& file) {
     QJsonObject particulars;
     for (const auto& row : kParticularTexts)
         particulars.insert(toQString(row.key), toQString(file.particulars.*row.text));
-    particulars.insert(kSectionKey, kSectionPlaces[int(file.particulars.section)]);
+    particulars.insert(kSectionKey, toQString(placeName(file.particulars.section)));
 
     QJsonObject object;
     object.insert(kCaseKey, toQString(file.caseName));
     object.insert(kExampleKey, file.example);
     object.insert(kInputsKey, textsObject(file.inputs));
-    object.insert(kResultsKey, textsObject(file.results));
+    if (!file.results.empty()) object.insert(kResultsKey, textsObject(file.results));
     object.insert(kParticularsKey, particulars);
     if (file.materials) {
         QJsonObject materials;

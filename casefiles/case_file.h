@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "casefiles/particulars.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
 
@@ -31,20 +32,6 @@ inline constexpr char kSuffix[] = "lirvo";
 // A calculation takes about a kilobyte: a larger file is refused before it is read.
 inline constexpr qint64 kMaxFileSize = qint64(1) << 20;
 
-// Where the section lies along the member, in the order of the print-data window's list.
-enum class SectionPlace { kFixedEnd, kMidSpan };  // "Incastro", "Mezzeria"
-
-// What heads the report. Key in the file after each member.
-struct Particulars {
-    std::string owner;                               // "proprietario"
-    std::string building;                            // "edificio": what the building is for
-    std::string address;                             // "indirizzo"
-    std::string town;                                // "comune"
-    std::string structure;                           // "struttura": the member calculated
-    SectionPlace section = SectionPlace::kFixedEnd;  // "sezione"
-    bool operator==(const Particulars&) const = default;
-};
-
 // The materials of a check, for a later report that states them; only stored here.
 struct Materials {
     int rck = 0;            // "Rck": concrete class, cube strength in kg/cm²
@@ -53,6 +40,11 @@ struct Materials {
     std::string sigmaFAdm;  // "σf,adm": allowable steel stress in kg/cm², as typed
     bool operator==(const Materials&) const = default;
 };
+
+// The refusal of an allowable stress that is not read as typed ("85,5"), by the rules of the
+// calculations' data; empty when both may be used. An empty text gives no allowable stress
+// and is not refused.
+std::string materialsRefusal(const Materials& materials);
 
 // Field texts by the symbol of their field, UTF-8 ("σc", "Af'").
 using TextsBySymbol = std::map<std::string, std::string, std::less<>>;
@@ -63,7 +55,8 @@ struct CaseFile {
     TextsBySymbol inputs;                // "dati": exactly as typed; a missing one is empty
     bool example = false;                // "esempio": "Esegui l'Esempio" ticked
     Particulars particulars;             // "stampa"
-    TextsBySymbol results;               // "risultati": as last written; never read back
+    TextsBySymbol results;               // "risultati": as last written; never read back;
+                                         // the key is left out when there are none
     std::optional<Materials> materials;  // "materiali": absent when never given
     bool operator==(const CaseFile&) const = default;
 };

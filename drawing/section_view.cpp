@@ -1,7 +1,9 @@
 #include "drawing/section_view.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "drawing/section_painter.h"
@@ -18,6 +20,11 @@ void SectionView::forgetAnalysis() {
     update();
 }
 
+void SectionView::setMargin(int pixels) {
+    margin_ = pixels;
+    update();
+}
+
 void SectionView::setStale(bool stale) {
     if (stale_ == stale) return;
     stale_ = stale;
@@ -27,8 +34,9 @@ void SectionView::setStale(bool stale) {
 void SectionView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!analysis_) return;
-    if (!stale_) return paintSection(painter, QRectF(rect()), *analysis_);
+    const QRectF area = QRectF(rect()).adjusted(margin_, margin_, -margin_, -margin_);
+    if (!analysis_ || !area.isValid()) return;
+    if (!stale_) return paintSection(painter, area, *analysis_);
     // Drawn in shades of grey, the message over it.
     const qreal ratio = devicePixelRatioF();
     QImage image(size() * ratio, QImage::Format_ARGB32);
@@ -36,19 +44,26 @@ void SectionView::paintEvent(QPaintEvent*) {
     image.fill(Qt::white);
     QPainter onImage(&image);
     onImage.setFont(font());
-    paintSection(onImage, QRectF(rect()), *analysis_);
+    paintSection(onImage, area, *analysis_);
     onImage.end();
     painter.drawImage(QPointF(0, 0), image.convertToFormat(QImage::Format_Grayscale8));
-    paintStale(painter, QRectF(rect()));
+    paintStale(painter, area);
 }
 
 SectionWindow::SectionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("Sezione e tensioni");
     view_ = new SectionView(this);
+    view_->setMargin(kMarginPixels);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
-    resize(900, 600);
+    const QSize available = (parent ? parent->screen() : screen())->availableGeometry().size();
+    resize((available.toSizeF() * kFirstSize).toSize());
+}
+
+void SectionWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return void(close());
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace lirvo::drawing

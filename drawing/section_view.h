@@ -18,6 +18,8 @@ class SectionView : public QWidget {
     // Greyed under "dati modificati: ripetere il calcolo" while the data differ from those drawn.
     void setStale(bool stale);
     bool stale() const { return stale_; }
+    // White pixels kept clear all round the drawing.
+    void setMargin(int pixels);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,13 +27,22 @@ class SectionView : public QWidget {
   private:
     std::optional<CaseAnalysis> analysis_;
     bool stale_ = false;
+    int margin_ = 0;
 };
 
-// A top-level window holding a large SectionView.
+// A top-level window holding a large SectionView: at first a part of the screen it opens on,
+// the drawing clear of its edges; Escape closes it.
 class SectionWindow : public QWidget {
   public:
+    // Of the available screen, each way.
+    static constexpr double kFirstSize = 0.6;
+    static constexpr int kMarginPixels = 24;
+
     explicit SectionWindow(QWidget* parent = nullptr);
     SectionView& view() { return *view_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     SectionView* view_;

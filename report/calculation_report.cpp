@@ -51,6 +51,7 @@ struct SectionContent {
     SectionFigure figure;
     Allowables allowables;
     QString allowablesSource;  // where the allowable stresses come from
+    QString materialsRefusal;  // why the materials kept with a check give none
     QString n;                 // the modular ratio as typed
 };
 
@@ -73,6 +74,8 @@ Row row(const Field& field, const std::string& text) {
         if (field.role == Role::kResult) r.value = "—";
         return r;
     }
+    // A text the calculation refused to read has no number to convert.
+    if (!datumRefusal(field.symbol, field.quantity, text).empty()) return r;
     const double value = readNumber(text);
     const std::optional<SiValue> si = toSi(value, field.unit());
     r.siValue = toQString(fourSignificantDigits(si ? si->value : value));
@@ -98,9 +101,8 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     s.operation = calc.operation;
     s.file = shortened(entry.name);
     const QString structure = shortened(toQString(file.particulars.structure).simplified());
-    s.member =
-        (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") + "Sezione: " +
-        (file.particulars.section == casefiles::SectionPlace::kFixedEnd ? "Incastro" : "Mezzeria");
+    s.member = (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") +
+               "Sezione: " + toQString(casefiles::placeName(file.particulars.section));
     for (const Field& field : calc.inputs()) {
         s.data.push_back(row(field, texts[field.index]));
         if (field.quantity == Quantity::kModularRatio) s.n = s.data.back().value;
@@ -112,7 +114,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     if (calc.operation != Operation::kCheck) {
         s.allowablesSource = "dai dati del calcolo";
     } else if (file.materials) {
-        s.allowables = {numberIn(file.materials->sigmaCAdm), numberIn(file.materials->sigmaFAdm)};
+        s.materialsRefusal = toQString(casefiles::materialsRefusal(*file.materials));
+        if (s.materialsRefusal.isEmpty())
+            s.allowables = {numberIn(file.materials->sigmaCAdm),
+                            numberIn(file.materials->sigmaFAdm)};
         s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2")
                                  .arg(file.materials->rck)
                                  .arg(shortened(toQString(file.materials->steel)));
@@ -426,10 +431,11 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     const QFont body = font(9);
     c.paragraph(toQString(f.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
-        c.paragraph(
-            "Tensioni ammissibili non indicate: tensioni calcolate senza giudizio di "
-            "verifica.",
-            body);
+        c.paragraph((s.materialsRefusal.isEmpty()
+                         ? QString("Tensioni ammissibili non indicate")
+                         : "Tensioni ammissibili non lette (" + s.materialsRefusal + ")") +
+                        ": tensioni calcolate senza giudizio di verifica.",
+                    body);
     } else {
         c.paragraph(QString("Tensioni ammissibili (%1): σc,adm = %2 Kg/cmq, σf,adm = %3 Kg/cmq.")
                         .arg(s.allowablesSource, stress(*s.allowables.sigmaC),

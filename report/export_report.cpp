@@ -10,9 +10,10 @@ namespace {
 
 constexpr char kSaved[] = "RELAZIONE SALVATA NEL FILE ";
 
-QString proposedPath(const casefiles::CaseFile& calculation, const QString& caseFilePath) {
+QString proposedPath(const casefiles::CaseFile& calculation, const QString& caseFilePath,
+                     const QString& folder) {
     if (caseFilePath.isEmpty())
-        return QDir::current().filePath(QString::fromStdString(calculation.caseName) + ".pdf");
+        return QDir(folder).filePath(QString::fromStdString(calculation.caseName) + ".pdf");
     const QFileInfo file(caseFilePath);
     return file.dir().filePath(file.completeBaseName() + ".pdf");
 }
@@ -29,11 +30,11 @@ std::string keepMaterials(const QString& caseFilePath, const casefiles::Material
 
 }  // namespace
 
-bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
-                        const QString& caseFilePath, ReportDialogs& dialogs,
-                        ui::MessageBoxes& messages) {
+std::optional<QString> exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
+                                          const QString& caseFilePath, const QString& folder,
+                                          ReportDialogs& dialogs, ui::MessageBoxes& messages) {
     const CalcCase* calc = casefiles::caseNamed(calculation.caseName);
-    if (!calc) return false;
+    if (!calc) return std::nullopt;
     // A window's calculation knows no materials: those of its case file are proposed then.
     if (!calculation.materials && !caseFilePath.isEmpty())
         if (const casefiles::ReadOutcome read = casefiles::readCaseFile(caseFilePath); read.file)
@@ -41,12 +42,16 @@ bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
     std::optional<casefiles::Materials> materials = calculation.materials;
     if (calc->operation == Operation::kCheck) {
         materials = dialogs.materials(parent, materials.value_or(defaultMaterials()));
-        if (!materials) return false;
+        if (!materials) return std::nullopt;
+        if (const std::string refusal = casefiles::materialsRefusal(*materials); !refusal.empty()) {
+            messages.show(parent, refusal, MessageStyle::kPlain, {});
+            return std::nullopt;
+        }
     }
     const std::optional<QString> path =
-        dialogs.reportFileName(parent, proposedPath(calculation, caseFilePath));
-    if (!path) return false;
-    if (QFileInfo::exists(*path) && !dialogs.confirmReplace(parent, *path)) return false;
+        dialogs.reportFileName(parent, proposedPath(calculation, caseFilePath, folder));
+    if (!path) return std::nullopt;
+    if (QFileInfo::exists(*path) && !dialogs.confirmReplace(parent, *path)) return std::nullopt;
 
     casefiles::CaseFile reported = calculation;
     reported.materials = materials;
@@ -55,7 +60,7 @@ bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
     const RenderedReport report = renderReport({&entry, 1}, reportDate());
     if (const std::string failed = writeReportFile(*path, report.pdf); !failed.empty()) {
         messages.show(parent, failed, MessageStyle::kWarning, {});
-        return false;
+        return std::nullopt;
     }
     messages.show(parent, kSaved + QFileInfo(*path).fileName().toStdString(),
                   MessageStyle::kInformation, {});
@@ -65,7 +70,7 @@ bool exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
             if (const std::string failed = keepMaterials(caseFilePath, *materials); !failed.empty())
                 messages.show(parent, failed, MessageStyle::kWarning, {});
     }
-    return true;
+    return path;
 }
 
 }  // namespace lirvo::report

@@ -15,11 +15,11 @@ constexpr const char* kRowCaptions[7] = {
     "Calcolo di",   "Sezione",
 };
 
-// Particulars offered at the first opening; the owner, address and town are made up.
-constexpr const char* kDefaultTexts[5] = {
-    "Giovanni Bianchi", "Civile abitazione",  "Via dei Mille 12",
-    "Spoleto (PG)",     "Trave tra murature",
-};
+// Examples shown grey in an empty field of what goes there, never taken as typed; the
+// structure's follows the section type calculated (sections/choices.h).
+constexpr const char* kPlaceholders[4] = {"Giovanni Bianchi", "Civile abitazione",
+                                          "Via dei Mille 12", "Spoleto (PG)"};
+constexpr int kStructureRow = 4;
 
 constexpr int kCalculationRow = 5;
 constexpr double kCaptionPoints = 12, kTextPoints = 14, kListPoints = 12;
@@ -33,6 +33,10 @@ double rowTop(int i, double H) {
 }
 
 }  // namespace
+
+std::string_view memberName(SectionType section) {
+    return section == SectionType::kColumn ? "Pilastro" : "Trave";
+}
 
 FrmStampa::FrmStampa(const ui::Platform& platform, std::int16_t calculationCode, QWidget* parent)
     : QDialog(parent), platform_(platform) {
@@ -81,13 +85,13 @@ void FrmStampa::load(std::int16_t calculationCode) {
     setSectionCaption(calculationCode);
     placeRows(W, H);
     placeButtons(W, H);
-    for (int i = 0; i < 5; ++i)
-        e_.text1[i]->setText(kDefaultTexts[i]);
+    for (int i = 0; i < kStructureRow; ++i)
+        e_.text1[i]->setPlaceholderText(kPlaceholders[i]);
 }
 
 void FrmStampa::placeSectionList(double W, double H) {
-    for (const char* place : kSectionPlaces)
-        e_.cmbsezioni->addItem(place);
+    for (std::string_view place : casefiles::kSectionPlaceNames)
+        e_.cmbsezioni->addItem(QString::fromUtf8(place.data(), qsizetype(place.size())));
     e_.cmbsezioni->setCurrentIndex(0);
     e_.cmbsezioni.setLeftTwips(0.35 * W);
     e_.cmbsezioni.setWidthTwips(0.25 * W);
@@ -147,6 +151,8 @@ void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
     const CalcCase* calc = caseOfCode(calculationCode);
     if (!calc) return;
     e_.label2->setText(toQString(sectionTypeInfo(calc->section).pageCaption));
+    e_.text1[kStructureRow]->setPlaceholderText(
+        toQString(sectionTypeInfo(calc->section).structureExample));
 }
 
 void FrmStampa::showFor(std::int16_t calculationCode) {
@@ -157,21 +163,21 @@ void FrmStampa::showFor(std::int16_t calculationCode) {
     activateWindow();
 }
 
-Particulars FrmStampa::particulars() const {
-    Particulars p;
+casefiles::Particulars FrmStampa::particulars() const {
+    casefiles::Particulars p;
     for (int i = 0; i < 5; ++i)
-        p[i] = e_.text1[i]->text();
-    p[5] = e_.cmbsezioni->itemText(e_.cmbsezioni->currentIndex());
+        p.*casefiles::kParticularTexts[i].text = e_.text1[i]->text().toStdString();
+    p.section = static_cast<casefiles::SectionPlace>(e_.cmbsezioni->currentIndex());
     return p;
 }
 
-void FrmStampa::setParticulars(const Particulars& particulars) {
+void FrmStampa::setParticulars(const casefiles::Particulars& particulars) {
     for (int i = 0; i < 5; ++i) {
-        e_.text1[i]->setText(particulars[i]);
+        e_.text1[i]->setText(
+            QString::fromStdString(particulars.*casefiles::kParticularTexts[i].text));
         e_.text1[i]->setCursorPosition(0);
     }
-    const int place = e_.cmbsezioni->findText(particulars[5]);
-    if (place >= 0) e_.cmbsezioni->setCurrentIndex(place);
+    e_.cmbsezioni->setCurrentIndex(static_cast<int>(particulars.section));
 }
 
 void FrmStampa::confirmPrint() {

@@ -11,16 +11,15 @@
 #include <array>
 #include <cstdint>
 
+#include "casefiles/particulars.h"
+#include "sections/quantities.h"
 #include "ui/element.h"
 #include "ui/platform.h"
 
 namespace lirvo::report {
 
-// Owner, building, address, town, structure, then the section ("Incastro" or "Mezzeria").
-inline constexpr int kParticularCount = 6;
-using Particulars = std::array<QString, kParticularCount>;
-// Where the section lies along the member, as the list offers it.
-inline constexpr std::array<const char*, 2> kSectionPlaces = {"Incastro", "Mezzeria"};
+// What the member calculated is called where the particulars name it: a column is no beam.
+std::string_view memberName(SectionType section);
 
 struct PrintDataElements {
     std::array<ui::Element<QLabel>, 7> label1;    // row captions
@@ -40,10 +39,10 @@ class FrmStampa : public QDialog {
     // Shows the window modally without waiting for it; the caption of the section type
     // follows the calculation that ran last, so the report never names another section.
     void showFor(std::int16_t calculationCode);
-    Particulars particulars() const;
-    // Puts back particulars kept in a case file; a section the list does not offer leaves the
-    // list as it is.
-    void setParticulars(const Particulars& particulars);
+    // What the user typed: an empty field is an empty particular, whatever example it shows.
+    casefiles::Particulars particulars() const;
+    // Puts back particulars kept in a case file.
+    void setParticulars(const casefiles::Particulars& particulars);
 
     const PrintDataElements& elements() const { return e_; }
     const ui::Placed& placement() const { return window_; }

@@ -64,13 +64,21 @@ std::optional<casefiles::Materials> ModalReportDialogs::materials(
     form->addRow(note);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    const auto typed = [=] {
+        return casefiles::Materials{rck->value(), steel->currentText().toStdString(),
+                                    sigmaC->text().trimmed().toStdString(),
+                                    sigmaF->text().trimmed().toStdString()};
+    };
+    // A stress the calculations would not read as typed ("85,5") keeps the dialog open.
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, typed] {
+        const std::string refusal = casefiles::materialsRefusal(typed());
+        if (refusal.empty()) return dialog.accept();
+        QMessageBox::warning(&dialog, "lirvo", QString::fromStdString(refusal));
+    });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return casefiles::Materials{rck->value(), steel->currentText().toStdString(),
-                                sigmaC->text().trimmed().toStdString(),
-                                sigmaF->text().trimmed().toStdString()};
+    return typed();
 }
 
 std::optional<QString> ModalReportDialogs::reportFileName(QWidget* parent,

@@ -9,15 +9,18 @@ namespace lirvo::report {
 namespace {
 
 struct HeadingLine {
-    const char* prefix;  // 14 characters, blanks included
-    int particular;      // index into the particulars
+    const char* prefix;  // 14 characters, blanks included; none: the member's name
+    std::string casefiles::Particulars::*particular;  // none: the section's place
 };
 
 // Building, location and owner on the left; town, structure and section on the right.
+using casefiles::Particulars;
 constexpr HeadingLine kHeadingLines[6] = {
-    {"Edificio per: ", 1}, {"Ubicazione :  ", 2}, {"Proprietario: ", 0},
-    {"Comune di :   ", 3}, {"Trave :       ", 4}, {"Sezione :     ", 5},
+    {"Edificio per: ", &Particulars::building}, {"Ubicazione :  ", &Particulars::address},
+    {"Proprietario: ", &Particulars::owner},    {"Comune di :   ", &Particulars::town},
+    {nullptr, &Particulars::structure},         {"Sezione :     ", nullptr},
 };
+constexpr int kPrefixLength = 14;
 
 // Twips kept clear right of a heading line widened for a long particular.
 constexpr double kHeadingLineGap = 150;
@@ -42,52 +45,58 @@ void setLook(ReportElements& w, const QColor& ground, bool exampleBoxShown) {
             element->setBackground(w.surface.background());
 }
 
-// In the current directory, unless the program runs where it may not write (an installed
-// data folder): then in the user's home.
-QString proposedPdfPath() {
-    const QDir current = QDir::current();
-    const QDir folder = QFileInfo(current.path()).isWritable() ? current : QDir::home();
-    return folder.filePath(kProposedPdfName);
-}
-
-void saveAsPdf(QWidget& page, const ui::Platform& platform, QWidget* boxParent) {
+std::optional<QString> saveAsPdf(QWidget& page, const QString& folder, const ui::Platform& platform,
+                                 QWidget* boxParent) {
     platform.messages.show(boxParent, kNoPrinter, kWarning, "");
     const std::optional<QString> path =
-        platform.saveDialogs.pdfFileName(boxParent, proposedPdfPath());
-    if (!path) return;
+        platform.saveDialogs.pdfFileName(boxParent, QDir(folder).filePath(kProposedPdfName));
+    if (!path) return std::nullopt;
     const std::string shownPath = QDir::toNativeSeparators(*path).toStdString();
     if (ui::PdfFilePrinter(*path).printWidget(page) == ui::PrintResult::kPrinted)
         platform.messages.show(boxParent, kPdfSaved + shownPath, kInformation, "");
     else
         platform.messages.show(boxParent, kPdfFailed + shownPath, kWarning, "");
+    return path;
 }
 
-void printPage(QWidget& page, const ui::Platform& platform, QWidget* boxParent) {
+std::optional<QString> printPage(QWidget& page, const QString& folder, const ui::Platform& platform,
+                                 QWidget* boxParent) {
     switch (platform.printer.printWidget(page)) {
         case ui::PrintResult::kPrinted:
-            return;
+            break;
         case ui::PrintResult::kNoPrinter:
-            saveAsPdf(page, platform, boxParent);
-            return;
+            return saveAsPdf(page, folder, platform, boxParent);
         case ui::PrintResult::kFailed:
             platform.messages.show(boxParent, kPrintFailed, kWarning, "");
-            return;
+            break;
     }
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::array<QString, 6> headingTexts(const Particulars& particulars) {
+std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars,
+                                    SectionType section) {
     std::array<QString, 6> lines;
-    for (int k = 0; k < 6; ++k)
-        lines[k] = kHeadingLines[k].prefix + particulars[kHeadingLines[k].particular];
+    for (int k = 0; k < 6; ++k) {
+        const HeadingLine& line = kHeadingLines[k];
+        lines[k] =
+            line.prefix
+                ? QString(line.prefix)
+                : QString(memberName(section).data()).append(" :").leftJustified(kPrefixLength);
+        const std::string_view text = line.particular ? particulars.*line.particular
+                                                      : casefiles::placeName(particulars.section);
+        lines[k] += QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
     return lines;
 }
 
-void printReport(ReportElements& window, const Particulars& particulars,
-                 const ui::Platform& platform, QWidget* boxParent) {
+std::optional<QString> printReport(ReportElements& window,
+                                   const casefiles::Particulars& particulars, SectionType section,
+                                   const QString& folder, const ui::Platform& platform,
+                                   QWidget* boxParent) {
     window.heading.setVisible(true);
-    const std::array<QString, 6> lines = headingTexts(particulars);
+    const std::array<QString, 6> lines = headingTexts(particulars, section);
     std::vector<ui::Placed*> group;
     for (int k = 0; k < 6; ++k) {
         (*window.headingLines[k])->setText(lines[k]);
@@ -104,11 +113,12 @@ void printReport(ReportElements& window, const Particulars& particulars,
     }
     setLook(window, ui::kPrintColour, false);
 
-    printPage(window.window, platform, boxParent);
+    const std::optional<QString> saved = printPage(window.window, folder, platform, boxParent);
 
     // Whatever became of the page, the window looks as before.
     window.heading.setVisible(false);
     setLook(window, ui::kWindowColour, true);
+    return saved;
 }
 
 }  // namespace lirvo::report

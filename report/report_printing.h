@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "report/print_data_window.h"
@@ -27,12 +28,16 @@ struct ReportElements {
     std::array<ui::Element<QLabel>*, 6> headingLines = {};  // Label3(0) to Label3(5)
 };
 
-// The six heading lines: a 14-character prefix and the particular, as typed.
-std::array<QString, 6> headingTexts(const Particulars& particulars);
+// The six heading lines: a 14-character prefix and the particular, as typed; the structure
+// is called by what was calculated ("Trave :", "Pilastro :").
+std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars, SectionType section);
 
-// Prints the report; where there is no printer, offers to save the page as a PDF file.
-// Message boxes and the save dialog stand over `boxParent`.
-void printReport(ReportElements& window, const Particulars& particulars,
-                 const ui::Platform& platform, QWidget* boxParent);
+// Prints the report; where there is no printer, offers to save the page as a PDF file,
+// proposed in `folder`, and returns the path chosen for it. Message boxes and the save dialog
+// stand over `boxParent`.
+std::optional<QString> printReport(ReportElements& window,
+                                   const casefiles::Particulars& particulars, SectionType section,
+                                   const QString& folder, const ui::Platform& platform,
+                                   QWidget* boxParent);
 
 }  // namespace lirvo::report

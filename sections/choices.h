@@ -24,6 +24,7 @@ struct SectionTypeInfo {
     std::string_view reportWords;    // the calculation report: "Trave rettangolare — verifica"
     std::string_view pictureFile;    // read from the current directory
     SchematicPlace schematic;
+    std::string_view structureExample;  // grey in the print-data window's empty structure field
 };
 
 struct OperationInfo {

@@ -35,29 +35,29 @@ bool resultsShowable(const CalcCase& calc, const Outcome& out) {
 
 // "DATO NEGATIVO: B = -25": the refusal, the field's symbol and its text as typed, without
 // the blanks at its ends, quoted safe and short (a box or a batch line shows it).
-std::string datumPrompt(const char* refusal, const Field& field, std::string_view text) {
+std::string datumPrompt(const char* refusal, std::string_view symbol, std::string_view text) {
     const size_t first = text.find_first_not_of(" \t\n");
     text = first == std::string_view::npos
                ? std::string_view()
                : text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
     std::string prompt = refusal;
-    return prompt.append(field.symbol).append(" = ").append(quoted(text));
+    return prompt.append(symbol).append(" = ").append(quoted(text));
 }
 
-std::string unreadablePrompt(const Field& field, std::string_view text) {
-    std::string prompt = datumPrompt(kUnreadableDatum, field, text);
-    if (text.find(',') != std::string_view::npos) prompt += kDecimalPointHint;
-    return prompt;
+// A moment or a force is typed in kg·cm and kg, where thousands come in every datum.
+bool takesThousands(Quantity quantity) {
+    return quantity == Quantity::kMoment || quantity == Quantity::kNormalForce;
 }
 
 // The refusal of a datum beyond the range or below zero; empty for one the case may use. A
 // pull on a column is a meaningful normal force; a moment compressing the other side asks for
 // the section to be turned over. Zero is left to the missing-data checks.
-std::string rangeRefusal(const Field& field, double value, std::string_view text) {
-    if (!std::isfinite(value)) return datumPrompt(kDatumOutOfRange, field, text);
-    if (!(value < 0) || field.quantity == Quantity::kNormalForce) return {};
-    if (field.quantity == Quantity::kMoment) return kNegativeMomentMessage;
-    return datumPrompt(kNegativeDatum, field, text);
+std::string rangeRefusal(std::string_view symbol, Quantity quantity, double value,
+                         std::string_view text) {
+    if (!std::isfinite(value)) return datumPrompt(kDatumOutOfRange, symbol, text);
+    if (!(value < 0) || quantity == Quantity::kNormalForce) return {};
+    if (quantity == Quantity::kMoment) return kNegativeMomentMessage;
+    return datumPrompt(kNegativeDatum, symbol, text);
 }
 
 // Whether the text holds a number for the reader to take: blanks aside, an optional sign and a
@@ -84,6 +84,30 @@ bool missing(const Field& field, double value, std::string_view text) {
 
 }  // namespace
 
+std::string readingRefusal(std::string_view symbol, Quantity quantity, std::string_view text,
+                           const FieldReading& reading) {
+    if (reading.unreadable()) {
+        std::string prompt = datumPrompt(kUnreadableDatum, symbol, text);
+        if (text.find(',') != std::string_view::npos) prompt += kDecimalPointHint;
+        return prompt;
+    }
+    if (!takesThousands(quantity)) return {};
+    const auto readings = thousandsPointReadings(text);
+    if (!readings) return {};
+    return datumPrompt(kAmbiguousDatum, symbol, text)
+        .append(" (SCRIVERE ")
+        .append(readings->thousands)
+        .append(" O ")
+        .append(readings->decimal)
+        .append(")");
+}
+
+std::string datumRefusal(std::string_view symbol, Quantity quantity, std::string_view text) {
+    const FieldReading reading = readField(text);
+    std::string refusal = readingRefusal(symbol, quantity, text, reading);
+    return refusal.empty() ? rangeRefusal(symbol, quantity, reading.value, text) : refusal;
+}
+
 void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     code_ = calc.code;
     if (calc.drawsNotices) window.clearNotice();
@@ -98,11 +122,10 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     for (const Field& field : calc.inputs()) {
         texts[field.index] = window.fieldText(field.index);
         const FieldReading reading = readField(texts[field.index]);
-        if (reading.digitInRest) {
-            window.messageBox({unreadablePrompt(field, texts[field.index]),
-                               MessageStyle::kPlain,
-                               {},
-                               field.index});
+        const std::string refusal =
+            readingRefusal(field.symbol, field.quantity, texts[field.index], reading);
+        if (!refusal.empty()) {
+            window.messageBox({refusal, MessageStyle::kPlain, {}, field.index});
             return;
         }
         const double v = reading.value;
@@ -118,7 +141,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     }
     // One pass in field order: the first datum beyond the range or below zero is refused.
     for (const Field& field : calc.inputs()) {
-        const std::string refusal = rangeRefusal(field, in[field.index], texts[field.index]);
+        const std::string refusal =
+            rangeRefusal(field.symbol, field.quantity, in[field.index], texts[field.index]);
         if (!refusal.empty()) {
             window.messageBox({refusal, MessageStyle::kPlain, {}, field.index});
             return;

@@ -1,8 +1,8 @@
 // The calculation frame: every section calculation runs the same steps on the value fields of
 // its window, driven by the table of its case.
 //
-//   window texts --read (unreadable text?)--> numbers --missing data, then out of range or
-//   negative?--> compute --> Outcome
+//   window texts --read (unreadable or ambiguous text?)--> numbers --missing data, then out of
+//   range or negative?--> compute --> Outcome
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
@@ -115,9 +115,12 @@ constexpr Field resultField(int index, std::string_view symbol, Quantity quantit
 
 inline const char* const kImpossibleCalculation = "CALCOLO IMPOSSIBILE CON QUESTI DATI";
 
-// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a digit left
-// after the number read, a number beyond the double range, a negative number.
+// Refusals of a datum as read, each followed by "<symbol> = <text as typed>": a text the
+// reading rule would misread (a digit left after the number read, a blank between digits that
+// separates no thousands), a thousands point a moment or a force may mean, a number beyond the
+// double range, a negative number.
 inline const char* const kUnreadableDatum = "DATO NON LEGGIBILE: ";
+inline const char* const kAmbiguousDatum = "DATO AMBIGUO: ";
 inline const char* const kDatumOutOfRange = "DATO FUORI SCALA: ";
 inline const char* const kNegativeDatum = "DATO NEGATIVO: ";
 // Added to an unreadable text that holds a comma, the separator an Italian user reaches for.
@@ -126,6 +129,20 @@ inline const char* const kDecimalPointHint = " (IL SEPARATORE DECIMALE È IL PUN
 // negative moment would compress the other side, so the section must be turned over.
 inline const char* const kNegativeMomentMessage =
     "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
+
+struct FieldReading;
+
+// The refusal of a text that the reading rule would read otherwise than the user meant, given
+// how it reads ("DATO NON LEGGIBILE: Af = 8,04 (IL SEPARATORE DECIMALE È IL PUNTO)",
+// "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)"); empty for a text read as typed. Every
+// number the program reads from the user passes it, before any other check.
+std::string readingRefusal(std::string_view symbol, Quantity quantity, std::string_view text,
+                           const FieldReading& reading);
+
+// A datum typed outside a case's fields (the allowable stresses of a report's materials): the
+// refusal of its reading, else of a number beyond the range or below zero; empty for a datum
+// the program may use.
+std::string datumRefusal(std::string_view symbol, Quantity quantity, std::string_view text);
 
 // Input numbers by field index, as read (and rounded where the table says so).
 using Inputs = std::array<double, kFieldCount>;

@@ -146,12 +146,43 @@ double readNumber(std::string_view text) {
     return readField(text).value;
 }
 
+namespace {
+
+// Whether each run of blanks between two digits of `text` separates thousands in the whole
+// part of the number that `packed` (the text without its blanks) begins with.
+bool blanksSeparateThousands(std::string_view text, std::string_view packed) {
+    const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
+    size_t end = start;  // of the whole part's digits
+    while (end < packed.size() && isAsciiDigit(packed[end]))
+        ++end;
+    size_t separators = 0, k = 0;  // k: characters of packed passed
+    bool afterBlank = false;
+    for (char c : text) {
+        if (isBlank(c)) {
+            afterBlank = k > 0;
+            continue;
+        }
+        if (afterBlank && isAsciiDigit(c) && isAsciiDigit(packed[k - 1])) {
+            if (k <= start || k >= end || (end - k) % 3 != 0) return false;
+            ++separators;
+        }
+        afterBlank = false;
+        ++k;
+    }
+    // Distinct places three digits apart from the end: all of them, or none.
+    return separators == 0 || separators == (end - start - 1) / 3;
+}
+
+}  // namespace
+
 FieldReading readField(std::string_view text) {
     const bool blanks = std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
     TextBuffer packed(blanks ? text.size() : 0);
+    bool blankInNumber = false;
     if (blanks) {
         for (char c : text)
             if (!isBlank(c)) packed += c;
+        blankInNumber = !blanksSeparateThousands(text, packed.view());
         text = packed.view();
     }
     const std::string_view s = text;
@@ -168,8 +199,28 @@ FieldReading readField(std::string_view text) {
         taken += 2;
     }
     const bool number = base == 10 ? taken > 0 : taken > 2;
-    return {value, std::any_of(s.begin() + taken, s.end(), isAsciiDigit),
-            number && taken == s.size()};
+    return {value, std::any_of(s.begin() + taken, s.end(), isAsciiDigit), blankInNumber,
+            number && taken == s.size() && !blankInNumber};
+}
+
+std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) {
+    if (text.find('.') == std::string_view::npos) return std::nullopt;  // most texts
+    std::string packed;
+    for (char c : text)
+        if (!isBlank(c)) packed += c;
+    const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
+    const size_t point = packed.find('.');
+    const size_t whole = point - start;  // digits before the point
+    if (point == std::string::npos || whole < 1 || whole > 3 || packed[start] == '0' ||
+        packed.size() != point + 4)
+        return std::nullopt;
+    for (size_t i = start; i < packed.size(); ++i)
+        if (i != point && !isAsciiDigit(packed[i])) return std::nullopt;
+    ThousandsOrDecimal readings{packed.substr(0, point) + packed.substr(point + 1), packed};
+    while (readings.decimal.back() == '0')
+        readings.decimal.pop_back();
+    if (readings.decimal.back() == '.') readings.decimal.pop_back();
+    return readings;
 }
 
 namespace {

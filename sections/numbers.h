@@ -2,6 +2,7 @@
 // result is written back as text, and the roundings the results go through.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,15 +16,33 @@ namespace lirvo {
 // range reads as an infinity (which the frame then refuses).
 double readNumber(std::string_view text);
 
-// A field text as the reading rule reads it, and whether a digit is left in the rest of the
-// text after the number taken ("8,04", "1.000.000", "4Ø16", "x1"): such a text was meant as
-// something the rule does not read. Blanks do not count, so "2 5" is read whole as 25.
+// A field text as the reading rule reads it, and whether the text was meant as something the
+// rule does not read:
+// - a digit left in the rest of the text after the number taken ("8,04", "1.000.000",
+//   "4Ø16", "x1");
+// - a blank between two digits that does not separate thousands. Blanks are read between
+//   digits only as thousands separators in the whole part of the number: a first group of 1
+//   to 3 digits, then groups of exactly 3, each after one or more blanks ("1 000 000",
+//   "150 000.5"). "10 16" typed for 10.16 and "2 5" are refused rather than read as 1016, 25.
+// Blanks elsewhere are ignored (" - 4 ", "25 cm").
 struct FieldReading {
-    double value;      // what readNumber gives
-    bool digitInRest;  // a digit 0-9 after the characters the number took
-    bool whole;        // the text, blanks aside, is one number and nothing else
+    double value;        // what readNumber gives
+    bool digitInRest;    // a digit 0-9 after the characters the number took
+    bool blankInNumber;  // a blank between two digits that separates no thousands
+    bool whole;          // one number and nothing else, blanks aside where they may stand
+    bool unreadable() const { return digitInRest || blankInNumber; }
 };
 FieldReading readField(std::string_view text);
+
+// "680.000" typed for a moment or a force: one to three digits, the first not 0, a point and
+// exactly three digits, after an optional sign and with blanks ignored. An Italian reader
+// means a thousands point, the rule reads a decimal one. The two readings spelled out: the
+// thousands drop the point ("680000", "-1500"), the decimal drops the trailing zeros of the
+// decimals and the point if none remain ("680", "-1.5"). None for a text of another form.
+struct ThousandsOrDecimal {
+    std::string thousands, decimal;
+};
+std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text);
 
 // Result text: one leading blank for a value >= 0, "-" for a negative one; at most 15
 // significant digits, trailing zeros dropped, no zero before the point of a value below 1

@@ -86,6 +86,13 @@ TEST(Command, DataRefusedAsReadGiveTheWindowsPromptAloneAndInBatch) {
         const std::string batch = "1\t25\t3\t77\t" + std::string(af) + "\t1.01\t10\t1e6\n";
         EXPECT_EQ(command({"--batch"}, batch).out, "1\t" + line);
     }
+    // Blanks inside a number and a thousands point in a force, as the window refuses them.
+    EXPECT_EQ(command({"--batch"},
+                      "1\t25\t3\t77\t10 16\t1.01\t10\t1 000 000\n"
+                      "7\t30\t3\t3\t47\t10.16\t3.16\t10\t150000\t25.000\n")
+                  .out,
+              "1\tMESSAGE\t0\t\tDATO NON LEGGIBILE: Af = 10 16\n"
+              "2\tMESSAGE\t0\t\tDATO AMBIGUO: N = 25.000 (SCRIVERE 25000 O 25)\n");
 }
 
 TEST(Command, UsageErrors) {

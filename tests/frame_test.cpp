@@ -90,9 +90,9 @@ TEST(MissingData, RatiosOfTheDesignsMayBeZero) {
 }
 
 TEST(ReadingRule, FieldTextsAreReadByTheirLeadingNumber) {
-    // 2 5 reads 25 and "8 cmq" reads 8: the same as typing 25 and 8.
+    // " 25 " reads 25, "8 cmq" reads 8, "1 000 000" reads 1000000: as if typed plain.
     CaseRun typed;
-    runCase(typed, 1, {"2 5", "3", "77", "8 cmq", "1.01", "1e1", "1.0D6"});
+    runCase(typed, 1, {" 25 ", "3", "77", "8 cmq", "1.01", "1e1", "1 000 000"});
     CaseRun plain;
     runCase(plain, 1, {"25", "3", "77", "8", "1.01", "10", "1000000"});
     for (const Field& result : kRectangularCheck.results())
@@ -157,7 +157,35 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},  // field order
         {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},      // missing first
         {1, {{kAfPrime, "-0"}}, ""},  // a written zero: no compression steel
-        {1, {{kB, "2 5"}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
+        {1, {{kB, "25 "}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
+        // Blanks between digits only as thousands separators, before the point.
+        {1, {{kAf, "10 16"}}, "DATO NON LEGGIBILE: Af = 10 16", kAf},
+        {1, {{kB, " 2 5"}}, "DATO NON LEGGIBILE: B = 2 5", kB},
+        {1, {{kM, "1000 000"}}, "DATO NON LEGGIBILE: M = 1000 000", kM},
+        {1, {{kM, "1 000 00"}}, "DATO NON LEGGIBILE: M = 1 000 00", kM},
+        {1, {{kAf, "8.0 4"}}, "DATO NON LEGGIBILE: Af = 8.0 4", kAf},
+        {1, {{kAf, "8 ,04"}}, "DATO NON LEGGIBILE: Af = 8 ,04" + kComma, kAf},
+        {1, {{kH, ""}, {kAf, "1 0"}}, "DATO NON LEGGIBILE: Af = 1 0", kAf},  // before missing
+        {1, {{kM, "1 000 000"}, {kB, " 25"}}, ""},
+        {1, {{kM, "-\t1  000 000.0"}}, kTurnOver, kM},
+        // A thousands point where a moment or a force is typed: both readings offered.
+        {1, {{kM, "680.000"}}, "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)", kM},
+        {1, {{kM, " 2.500 "}}, "DATO AMBIGUO: M = 2.500 (SCRIVERE 2500 O 2.5)", kM},
+        {1, {{kAf, "8,04"}, {kM, "1.500"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma, kAf},
+        {1, {{kAf, "12.566"}, {kM, "1000.000"}}, ""},  // not 1 to 3 digits, or not a moment
+        {1, {{kM, "0.500"}}, ""},                      // a leading 0 groups no thousands
+        {7,
+         {{column_check::kN, "-1.500"}},
+         "DATO AMBIGUO: N = -1.500 (SCRIVERE -1500 O -1.5)",
+         column_check::kN},
+        {7,
+         {{column_check::kN, "25.000"}},
+         "DATO AMBIGUO: N = 25.000 (SCRIVERE 25000 O 25)",
+         column_check::kN},
+        {7,
+         {{column_check::kN, "25.0001"}, {column_check::kM, "+1.250"}},
+         "DATO AMBIGUO: M = +1.250 (SCRIVERE +1250 O +1.25)",
+         column_check::kM},
         {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1", rect_design::kQ},
         {5, {{tee_design::kM, "-2400000"}}, kTurnOver, tee_design::kM},  // beams too
         {7, {{column_check::kN, "-25000"}}, ""},                         // a pull on a column

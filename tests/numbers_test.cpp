@@ -63,7 +63,7 @@ TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
         {"8,04", 8, true, false},      {"1.000.000", 1, true, false}, {"4Ø16", 4, true, false},
         {"25cm2", 25, true, false},    {"1,5E3", 1, true, false},     {"x1", 0, true, false},
         {"&O19", 1, true, false},      {"1\r2", 1, true, false},      {"E5", 0, true, false},
-        {"25 cm", 25, false, false},   {"2 5", 25, false, true},      {"1.5e3", 1500, false, true},
+        {"25 cm", 25, false, false},   {"2 5", 25, false, false},     {"1.5e3", 1500, false, true},
         {"&H1F", 31, false, true},     {"1e+", 1, false, false},      {"3e-2x", 0.03, false, false},
         {"1D2 kg", 100, false, false}, {"abc", 0, false, false},      {"", 0, false, false},
         {" - 4 ", -4, false, true},    {"&H", 0, false, false},       {".", 0, false, false},
@@ -73,6 +73,55 @@ TEST(ReadField, TellsWhetherADigitIsLeftAfterTheNumber) {
         EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
         EXPECT_EQ(reading.digitInRest, row.digitInRest) << '"' << row.text << '"';
         EXPECT_EQ(reading.whole, row.whole) << '"' << row.text << '"';
+    }
+}
+
+// Blanks between two digits are read only as thousands separators in the whole part: a first
+// group of 1 to 3 digits, then groups of 3 ("10 16" typed for 10.16 is no 1016).
+TEST(ReadField, BlanksBetweenDigitsOnlySeparateThousands) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* text;
+        double value;
+        bool blankInNumber;
+    } rows[] = {
+        {"1 000 000", 1e6, false},  {"150\t000", 150000, false}, {"-1  500.25", -1500.25, false},
+        {"999 999", 999999, false}, {" \t3 .\n5 ", 3.5, false},  {"25 cm", 25, false},
+        {"2 5", 25, true},          {"10 16", 1016, true},       {"1000 000", 1e6, true},
+        {"1 00 000", 100000, true}, {"1 000 00", 100000, true},  {"12 345 67", 1234567, true},
+        {"1.000 000", 1, true},     {"1.5 3", 1.53, true},       {"1E1 000", kInfinity, true},
+        {"&H1 000", 4096, true},
+    };
+    for (const auto& row : rows) {
+        const FieldReading reading = readField(row.text);
+        EXPECT_EQ(reading.value, row.value) << '"' << row.text << '"';
+        EXPECT_EQ(reading.blankInNumber, row.blankInNumber) << '"' << row.text << '"';
+        EXPECT_EQ(reading.unreadable(), row.blankInNumber) << '"' << row.text << '"';
+    }
+}
+
+// One to three digits, the first not 0, a point and exactly three digits.
+TEST(ThousandsPoint, OffersBothReadingsOfTheAmbiguousForm) {
+    const struct {
+        const char* text;
+        const char* thousands;  // nullptr: not of the ambiguous form
+        const char* decimal;
+    } rows[] = {
+        {"680.000", "680000", "680"},    {"-1.500", "-1500", "-1.5"},
+        {"25.000", "25000", "25"},       {"1.234", "1234", "1.234"},
+        {" +9.010\t", "+9010", "+9.01"}, {"- 1.500", "-1500", "-1.5"},
+        {"1000.000", nullptr, nullptr},  {"0.500", nullptr, nullptr},
+        {"12.5", nullptr, nullptr},      {"12.5000", nullptr, nullptr},
+        {".500", nullptr, nullptr},      {"1.500e3", nullptr, nullptr},
+        {"1.500 kg", nullptr, nullptr},  {"1,500", nullptr, nullptr},
+        {"1.000.000", nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        const auto readings = thousandsPointReadings(row.text);
+        ASSERT_EQ(readings.has_value(), row.thousands != nullptr) << '"' << row.text << '"';
+        if (!readings) continue;
+        EXPECT_EQ(readings->thousands, row.thousands);
+        EXPECT_EQ(readings->decimal, row.decimal);
     }
 }
 

@@ -138,6 +138,10 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
          {"utilizzo 0.68", "Rck 250 Kg/cmq, acciaio FeB44k", "Esito: SEZIONE VERIFICATA"}},
         {{250, "FeB22k", "85", "1200"}, {"utilizzo 1.46", "Esito: SEZIONE NON VERIFICATA"}},
         {{250, "FeB44k", "", ""}, {"Tensioni ammissibili non indicate"}},
+        // Read by the calculations' rules: "85,5" is not 85.
+        {{250, "FeB44k", "85,5", "2600"},
+         {"Tensioni ammissibili non lette (DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE "
+          "DECIMALE È IL PUNTO))"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.materials.steel + " " + row.materials.sigmaFAdm);
@@ -146,7 +150,7 @@ TEST(CalculationReport, JudgesACheckByTheAllowableStressesOfItsMaterials) {
         const QString text = pdfToText(reportOf(file)).simplified();
         for (const char* expected : row.expected)
             EXPECT_TRUE(text.contains(expected)) << expected;
-        EXPECT_EQ(text.contains("VERIFICATA"), !row.materials.sigmaFAdm.empty());
+        EXPECT_EQ(text.contains("VERIFICATA"), row.materials.sigmaCAdm == "85");
     }
 }
 
@@ -297,7 +301,7 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     test::MessageRecorder messages;
     dialogs.materialsAsProposed = true;
     dialogs.fileChoice = out;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     const casefiles::Materials proposed{250, "FeB44k", "85", "2600"};
     EXPECT_EQ(dialogs.proposedMaterials, proposed);
     EXPECT_EQ(dialogs.proposedFile, dir.filePath("trave.pdf"));
@@ -308,25 +312,35 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     dialogs.materialsAsProposed = false;
     dialogs.materialsChoice = casefiles::Materials{250, "FeB22k", "85", "1200"};
     const QByteArray first = contents(out);
-    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_EQ(dialogs.replaceQuestions, 1);
     EXPECT_EQ(contents(out), first);
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, proposed);
     dialogs.replace = true;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
     EXPECT_EQ(readReportEntry(caseFile).calculation->materials, dialogs.materialsChoice);
+
+    // A stress the calculations would not read as typed writes nothing.
+    dialogs.materialsChoice = casefiles::Materials{250, "FeB44k", "85,5", "2600"};
+    messages.forget();
+    EXPECT_FALSE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].prompt,
+              "DATO NON LEGGIBILE: σc,adm = 85,5 (IL SEPARATORE DECIMALE È IL PUNTO)");
+    EXPECT_TRUE(pdfToText(contents(out)).contains("Esito: SEZIONE NON VERIFICATA"));
+    dialogs.materialsChoice = casefiles::Materials{250, "FeB22k", "85", "1200"};
 
     // A calculation from the window knows no materials: its case file's are proposed.
     calculation.materials.reset();
     dialogs.materialsAsProposed = true;
-    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));
     EXPECT_EQ(dialogs.proposedMaterials, dialogs.materialsChoice);
 
     // A design takes its allowable stresses from its data: no materials asked.
     casefiles::CaseFile design = *readReportEntry(examples()[2]).calculation;
     dialogs.proposedMaterials.reset();
-    ASSERT_TRUE(exportReportDialog(nullptr, design, {}, dialogs, messages));
+    ASSERT_TRUE(exportReportDialog(nullptr, design, {}, dir.path(), dialogs, messages));
     EXPECT_FALSE(dialogs.proposedMaterials);
 }
 

@@ -205,7 +205,9 @@ TEST(HelpFile, HasItsTitleBoldTextAndAccentedLetters) {
     for (const char* expected :
          {"à", "è", "σc", "«E l a b o r a»", "Esegui l'Esempio", "NON HA SENSO IL PROGETTO",
           "DATI ASSURDI perchè W> 2.8", "CALCOLO IMPOSSIBILE CON QUESTI DATI",
-          "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE"})
+          "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE",
+          "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)", "Salvare le modifiche a",
+          "σc,adm = 60 + (Rck − 150)/4", "lirvo-calc --batch"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_EQ(text.find("Arial"), std::string::npos);  // the font table is not text
     EXPECT_EQ(text.find('\\'), std::string::npos);     // no control word leaked

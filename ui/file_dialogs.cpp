@@ -1,8 +1,18 @@
 #include "ui/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace lirvo::ui {
+
+QString proposedFolder(const QString& caseFilePath, const QString& lastFolder) {
+    if (!caseFilePath.isEmpty()) return QFileInfo(caseFilePath).absolutePath();
+    if (!lastFolder.isEmpty()) return lastFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
 
 std::optional<QString> ModalCaseFileDialogs::fileToOpen(QWidget* parent, const QString& folder) {
     const QString path =

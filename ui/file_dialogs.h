@@ -10,6 +10,11 @@ class QWidget;
 
 namespace lirvo::ui {
 
+// The folder a save or export dialog proposes: the current case file's, else `lastFolder`,
+// else the user's documents folder. Never the folder the program runs in, which holds its own
+// files (or is not writable where it is installed).
+QString proposedFolder(const QString& caseFilePath, const QString& lastFolder);
+
 class CaseFileDialogs {
   public:
     virtual ~CaseFileDialogs() = default;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -276,15 +277,53 @@ TEST_F(CaseDocumentTest, SaveAsksWhereForANewCalculationAndRefusesWithoutOne) {
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].prompt, "SCEGLIERE SEZIONE E OPERAZIONE PRIMA DI SALVARE");
 
+    // The dialogs start beside the window's file, else where the last one chose, else in the
+    // user's documents; never in the folder the program runs in.
     choose(kTeeCheck);
     file("Salva");  // cancelled
-    EXPECT_EQ(caseFiles_.lastProposed, QDir::home().filePath("t-verifica.lirvo"));
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(caseFiles_.lastProposed, documents.filePath("t-verifica.lirvo"));
     EXPECT_EQ(window().windowTitle(), kTitle);
     caseFiles_.toSave = folder_.filePath("nuova.lirvo");
     file("Salva");
     EXPECT_EQ(caseFiles_.saves, 2);
     EXPECT_TRUE(casefiles::readCaseFile(folder_.filePath("nuova.lirvo")).file);
     EXPECT_EQ(window().windowTitle(), kTitle + " — nuova.lirvo");
+    EXPECT_EQ(doc().dialogFolder(), QDir(folder_.path()).absolutePath());
+    click(e().cmdAzzera.get());
+    caseFiles_.toOpen.reset();
+    file("Apri…");
+    EXPECT_EQ(caseFiles_.lastFolder, QDir(folder_.path()).absolutePath());
+    open(sample("rett-verifica"));
+    EXPECT_EQ(doc().dialogFolder(), QDir(kExamples).absolutePath());
+}
+
+// A file keeps no results that its data do not give; a file opened whose results its data no
+// longer give says so, and the window shows them computed again.
+TEST_F(CaseDocumentTest, StaleResultsAreNotSavedAndForeignOnesAreToldOnOpening) {
+    using namespace rect_check;
+    open(sample("rett-verifica"));
+    type(kB, "30");  // the results turn grey
+    const QString path = folder_.filePath("trave.lirvo");
+    saveAs(path);
+    std::optional<casefiles::CaseFile> saved = casefiles::readCaseFile(path).file;
+    ASSERT_TRUE(saved);
+    EXPECT_FALSE(bytes(path).contains("risultati"));
+    EXPECT_EQ(saved->inputs.at("B"), "30");
+    EXPECT_EQ(window().toolTip(), "");
+
+    compute();
+    file("Salva");
+    saved = casefiles::readCaseFile(path).file;
+    EXPECT_EQ(saved->results.at("J"), text(kJ).toStdString());
+    saved->results["J"] = " 1";  // not what the data give
+    ASSERT_EQ(casefiles::writeCaseFile(path, *saved), "");
+    open(path);
+    EXPECT_NE(text(kJ), " 1");
+    EXPECT_TRUE(window().toolTip().contains("non corrispondono"))
+        << window().toolTip().toStdString();
+    file("Salva");
+    EXPECT_EQ(window().toolTip(), "");
 }
 
 // Particulars and materials come back from a file before "Stampa" has ever been pressed.
@@ -299,9 +338,7 @@ TEST_F(CaseDocumentTest, ParticularsComeBackAndGoOutAgain) {
     ASSERT_EQ(casefiles::writeCaseFile(path, kept), "");
     ASSERT_EQ(window().printDataWindow(), nullptr);
     ASSERT_TRUE(doc().openFile(path));
-    const report::Particulars expected = {"Anna Rossi", "Scuola",      "Via Roma 1",
-                                          "Terni",      "Pilastro P3", "Mezzeria"};
-    EXPECT_EQ(window().printData().particulars(), expected);
+    EXPECT_EQ(window().printData().particulars(), kept.particulars);
     const QString again = folder_.filePath("p3-bis.lirvo");
     saveAs(again);
     const auto reread = casefiles::readCaseFile(again).file;

@@ -120,27 +120,47 @@ TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
     for (int i = 1; i <= 16; ++i)
         EXPECT_EQ(text(i), "") << i;
     EXPECT_EQ(text(17), "kept");
+}
 
-    e().fields.text1[3]->setText("9");
-    clickOption(e().ckes.get());  // unticking changes nothing
-    EXPECT_FALSE(e().ckes->isChecked());
-    EXPECT_EQ(text(3), "9");
+// Nothing typed is lost: unticking gives the user's texts back, ticking again the example's,
+// results and all, as often as the box is clicked.
+TEST_F(MainWindowTest, UntickingGivesTheTypedTextsBackAndTickingTheExamplesAgain) {
+    using namespace rect_check;
+    choose(kRectangularCheck);
+    type(kB, "30");
+    type(kM, "1 200 000");
+    clickOption(e().ckes.get());
+    EXPECT_EQ(text(kB), "");
+    compute();
+    ASSERT_EQ(text(kX), " 18.9807168027919");  // the worked example
+    for (int round = 0; round < 2; ++round) {
+        clickOption(e().ckes.get());
+        EXPECT_EQ(text(kB), "30");
+        EXPECT_EQ(text(kM), "1 200 000");
+        EXPECT_EQ(text(kH), "");
+        EXPECT_EQ(text(kX), "");
+        EXPECT_FALSE(window().resultsCurrent());
+        clickOption(e().ckes.get());
+        EXPECT_EQ(text(kB), "25");
+        EXPECT_EQ(text(kX), " 18.9807168027919");
+        EXPECT_TRUE(window().resultsCurrent());
+    }
+    // Texts set aside for another case are not put into this one: unticking changes nothing.
+    clickOption(e().sectionOption(1));
+    clickOption(e().operationOption(0));
+    type(tee_check::kB, "140");
+    clickOption(e().ckes.get());
+    EXPECT_EQ(text(tee_check::kB), "140");
 }
 
 TEST_F(MainWindowTest, ExampleReplacesTypedDataWhileTicked) {
     using namespace rect_check;
     choose(kRectangularCheck);
-    type(kB, "99");
     clickOption(e().ckes.get());
     type(kB, "99");
     compute();
     EXPECT_EQ(text(kB), "25");
     EXPECT_EQ(text(kX), " 18.9807168027919");  // X of the rectangular check example
-    clickOption(e().ckes.get());
-    type(kB, "30");
-    compute();
-    EXPECT_EQ(text(kB), "30");
-    EXPECT_NE(text(kX), " 18.9807168027919");
 }
 
 TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {

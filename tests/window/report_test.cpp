@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
 
+#include "app/case_document.h"
 #include "report/report_printing.h"
 #include "sections/rect_design.h"
 #include "tests/window/window_fixture.h"
@@ -158,7 +160,8 @@ TEST_F(ReportTest, ThePageHoldsEveryTextWhole) {
     }
 }
 
-TEST_F(ReportTest, AfterACheckOpensModallyWithTheDefaults) {
+// The particulars are the user's alone: the window shows examples grey in its empty fields.
+TEST_F(ReportTest, AfterACheckOpensModallyWithExamplesOnlyAsPlaceholders) {
     runRectangularCheckExample();
     stampa();
     ASSERT_NE(printData(), nullptr);
@@ -171,10 +174,13 @@ TEST_F(ReportTest, AfterACheckOpensModallyWithTheDefaults) {
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(d().label1[i]->text(), captions[i]);
     EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
-    EXPECT_EQ(d().text1[1]->text(), "Civile abitazione");
-    EXPECT_EQ(d().text1[4]->text(), "Trave tra murature");
-    for (int i : {0, 2, 3})
-        EXPECT_FALSE(d().text1[i]->text().trimmed().isEmpty()) << "default particular " << i;
+    EXPECT_EQ(d().text1[1]->placeholderText(), "Civile abitazione");
+    EXPECT_EQ(d().text1[4]->placeholderText(), "Trave tra murature");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(d().text1[i]->text(), "") << "particular " << i;
+        EXPECT_FALSE(d().text1[i]->placeholderText().isEmpty()) << "particular " << i;
+    }
+    EXPECT_EQ(printData()->particulars(), casefiles::Particulars{});
     ASSERT_EQ(d().cmbsezioni->count(), 2);
     EXPECT_EQ(d().cmbsezioni->itemText(0), "Incastro");
     EXPECT_EQ(d().cmbsezioni->itemText(1), "Mezzeria");
@@ -263,24 +269,30 @@ TEST_F(ReportTest, SectionCaptionFollowsTheLastCalculationAtEveryOpening) {
 }
 
 TEST_F(ReportTest, HeadingLinesAreTheirPrefixesAndTheParticularsAsTyped) {
-    report::Particulars p = {"Rossi",      "Civile abitazione",  " Via Roma 1 ",
-                             "Terni (TR)", "Trave tra murature", "Incastro"};
-    const std::array<QString, 6> lines = report::headingTexts(p);
+    casefiles::Particulars p = {
+        "Rossi",      "Civile abitazione",  " Via Roma 1 ",
+        "Terni (TR)", "Trave tra murature", casefiles::SectionPlace::kFixedEnd};
+    const std::array<QString, 6> lines = report::headingTexts(p, SectionType::kTee);
     EXPECT_EQ(lines[0], "Edificio per: Civile abitazione");
     EXPECT_EQ(lines[1], "Ubicazione :   Via Roma 1 ");  // no trimming
     EXPECT_EQ(lines[2], "Proprietario: Rossi");
     EXPECT_EQ(lines[3], "Comune di :   Terni (TR)");
     EXPECT_EQ(lines[4], "Trave :       Trave tra murature");
     EXPECT_EQ(lines[5], "Sezione :     Incastro");
-    p[0] = "";
-    EXPECT_EQ(report::headingTexts(p)[2], "Proprietario: ");
+    p = {};
+    p.section = casefiles::SectionPlace::kMidSpan;
+    const std::array<QString, 6> column = report::headingTexts(p, SectionType::kColumn);
+    EXPECT_EQ(column[2], "Proprietario: ");
+    EXPECT_EQ(column[4], "Pilastro :    ");  // a column is no beam
+    EXPECT_EQ(column[5], "Sezione :     Mezzeria");
 }
 
 TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
     runRectangularCheckExample();
     stampa();
     d().cmbsezioni->setCurrentIndex(1);
-    typeParticular(0, "");
+    typeParticular(1, "Civile abitazione");
+    typeParticular(4, "Trave tra murature");
     // The page as printed: white ground, heading shown, example box hidden.
     bool lookedAtPage = false;
     printer_.atPrint = [&] {
@@ -307,6 +319,9 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
         EXPECT_TRUE(page.contains(line)) << line << "\nin: " << page.toStdString();
     for (const char* shown : {"330209", "Momento flettente(Kgcm) M", "RISULTATI:"})
         EXPECT_TRUE(page.contains(shown)) << shown;
+    for (const QString& placeholder :
+         {d().text1[0]->placeholderText(), d().text1[2]->placeholderText()})  // owner, address
+        EXPECT_FALSE(page.contains(placeholder)) << placeholder.toStdString();
     EXPECT_FALSE(page.contains("Esegui l'Esempio"));
 
     expectNormalLook(true);
@@ -316,8 +331,9 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
 }
 
 TEST_F(ReportTest, ASecondReportPrintsTheSamePage) {
-    runRectangularCheckExample();
-    clickOption(e().ckes.get());  // untick: its state must survive printing
+    choose(kRectangularCheck);
+    typeExample(kRectangularCheck);  // the example box stays unticked through printing
+    compute();
     stampa();
     ok();
     const QString first = pdfText(printer_.path);
@@ -349,7 +365,7 @@ TEST_F(ReportTest, PrintingAfterAzzeraUsesTheNewElements) {
     stampa();
     ok();
     EXPECT_EQ(pdfPages(printer_.path), 1);
-    EXPECT_EQ(e().label3[0]->text(), "Edificio per: Civile abitazione");
+    EXPECT_EQ(e().label3[0]->text(), "Edificio per: ");  // nothing typed, nothing printed
     expectNormalLook(true);
 }
 
@@ -358,6 +374,7 @@ TEST_F(ReportTest, WithoutAPrinterThePageCanBeSavedAsPdf) {
     saveDialogs_.choice = folder_.filePath("salvata.pdf");
     runRectangularCheckExample();
     stampa();
+    typeParticular(1, "Civile abitazione");
     ok();
     ASSERT_EQ(messages_.shown().size(), 3u);
     EXPECT_EQ(messages_.shown()[1].prompt,
@@ -366,10 +383,13 @@ TEST_F(ReportTest, WithoutAPrinterThePageCanBeSavedAsPdf) {
     EXPECT_EQ(
         messages_.shown()[2].prompt,
         "PAGINA SALVATA NEL FILE " + QDir::toNativeSeparators(*saveDialogs_.choice).toStdString());
-    // The dialog proposes a file in the current directory, where the program runs.
+    // Without a case file or a folder chosen before, in the user's documents; never where the
+    // program runs.
     ASSERT_TRUE(saveDialogs_.lastProposed);
-    EXPECT_EQ(QFileInfo(*saveDialogs_.lastProposed).absolutePath(), QDir::current().absolutePath());
+    EXPECT_EQ(QFileInfo(*saveDialogs_.lastProposed).absolutePath(),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     EXPECT_TRUE(saveDialogs_.lastProposed->endsWith(".pdf"));
+    EXPECT_EQ(window().caseDocument().dialogFolder(), QDir(folder_.path()).absolutePath());
     EXPECT_EQ(pdfPages(*saveDialogs_.choice), 1);
     EXPECT_TRUE(pdfText(*saveDialogs_.choice).contains("Edificio per: Civile abitazione"));
     expectNormalLook(true);

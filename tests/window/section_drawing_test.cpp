@@ -3,6 +3,7 @@
 // double click, gone when a section type is chosen.
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <random>
 #include <string>
 
@@ -181,6 +182,11 @@ TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePictu
     ASSERT_TRUE(drawing.largeWindow());
     EXPECT_TRUE(drawing.largeWindow()->isVisible());
     EXPECT_EQ(drawing.largeWindow()->view().analysis()->model.H, 50);
+    // A part of the screen at first, whatever its size; Escape puts it away.
+    const QSize screen = drawing.largeWindow()->screen()->availableGeometry().size();
+    EXPECT_EQ(drawing.largeWindow()->size(), (screen.toSizeF() * 0.6).toSize());
+    QTest::keyClick(drawing.largeWindow(), Qt::Key_Escape);
+    EXPECT_FALSE(drawing.largeWindow()->isVisible());
 
     // A section type brings the picture back, and clicks no longer switch.
     clickOption(e().sectionOption(0));

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -92,9 +93,7 @@ int main(int argc, char** argv) {
         QTest::mouseDClick(e.frame3.get(), Qt::LeftButton);
         QTest::qWait(100);
         if (auto* large = window.schematicDrawing().largeWindow()) {
-            large->resize(900, 600);
-            QTest::qWait(50);
-            large->grab().save(out.filePath("grande-" + file));
+            large->grab().save(out.filePath("grande-" + file));  // its first size
             large->resize(480, 360);
             QTest::qWait(50);
             large->grab().save(out.filePath("grande-piccola-" + file));
@@ -119,6 +118,13 @@ int main(int argc, char** argv) {
     QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
     QTest::qWait(100);
     window.grab().save(out.filePath("aiuto.png"));
+    // The rest of the help, a box's height at a time.
+    QScrollBar* scroll = e.rtb1->verticalScrollBar();
+    for (int page = 2; scroll->value() < scroll->maximum(); ++page) {
+        scroll->setValue(scroll->value() + scroll->pageStep());
+        QTest::qWait(50);
+        e.rtb1->grab().save(out.filePath(QString("aiuto-%1.png").arg(page, 2, 10, QChar('0'))));
+    }
 
     // The real message box, in both styles, pictured and closed as soon as it shows.
     lirvo::ui::ModalMessageBoxes boxes;
