@@ -10,6 +10,8 @@
 #include "app/case_document.h"
 #include "app/menu_bar.h"
 #include "app/notice_placement.h"
+#include "app/proposal_check.h"
+#include "app/steel_tooltips.h"
 #include "panels/field_panel.h"
 #include "panels/schematic.h"
 #include "report/report_printing.h"
@@ -68,6 +70,7 @@ FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
     elements_ = createElements(this, platform_.screen);
     load();
     document_ = std::make_unique<CaseDocument>(*this, platform_);
+    proposalCheck_ = new ProposalCheck(*this);
     menuBar_ = new MenuBar(*this, *document_, platform_);
     placeMenuBar();
 }
@@ -348,9 +351,10 @@ void FrmVerifica::fieldsChanged() {
 }
 
 void FrmVerifica::showResultState() {
-    const bool stale = !results_.current(shownCase(), *this);
-    showResultsStale(elements_->fields, shownCase(), stale);
-    schematicDrawing_->setStale(stale);
+    const bool current = resultsCurrent();
+    showResultsStale(elements_->fields, shownCase(), !current);
+    schematicDrawing_->setStale(!current);
+    showSteelTooltips(elements_->fields, shownCase(), *this, current);
 }
 
 // Ticking empties the fields for the example, unticking leaves them; neither loses a text:
@@ -462,7 +466,7 @@ void FrmVerifica::clearNotice() {
 
 void FrmVerifica::resultsWritten(const CalcCase& calc) {
     written_ = &calc;
-    schematicDrawing_->showDrawing(analyseCase(calc, fieldValues(calc, *this)));
+    schematicDrawing_->showDrawing(analyseRun(calc, *this));
 }
 
 }  // namespace lirvo::app

@@ -10,7 +10,8 @@
 //   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport,
 //                               only while the results belong to the data (app/result_state)
 //   the menu bar             -> app/menu_bar: the commands above, and the case file's
-//                               commands in app/case_document (open, save, modified mark)
+//                               commands in app/case_document (open, save, modified mark),
+//                               the check of a design's proposed bars in app/proposal_check
 //
 // The window keeps all geometry in twips through ui/, and reaches the screen and the message
 // box and the printer only through the platform it is given, so tests run it with a fixed
@@ -34,6 +35,7 @@ namespace lirvo::app {
 
 class CaseDocument;
 class MenuBar;
+class ProposalCheck;
 
 class FrmVerifica : public QWidget, public CalcWindow {
     Q_OBJECT
@@ -69,8 +71,11 @@ class FrmVerifica : public QWidget, public CalcWindow {
     report::FrmStampa& printData();
     CaseDocument& caseDocument() { return *document_; }
     MenuBar& menuBar() { return *menuBar_; }
+    ProposalCheck& proposalCheck() { return *proposalCheck_; }
     CaseChoice currentChoice() const;
-    // The results on the window belong to the data beside them (not grey).
+    // The case the options pick now; nullptr while they pick none.
+    const CalcCase* shownCase() const;
+    // Whether the results on the window belong to the data beside them (app/result_state.h).
     bool resultsCurrent() const { return results_.current(shownCase(), *this); }
 
     // Empties the window and loads it anew, without asking about its case file.
@@ -105,7 +110,6 @@ class FrmVerifica : public QWidget, public CalcWindow {
 
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
-    const CalcCase* shownCase() const;
     // After any change of a value field: one size for each column, results grey while stale.
     void fieldsChanged();
     void showResultState();
@@ -135,7 +139,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::FrmStampa> printData_;
     std::unique_ptr<CaseDocument> document_;
-    MenuBar* menuBar_ = nullptr;  // a child of the window
+    ProposalCheck* proposalCheck_ = nullptr;  // a child of the window
+    MenuBar* menuBar_ = nullptr;              // a child of the window
 };
 
 }  // namespace lirvo::app

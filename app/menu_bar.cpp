@@ -5,6 +5,7 @@
 
 #include "app/case_document.h"
 #include "app/main_window.h"
+#include "app/proposal_check.h"
 
 namespace lirvo::app {
 namespace {
@@ -26,6 +27,7 @@ MenuBar::MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform
     // gathers the menus of programs at the top of the screen.
     setNativeMenuBar(false);
     buildFileMenu();
+    buildCalculationMenu();
     buildHelpMenu();
     connect(&document_, &CaseDocument::recentFilesChanged, this, &MenuBar::listRecentFiles);
 }
@@ -65,6 +67,20 @@ void MenuBar::listRecentFiles() {
         file_->insertAction(recentEnd_, action);
         recent_.append(action);
     }
+}
+
+void MenuBar::buildCalculationMenu() {
+    calculation_ = addMenu("&Calcolo");
+    ProposalCheck& check = window_.proposalCheck();
+    QAction* run =
+        calculation_->addAction("&Verifica con le barre proposte", [&check] { check.run(); });
+    QAction* undo = calculation_->addAction("&Annulla verifica con le barre proposte",
+                                            [&check] { check.undo(); });
+    // Offered while they apply: the results on the window change without telling the menu.
+    connect(calculation_, &QMenu::aboutToShow, this, [&check, run, undo] {
+        run->setEnabled(check.available());
+        undo->setEnabled(check.undoable());
+    });
 }
 
 void MenuBar::buildHelpMenu() {

@@ -1,5 +1,6 @@
-// The menu bar of the main window, above its layout: "File" and "Aiuto". Each entry runs a
-// command the window or its case file already has; the buttons stay as they were.
+// The menu bar of the main window, above its layout: "File", "Calcolo" and "Aiuto". Each entry
+// runs a command the window, its case file or the check of a design's proposed bars has; the
+// buttons stay as they were.
 #pragma once
 
 #include <QList>
@@ -22,12 +23,14 @@ class MenuBar : public QMenuBar {
     MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform);
 
     QMenu* fileMenu() const { return file_; }
+    QMenu* calculationMenu() const { return calculation_; }
     QMenu* helpMenu() const { return help_; }
     // One entry per recent file, newest first.
     const QList<QAction*>& recentFileActions() const { return recent_; }
 
   private:
     void buildFileMenu();
+    void buildCalculationMenu();
     void buildHelpMenu();
     void listRecentFiles();
     void showAbout();
@@ -36,6 +39,7 @@ class MenuBar : public QMenuBar {
     CaseDocument& document_;
     ui::Platform platform_;
     QMenu* file_ = nullptr;
+    QMenu* calculation_ = nullptr;
     QMenu* help_ = nullptr;
     QList<QAction*> recent_;
     QAction* recentEnd_ = nullptr;  // the separator below the recent files

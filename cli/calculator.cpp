@@ -48,6 +48,7 @@ int runBatchCommand(const CommandLine& command, const UlsRequest* uls, std::istr
                     std::ostream& out, std::ostream& err, bool errIsTerminal) {
     BatchOptions options;
     options.withState = command.withState;
+    options.withBars = command.withBars;
     options.uls = uls;
     options.jobs = command.jobs ? command.jobs : defaultJobs();
     if (errIsTerminal) options.progress = &err;
@@ -81,7 +82,7 @@ int runOnce(const CommandLine& command, const UlsRequest* uls, std::ostream& out
     CalcFrame frame;
     frame.run(*calc, log);
     std::string buffer;
-    appendEvents(*calc, log, {}, command.withState, buffer, uls);
+    appendEvents(*calc, log, {}, command.withState, buffer, uls, command.withBars);
     int status = log.stoppedOnMessage() ? kStoppedByMessage : kResultsWritten;
     if (command.saveTo) {
         if (std::string failure = saveRun(*command.saveTo, *calc, log); !failure.empty()) {
@@ -115,7 +116,7 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
         case kBatchForm:
             return runBatchCommand(command, uls, in, out, err, errIsTerminal);
         case kFilesForm: {
-            const int status = runFiles(command.operands, out, uls);
+            const int status = runFiles(command.operands, out, uls, command.withBars);
             return out.flush() ? status : writeFailed(err);
         }
         case kRunForm:
@@ -147,7 +148,7 @@ void BatchLineRunner::run(std::string_view line, long number, std::string& out) 
     } else {
         log_.forgetEvents();
         frame_.run(*calc, log_);
-        appendEvents(*calc, log_, prefix, withState, out, uls);
+        appendEvents(*calc, log_, prefix, withState, out, uls, withBars);
     }
 }
 

@@ -52,6 +52,7 @@ class BatchLineRunner {
 
     bool withState = false;           // STATE lines after the events of a successful line
     const UlsRequest* uls = nullptr;  // ULS lines after them
+    bool withBars = false;            // BARS lines after the events of a successful design
 
   private:
     CalcFrame frame_;

@@ -80,6 +80,8 @@ constexpr Option kOptions[] = {
      keepValue<&CommandLine::saveTo>},
     {"--state", {}, {}, false, kRunForm | kBatchForm, "dopo i campi, l'equilibrio della sezione",
      turnOn<&CommandLine::withState>},
+    {"--bars", {}, {}, false, kRunForm | kBatchForm | kFilesForm,
+     "dopo i campi, le barre proposte per le armature\ndi un progetto", turnOn<&CommandLine::withBars>},
     {"--jobs", {}, "N", false, kBatchForm,
      "le righe calcolate da N thread (di norma uno per core)",
      setWhole<&CommandLine::jobs, 1, kMostJobs>},
@@ -192,6 +194,8 @@ std::string usage() {
            "  FIELD    indice  simbolo  testo scritto\n"
            "  MESSAGE  stile   titolo   messaggio\n"
            "  NOTICE   testo disegnato sulla finestra\n"
+           "  BARS     simbolo  barre  area (con --bars; \"4Ø16\", \"10Ø24 (2 strati)\",\n"
+           "           \"nessuna disposizione\")\n"
            "  STATE    grandezza  valori (con --state; regime, H, x, sigma_c, steel, resultant_N,\n"
            "           resultant_M, residual_N, residual_M, utilisation_c, utilisation_f)\n"
            "  ULS      grandezza  valori (con --uls; fcd, fyd, N, x, eps_top, eps_bottom, steel,\n"

@@ -26,6 +26,7 @@ struct CommandLine {
     std::vector<std::string_view> operands;  // the case and its texts, or the files
     bool example = false;                    // --example
     bool withState = false;                  // --state
+    bool withBars = false;                   // --bars
     std::optional<std::string_view> saveTo;  // --save FILE.lirvo
     unsigned jobs = 0;                       // --jobs N; 0: one per core
     std::optional<UlsSpec> uls;              // --uls SPEC

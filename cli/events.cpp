@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "cli/bars_lines.h"
 #include "cli/state_lines.h"
 #include "cli/uls_lines.h"
 #include "sections/cases.h"
@@ -10,7 +11,7 @@
 namespace lirvo::cli {
 
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer, const UlsRequest* uls) {
+                  bool withState, std::string& buffer, const UlsRequest* uls, bool withBars) {
     for (const Event& e : log.events()) {
         switch (e.kind) {
             case Event::kField: {
@@ -49,6 +50,7 @@ void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view pr
         }
         buffer += '\n';
     }
+    if (withBars) appendBars(calc, log, prefix, buffer);
     if (withState) appendState(calc, log, prefix, buffer);
     if (uls) appendUls(calc, log, *uls, prefix, buffer);
 }

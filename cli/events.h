@@ -12,9 +12,11 @@
 namespace lirvo::cli {
 
 // Appends the log's events, each line led by the prefix (empty, or a batch line's number or
-// a file's name, and a TAB); with withState, the STATE lines of a successful run follow, and
-// with uls the ULS and DOMAIN lines.
+// a file's name, and a TAB); with withBars, the BARS lines of a successful design follow
+// (cli/bars_lines.h), then with withState its STATE lines, and with uls the ULS and DOMAIN
+// lines.
 void appendEvents(const CalcCase& calc, const EventLog& log, std::string_view prefix,
-                  bool withState, std::string& buffer, const UlsRequest* uls = nullptr);
+                  bool withState, std::string& buffer, const UlsRequest* uls = nullptr,
+                  bool withBars = false);
 
 }  // namespace lirvo::cli

@@ -19,7 +19,8 @@ QString filePath(std::string_view argument) {
 
 }  // namespace
 
-int runFiles(std::span<const std::string_view> paths, std::ostream& out, const UlsRequest* uls) {
+int runFiles(std::span<const std::string_view> paths, std::ostream& out, const UlsRequest* uls,
+             bool withBars) {
     CalcFrame frame;
     EventLog log;
     std::string buffer;
@@ -36,7 +37,7 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out, const U
             status = kStoppedByMessage;
         } else {
             const CalcCase& calc = casefiles::runCaseFile(*read.file, frame, log);
-            appendEvents(calc, log, prefix, false, buffer, uls);
+            appendEvents(calc, log, prefix, false, buffer, uls, withBars);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }
         out << buffer;

@@ -177,6 +177,7 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
     BatchLineRunner runner;
     runner.withState = options.withState;
     runner.uls = options.uls;
+    runner.withBars = options.withBars;
     Block block;
     long lines = 0;
     while (reader.next(block)) {
@@ -193,7 +194,10 @@ bool runAlone(BlockReader& reader, std::ostream& out, Progress& progress,
 class Pipeline {
   public:
     Pipeline(unsigned jobs, size_t inFlight, const BatchOptions& options)
-        : inFlight_(inFlight), withState_(options.withState), uls_(options.uls) {
+        : inFlight_(inFlight),
+          withState_(options.withState),
+          uls_(options.uls),
+          withBars_(options.withBars) {
         for (unsigned i = 0; i < jobs; ++i)
             workers_.emplace_back([this] { work(); });
     }
@@ -291,6 +295,7 @@ class Pipeline {
         BatchLineRunner runner;
         runner.withState = withState_;
         runner.uls = uls_;
+        runner.withBars = withBars_;
         for (;;) {
             Block* block;
             {
@@ -313,6 +318,7 @@ class Pipeline {
     const size_t inFlight_;
     const bool withState_;
     const UlsRequest* const uls_;
+    const bool withBars_;
     std::mutex mutex_;
     std::condition_variable workReady_, blockDone_;
     bool stopping_ = false;

@@ -19,6 +19,7 @@ struct BatchOptions {
     std::ostream* progress = nullptr;     // a terminal: lines done and lines per second
     std::size_t blockBytes = 128 * 1024;  // input read at a time (whole lines, at least one)
     bool withState = false;               // STATE lines after each successful line
+    bool withBars = false;                // BARS lines after each design's events
     const UlsRequest* uls = nullptr;      // ULS lines after them
 };
 

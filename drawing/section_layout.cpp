@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sections/bar_notation.h"
 #include "sections/regimes.h"
 #include "sections/verdict.h"
 #include "ui/qt_text.h"
@@ -84,8 +85,15 @@ void collectLabels(const CaseAnalysis& a, bool compact, SectionLayout& l) {
     const bool cracked = s.regime == Regime::kCracked;
     for (size_t i = 0; i < m.steel.size(); ++i) {
         const bool tension = static_cast<int>(i) == a.tensionSteel;
-        l.left.push_back({m.steel[i].depth, (tension ? "Af " : "Af' ") + figure(m.steel[i].area) +
-                                                (compact ? "" : " cm²")});
+        // Bars typed in a check with their area, "Af 4Ø16 = 8.04 cm²"; the bars alone where room
+        // is short (the field's tooltip has the area).
+        const bool typedBars =
+            a.operation == Operation::kCheck && i < a.bars.size() && !a.bars[i].empty();
+        const QString steel =
+            typedBars ? QString::fromStdString(compact ? std::string(withoutEndBlanks(a.bars[i]))
+                                                       : barsAndArea(a.bars[i], m.steel[i].area))
+                      : figure(m.steel[i].area) + (compact ? "" : " cm²");
+        l.left.push_back({m.steel[i].depth, (tension ? "Af " : "Af' ") + steel});
         if (m.steel[i].area > 0)
             l.right.push_back(
                 {m.steel[i].depth, (tension ? "σf " : "σf' ") + stress(s.steelStress[i]), kSteel});
@@ -123,6 +131,9 @@ std::vector<Line> linesBelow(const CaseAnalysis& a, LinesBelow below) {
                 lines.back().end(),
                 {{"   "}, utilisation(v.steelLayer == a.tensionSteel ? "σf" : "σf'", *v.steel)});
     }
+    // The report writes the proposal beside the area in its table of results.
+    if (const QString proposed = proposedBarsText(a); !proposed.isEmpty())
+        lines.push_back({{proposed}});
     return lines;
 }
 
@@ -296,6 +307,16 @@ SectionLayout layOutSection(const QRectF& outer, const CaseAnalysis& a, LinesBel
         SectionLayout l = layOutAt(box, a, below, pixelFont(font, pixels), device, fits);
         if (fits || pixels - 1 < kSmallestPixels) return l;
     }
+}
+
+QString proposedBarsText(const CaseAnalysis& a) {
+    if (a.operation == Operation::kCheck) return {};
+    QStringList parts;
+    for (size_t i = 0; i < a.bars.size(); ++i)
+        if (!a.bars[i].empty())
+            parts << (static_cast<int>(i) == a.tensionSteel ? "Af " : "Af' ") +
+                         QString::fromStdString(a.bars[i]);
+    return parts.isEmpty() ? QString() : "Barre proposte: " + parts.join(", ");
 }
 
 }  // namespace lirvo::drawing

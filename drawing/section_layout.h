@@ -81,6 +81,10 @@ QString equilibriumText(const SectionState& state);
 // check: the drawing is the equilibrium of the section as written, not the method's figures.
 QString drawingTitle(Operation operation);
 
+// "Barre proposte: Af 4Ø16, Af' 3Ø14": the bars proposed for a design's steel, under its
+// drawing; empty for a check or where nothing is proposed.
+QString proposedBarsText(const CaseAnalysis& analysis);
+
 // Fills the box with the drawing of the analysis, lettering measured on the device.
 SectionLayout layOutSection(const QRectF& box, const CaseAnalysis& analysis, LinesBelow below,
                             const QFont& font, QPaintDevice* device);

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "sections/bar_notation.h"
+
 namespace lirvo::drawing {
 namespace {
 
@@ -60,8 +62,36 @@ QPainterPath outline(const SectionModel& m, double cx, double top, double scale)
     return path;
 }
 
+// Concrete width at a depth, cm: that of the first piece of the outline down to it.
+double widthAt(const SectionModel& m, double depth) {
+    for (const Trapezoid& t : m.outline)
+        if (depth >= t.top && depth <= t.bottom)
+            return t.topWidth + (t.bottomWidth - t.topWidth) * (depth - t.top) / (t.bottom - t.top);
+    return widestWidth(m.outline);
+}
+
+// Typed bars as built: each to scale, in the written order across the width at their level,
+// the outer ones 3 cm from the sides (their centres one radius further in).
+void paintBars(QPainter& p, const std::vector<BarGroup>& groups, double cx, double y, double width,
+               double scale) {
+    constexpr double kSideCoverCm = 3;
+    std::vector<double> radii;
+    for (const BarGroup& g : groups)
+        radii.insert(radii.end(), static_cast<size_t>(g.count), g.diameterMm / 20 * scale);
+    const double first = cx - width / 2 + kSideCoverCm * scale + radii.front();
+    const double last = cx + width / 2 - kSideCoverCm * scale - radii.back();
+    for (size_t k = 0; k < radii.size(); ++k) {
+        const double x = radii.size() == 1 ? cx
+                                           : first + (last - first) * static_cast<double>(k) /
+                                                         static_cast<double>(radii.size() - 1);
+        const double r = std::max(1.0, radii[k]);
+        p.drawEllipse(QPointF(x, y), r, r);
+    }
+}
+
 // Outline, compressed zone, bars: a dot whose area is the layer's, at least visible and at
 // most as wide as the section and as the room left above and below it.
+// Bars typed in a check are drawn one by one.
 void paintConcreteAndBars(QPainter& p, const CaseAnalysis& a, const SectionLayout& l) {
     const SectionModel& m = a.model;
     const SectionState& s = a.state;
@@ -81,8 +111,17 @@ void paintConcreteAndBars(QPainter& p, const CaseAnalysis& a, const SectionLayou
     const double largestDot = std::max(1.5, std::min(l.sectionWidth / 2, l.lineHeight));
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
-    for (const SteelLayer& layer : m.steel) {
+    for (size_t i = 0; i < m.steel.size(); ++i) {
+        const SteelLayer& layer = m.steel[i];
         if (!(layer.area > 0)) continue;
+        const auto groups = i < a.bars.size() && a.operation == Operation::kCheck
+                                ? barGroups(a.bars[i])
+                                : std::nullopt;
+        if (groups) {
+            paintBars(p, *groups, l.cx, l.yOf(layer.depth), widthAt(m, layer.depth) * l.scale,
+                      l.scale);
+            continue;
+        }
         const double r =
             std::clamp(std::sqrt(layer.area / std::numbers::pi) * l.scale, 1.5, largestDot);
         p.drawEllipse(QPointF(l.cx, l.yOf(layer.depth)), r, r);

@@ -7,8 +7,10 @@
 //   Af 34.8      │ ● │     ────────● |        σf -1396 (-136.9)
 //   Equilibrio: ΣN = … kg, ΣM = … kg·cm
 //   σc 49.8/50 (99.7%)   σf 1396/1400 (99.7%)          (designs and semi-designs)
+//   Barre proposte: Af 6Ø28 (2 strati)                  (designs and semi-designs)
 //
-// The outline, the bars (one dot per layer whose area is the layer's, to the drawing's scale),
+// The outline, the bars (one dot per layer whose area is the layer's, to the drawing's scale;
+// bars typed in a check, "Af 4Ø16 = 8.04 cm²", each to scale across the width at their level),
 // the compressed concrete shaded and the neutral axis dashed; on the diagram the concrete
 // stress from its largest value at the compressed edge to 0 at the axis (a trapezoid where
 // the whole section is compressed, nothing where it is all in tension), and each layer's

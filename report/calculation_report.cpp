@@ -14,6 +14,8 @@
 
 #include "casefiles/safe_save.h"
 #include "report/report_sources.h"
+#include "sections/bar_notation.h"
+#include "sections/bar_proposal.h"
 #include "sections/event_log.h"
 #include "sections/numbers.h"
 #include "sections/quoting.h"
@@ -60,8 +62,10 @@ QString caseInWords(const CalcCase& calc) {
                                   toQString(operationInfo(calc.operation).reportWords));
 }
 
-// Symbol, description, the text as the window shows it, its unit, and the same number in SI.
+// Symbol, description, the text as the window shows it (bars typed with their area: "4Ø16
+// (8.042 cm²)"), its unit, and the same number in SI.
 Row row(const Field& field, const std::string& text) {
+    const std::optional<double> bars = typedBarsArea(field, text);
     Row r{toQString(field.symbol),
           toQString(description(field.quantity)),
           shortened(toQString(text).simplified()),
@@ -74,9 +78,13 @@ Row row(const Field& field, const std::string& text) {
         if (field.role == Role::kResult) r.value = "—";
         return r;
     }
-    // A text the calculation refused to read has no number to convert.
-    if (!datumRefusal(field.symbol, field.quantity, text).empty()) return r;
-    const double value = readNumber(text);
+    // Bars typed with their area; a text the calculation refused to read has no number to
+    // convert.
+    if (bars)
+        r.value += " (" + toQString(areaText(*bars, 3)) + " cm²)";
+    else if (!datumRefusal(field.symbol, field.quantity, text).empty())
+        return r;
+    const double value = bars.value_or(readNumber(text));
     const std::optional<SiValue> si = toSi(value, field.unit());
     r.siValue = toQString(fourSignificantDigits(si ? si->value : value));
     if (si) r.siUnit = toQString(si->unit);
@@ -129,6 +137,10 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     if (!s.refusal.isEmpty()) return s;
     for (const Field& field : calc.results())
         s.results.push_back(row(field, texts[field.index]));
+    // The bars proposed for a steel area, beside it.
+    for (const SteelProposal& p : proposeForRun(calc, window))
+        s.results[p.field->index - calc.results().front().index].value +=
+            " → " + toQString(p.text());
     s.figure = sectionFigure(calc, texts, s.allowables);
     return s;
 }

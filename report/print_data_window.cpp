@@ -91,7 +91,7 @@ void FrmStampa::load(std::int16_t calculationCode) {
 
 void FrmStampa::placeSectionList(double W, double H) {
     for (std::string_view place : casefiles::kSectionPlaceNames)
-        e_.cmbsezioni->addItem(QString::fromUtf8(place.data(), qsizetype(place.size())));
+        e_.cmbsezioni->addItem(toQString(place));
     e_.cmbsezioni->setCurrentIndex(0);
     e_.cmbsezioni.setLeftTwips(0.35 * W);
     e_.cmbsezioni.setWidthTwips(0.25 * W);

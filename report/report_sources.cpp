@@ -26,7 +26,7 @@ SectionFigure sectionFigure(const CalcCase& calc, const FieldTexts& texts,
     EventLog window;  // the texts as the window held them, read back as the window reads them
     for (int i = 0; i < kFieldCount; ++i)
         window.type(i, texts[i]);
-    const std::optional<CaseAnalysis> analysis = analyseCase(calc, fieldValues(calc, window));
+    const std::optional<CaseAnalysis> analysis = analyseRun(calc, window);
     if (!analysis) {
         figure.equilibriumLine = "Sezione non determinata dai dati: nessun equilibrio calcolato.";
         return figure;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "sections/bar_proposal.h"
 #include "sections/numbers.h"
 
 namespace lirvo {
@@ -49,7 +50,7 @@ FieldValues fieldValues(const CalcCase& calc, const CalcWindow& window) {
     for (const Field& field : calc.fields) {
         const std::string text = window.fieldText(field.index);
         if (field.role == Role::kResult && blankText(text)) continue;
-        const double v = readNumber(text);
+        const double v = typedBarsArea(field, text).value_or(readNumber(text));
         values[field.index] = field.precision == Precision::kSingle ? toSingle(v) : v;
     }
     return values;
@@ -97,6 +98,22 @@ std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues&
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values) {
     std::optional<CaseAnalysis> a = caseSection(calc, values);
     if (a) a->state = analyseSection(a->model);
+    return a;
+}
+
+std::optional<CaseAnalysis> analyseRun(const CalcCase& calc, const CalcWindow& window) {
+    std::optional<CaseAnalysis> a = analyseCase(calc, fieldValues(calc, window));
+    if (!a) return a;
+    a->bars.assign(a->model.steel.size(), {});
+    auto layerOf = [&](const Field& field) {
+        return static_cast<size_t>(field.quantity == Quantity::kTensionSteel ? a->tensionSteel
+                                                                             : a->compressionSteel);
+    };
+    for (const Field& field : calc.inputs())
+        if (typedBarsArea(field, window.fieldText(field.index)))
+            a->bars[layerOf(field)] = window.fieldText(field.index);
+    for (const SteelProposal& p : proposeForRun(calc, window))
+        a->bars[layerOf(*p.field)] = p.text();
     return a;
 }
 

@@ -22,6 +22,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "sections/frame.h"
 #include "sections/section_analysis.h"
@@ -43,6 +45,10 @@ struct CaseAnalysis {
     int compressionSteel = 0, tensionSteel = 1;  // Af' and Af in model.steel and the stresses
     // Allowable stresses in kg/cm^2, where they are data (designs and semi-designs).
     std::optional<double> allowableConcrete, allowableSteel;
+    // By layer of model.steel, how it is made where the fields say: the bars typed in a check
+    // ("4Ø16+2Ø12"), the bars proposed for a design's area ("6Ø28 (2 strati)", "nessuna
+    // disposizione"); empty otherwise (analyseRun).
+    std::vector<std::string> bars;
 
     // sigma f: the tensile stress of Af, kg/cm^2 (negative when Af is compressed).
     double tensionSteelStress() const;
@@ -52,6 +58,10 @@ struct CaseAnalysis {
 std::optional<CaseAnalysis> analyseCase(const CalcCase& calc, const FieldValues& values);
 // The same section and actions, not yet analysed (state left as it is).
 std::optional<CaseAnalysis> caseSection(const CalcCase& calc, const FieldValues& values);
+
+// The section of a run as the window, the report and lirvo-calc show it: analyseCase of its
+// fields, with the bars of each layer.
+std::optional<CaseAnalysis> analyseRun(const CalcCase& calc, const CalcWindow& window);
 
 // Two figures of one quantity agree when they differ by no more than this, relative.
 inline constexpr double kCheckAgreement = 1e-4;

@@ -1,11 +1,17 @@
-// Character classes of plain ASCII, whatever the locale: the reading rule of the field texts
-// and the reader of the help file both mean exactly these, never the <cctype> of the moment.
+// Character classes of plain ASCII, whatever the locale: the reading rules of the field texts
+// (numbers and bars) and the reader of the help file all mean exactly these, never the <cctype>
+// of the moment.
 #pragma once
 
 namespace lirvo {
 
 constexpr bool isAsciiDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The blanks a field text may hold anywhere: space, tab and line feed.
+constexpr bool isFieldBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
 }
 
 constexpr bool isAsciiLetter(char c) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "sections/bar_notation.h"
 #include "sections/case_analysis.h"
 #include "sections/numbers.h"
 #include "sections/quoting.h"
@@ -60,6 +61,20 @@ std::string rangeRefusal(std::string_view symbol, Quantity quantity, double valu
     return datumPrompt(kNegativeDatum, symbol, text);
 }
 
+// Bars in a steel-area field, a step before the text is read as a number: the area they give,
+// or the refusal of a text meant as bars that does not read.
+struct BarsReading {
+    std::optional<double> area;
+    std::string refusal;
+};
+BarsReading readBars(const Field& field, std::string_view text) {
+    if (!field.isSteelAreaInput()) return {};
+    if (const auto area = barNotationArea(text)) return {area, {}};
+    if (looksLikeBars(text))
+        return {{}, datumPrompt(kUnreadableBars, field.symbol, text) + kBarsExample};
+    return {};
+}
+
 // Whether the text holds a number for the reader to take: blanks aside, an optional sign and a
 // digit, or a point and a digit, or "&H"/"&O" and a digit of the base.
 bool writesNumber(std::string_view text) {
@@ -83,6 +98,10 @@ bool missing(const Field& field, double value, std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<double> typedBarsArea(const Field& field, std::string_view text) {
+    return field.isSteelAreaInput() ? barNotationArea(text) : std::nullopt;
+}
 
 std::string readingRefusal(std::string_view symbol, Quantity quantity, std::string_view text,
                            const FieldReading& reading) {
@@ -121,6 +140,13 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     std::array<std::string, kFieldCount> texts;
     for (const Field& field : calc.inputs()) {
         texts[field.index] = window.fieldText(field.index);
+        const BarsReading bars = readBars(field, texts[field.index]);
+        if (!bars.refusal.empty())
+            return window.messageBox({bars.refusal, MessageStyle::kPlain, {}, field.index});
+        if (bars.area) {
+            in[field.index] = *bars.area;
+            continue;
+        }
         const FieldReading reading = readField(texts[field.index]);
         const std::string refusal =
             readingRefusal(field.symbol, field.quantity, texts[field.index], reading);

@@ -1,8 +1,8 @@
 // The calculation frame: every section calculation runs the same steps on the value fields of
 // its window, driven by the table of its case.
 //
-//   window texts --read (unreadable or ambiguous text?)--> numbers --missing data, then out of
-//   range or negative?--> compute --> Outcome
+//   window texts --read (bars in a steel field? unreadable or ambiguous text?)--> numbers
+//   --missing data, then out of range or negative?--> compute --> Outcome
 //   Outcome --(refusal? message box : notice, then result texts)--> window texts
 //
 // A calculation never writes a partial answer: all results are computed first, and a run that
@@ -89,11 +89,13 @@ struct Field {
     bool writtenZeroIsDatum = false;
 
     Unit unit() const { return unitOf(quantity); }
-    // A steel area found by a design is never written below zero.
-    bool isSteelAreaResult() const {
-        return role == Role::kResult &&
-               (quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel);
+    bool isSteelArea() const {
+        return quantity == Quantity::kTensionSteel || quantity == Quantity::kCompressionSteel;
     }
+    // A steel area found by a design is never written below zero.
+    bool isSteelAreaResult() const { return role == Role::kResult && isSteelArea(); }
+    // Af and Af' of a check: typed as a number or as bars (sections/bar_notation.h).
+    bool isSteelAreaInput() const { return role == Role::kInput && isSteelArea(); }
 };
 
 // Rows of a case's field table.
@@ -129,6 +131,10 @@ inline const char* const kDecimalPointHint = " (IL SEPARATORE DECIMALE È IL PUN
 // negative moment would compress the other side, so the section must be turned over.
 inline const char* const kNegativeMomentMessage =
     "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
+
+// The area a steel-area input typed as bars gives ("4Ø16+2Ø12", sections/bar_notation.h);
+// empty for a text that is not bars and for every other field.
+std::optional<double> typedBarsArea(const Field& field, std::string_view text);
 
 struct FieldReading;
 

@@ -16,10 +16,6 @@
 namespace lirvo {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
 // Characters of a text being rebuilt, on the stack for any text a field holds: reading a
 // number allocates nothing.
 class TextBuffer {
@@ -158,7 +154,7 @@ bool blanksSeparateThousands(std::string_view text, std::string_view packed) {
     size_t separators = 0, k = 0;  // k: characters of packed passed
     bool afterBlank = false;
     for (char c : text) {
-        if (isBlank(c)) {
+        if (isFieldBlank(c)) {
             afterBlank = k > 0;
             continue;
         }
@@ -176,12 +172,13 @@ bool blanksSeparateThousands(std::string_view text, std::string_view packed) {
 }  // namespace
 
 FieldReading readField(std::string_view text) {
-    const bool blanks = std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
+    const bool blanks =
+        std::any_of(text.begin(), text.end(), [](char c) { return isFieldBlank(c); });
     TextBuffer packed(blanks ? text.size() : 0);
     bool blankInNumber = false;
     if (blanks) {
         for (char c : text)
-            if (!isBlank(c)) packed += c;
+            if (!isFieldBlank(c)) packed += c;
         blankInNumber = !blanksSeparateThousands(text, packed.view());
         text = packed.view();
     }
@@ -207,7 +204,7 @@ std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) 
     if (text.find('.') == std::string_view::npos) return std::nullopt;  // most texts
     std::string packed;
     for (char c : text)
-        if (!isBlank(c)) packed += c;
+        if (!isFieldBlank(c)) packed += c;
     const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
     const size_t point = packed.find('.');
     const size_t whole = point - start;  // digits before the point

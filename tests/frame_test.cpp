@@ -147,7 +147,19 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         {1, {{kAf, "8,04"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma, kAf},
         {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma, kAfPrime},
         {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000", kM},
-        {1, {{kAf, "4Ø16"}}, "DATO NON LEGGIBILE: Af = 4Ø16", kAf},
+        {1, {{kB, "4Ø16"}}, "DATO NON LEGGIBILE: B = 4Ø16", kB},  // bars only where steel goes
+        {1, {{kM, "2fi12"}}, "DATO NON LEGGIBILE: M = 2fi12", kM},
+        {1, {{kAf, "4Ø16"}, {kAfPrime, "2 fi 8"}}, ""},  // bars read as their area
+        {1, {{kAf, " 4Ø16,5 "}}, "BARRE NON LEGGIBILI: Af = 4Ø16,5 (ESEMPIO: 4Ø16+2Ø12)", kAf},
+        {1, {{kB, "x1"}, {kAfPrime, "Ø"}}, "DATO NON LEGGIBILE: B = x1", kB},  // field order
+        {1,
+         {{kB, ""}, {kAfPrime, "2fi4"}},
+         "BARRE NON LEGGIBILI: Af' = 2fi4 (ESEMPIO: 4Ø16+2Ø12)",
+         kAfPrime},
+        {7,
+         {{column_check::kAf, "4\x01Ø16x"}},
+         "BARRE NON LEGGIBILI: Af = 4?Ø16x (ESEMPIO: 4Ø16+2Ø12)",
+         column_check::kAf},
         {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1", kB},
         {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma, kM},  // before missing
         {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},

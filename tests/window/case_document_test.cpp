@@ -95,8 +95,12 @@ TEST_F(CaseDocumentTest, MenusHoldTheCommandsWithTheirShortcuts) {
               QStringList({"Nuovo", "Apri… Ctrl+O", "Salva Ctrl+S", "Salva con nome… Ctrl+Shift+S",
                            "Stampa…", "Esporta relazione PDF… Ctrl+E", "Esci"}));
     EXPECT_EQ(entries(bar.helpMenu()), QStringList({"Guida", "Informazioni su lirvo"}));
+    EXPECT_EQ(
+        entries(bar.calculationMenu()),
+        QStringList({"Verifica con le barre proposte", "Annulla verifica con le barre proposte"}));
     EXPECT_EQ(bar.actions()[0]->text(), "&File");
-    EXPECT_EQ(bar.actions()[1]->text(), "&Aiuto");
+    EXPECT_EQ(bar.actions()[1]->text(), "&Calcolo");
+    EXPECT_EQ(bar.actions()[2]->text(), "&Aiuto");
 
     entry(bar.helpMenu(), "Guida")->trigger();
     EXPECT_TRUE(e().rtb1.visible());

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/proposal_check.h"
 #include "sections/cases.h"
 #include "tests/fakes/platform_fakes.h"
 
@@ -106,6 +107,13 @@ int main(int argc, char** argv) {
         printer.path = out.filePath(QString(file).replace(".png", ".pdf"));
         QTest::mouseClick(printData.elements().cmdOk.get(), Qt::LeftButton);
         QTest::mouseClick(printData.elements().cmdFine.get(), Qt::LeftButton);
+        // A design's section with the bars proposed for it, checked; then the design again.
+        if (calc->operation != lirvo::Operation::kCheck && window.proposalCheck().run()) {
+            QTest::qWait(100);
+            window.grab().save(out.filePath("barre-" + file));
+            e.frame3->grab().save(out.filePath("disegno-barre-" + file));
+            window.proposalCheck().undo();
+        }
         for (const auto& m : messages.shown())
             std::printf("%s: %s\n", qPrintable(file), m.prompt.c_str());
         messages.forget();
