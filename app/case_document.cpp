@@ -13,23 +13,19 @@
 
 #include "app/main_window.h"
 #include "sections/cases.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::app {
 namespace {
 
-constexpr char kSuffix[] = "lirvo";
 constexpr char kSaveQuestion[] = "Salvare le modifiche a %1?";
 constexpr char kNothingToSave[] = "SCEGLIERE SEZIONE E OPERAZIONE PRIMA DI SALVARE";
 constexpr char kResultsNotReproduced[] =
     "I risultati salvati nel file non corrispondono ai suoi dati: quelli mostrati sono "
     "ricalcolati.";
 
-QString q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 bool isCaseFile(const QString& path) {
-    return QFileInfo(path).suffix().compare(kSuffix, Qt::CaseInsensitive) == 0;
+    return QFileInfo(path).suffix().compare(casefiles::kSuffix, Qt::CaseInsensitive) == 0;
 }
 
 // What a drag carries: the first case file among its files, an empty path when its files are
@@ -223,7 +219,9 @@ bool CaseDocument::saveAs() {
     const auto file = capture();
     if (!file) return false;
     const QString proposed =
-        path_.isEmpty() ? QDir(dialogFolder()).filePath(q(file->caseName) + "." + kSuffix) : path_;
+        path_.isEmpty()
+            ? QDir(dialogFolder()).filePath(toQString(file->caseName) + "." + casefiles::kSuffix)
+            : path_;
     const auto path = platform_.caseFileDialogs.fileToSave(&window_, proposed);
     if (path) folderUsed(*path);
     return path && write(*path, *file);
@@ -259,7 +257,7 @@ bool CaseDocument::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-bool CaseDocument::exportReport(ui::ReportDialogs& dialogs) {
+bool CaseDocument::exportReport(report::ReportDialogs& dialogs) {
     std::optional<casefiles::CaseFile> calculation = windowCalculation(window_);
     if (!calculation) {
         platform_.messages.show(&window_, kNothingCalculated, MessageStyle::kPlain, {});

@@ -19,8 +19,8 @@
 
 #include "app/recent_files.h"
 #include "casefiles/case_file.h"
+#include "report/report_dialogs.h"
 #include "ui/platform.h"
-#include "ui/report_dialogs.h"
 
 namespace lirvo::app {
 
@@ -53,7 +53,7 @@ class CaseDocument : public QObject {
     // "Esporta relazione PDF…": the report of the calculation on the window, with the materials
     // its file keeps; the materials chosen for a check are kept in the file and in the window.
     // False, with a message before any calculation, when no report was written.
-    bool exportReport(ui::ReportDialogs& dialogs);
+    bool exportReport(report::ReportDialogs& dialogs);
     // Whether the window may let its calculation go: true without a file or change, or once
     // the user has answered the question with Sì (and the file is saved) or No.
     bool maySetAside();

@@ -1,5 +1,7 @@
 #include "app/main_elements.h"
 
+#include "ui/qt_text.h"
+
 namespace lirvo::app {
 namespace {
 
@@ -14,11 +16,6 @@ constexpr float kUnitNoticeWidth = 1740, kUnitNoticeHeight = 195;
 constexpr float kHeadingLineHeight = 300;
 constexpr float kPictureLeft = 120, kPictureTop = 240;
 
-constexpr const char* kOptionCaptions[6] = {
-    "Trave Rettangolare", "Trave a T o a L", "Pilastro a press.fless.",
-    "Verifica",           "Progetto",        "Semi Progetto",
-};
-
 }  // namespace
 
 std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& s) {
@@ -31,11 +28,14 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     e->picture1.moveTwips(kPictureLeft, kPictureTop);
     e->frame1 = ui::makeElement(new ui::Frame("SEZIONE", surface), s);
     e->frame2 = ui::makeElement(new ui::Frame("OPERAZIONE", surface), s);
-    for (int i = 0; i < 6; ++i) {
-        QWidget* frame = i < 3 ? e->frame1.get() : e->frame2.get();
-        const float height = i < 3 ? kSectionOptionHeight : kOperationOptionHeight;
-        e->option[i] = ui::makeElement(new QRadioButton(kOptionCaptions[i], frame), s, 0, height);
-    }
+    const auto addOption = [&](std::string_view caption, QWidget* frame, float height) {
+        auto* option = new QRadioButton(toQString(caption), frame);
+        e->option.push_back(ui::makeElement(option, s, 0, height));
+    };
+    for (const SectionTypeInfo& section : sectionTypes())
+        addOption(section.optionCaption, e->frame1.get(), kSectionOptionHeight);
+    for (const OperationInfo& operation : operations())
+        addOption(operation.optionCaption, e->frame2.get(), kOperationOptionHeight);
 
     for (int i = 0; i < panels::kCaptionCount; ++i) {
         const bool even = i % 2 == 0;

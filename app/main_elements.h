@@ -8,8 +8,10 @@
 #include <QRadioButton>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "panels/field_elements.h"
+#include "sections/choices.h"
 #include "ui/element.h"
 #include "ui/surface.h"
 #include "ui/widgets.h"
@@ -21,7 +23,8 @@ struct MainElements {
     ui::Element<ui::Frame> frame3;
     ui::Element<ui::PictureBox> picture1;
     ui::Element<ui::Frame> frame1, frame2;
-    std::array<ui::Element<QRadioButton>, 6> option;  // Option1 to Option6
+    // One per section type, then one per operation, in the order of sections/choices.h.
+    std::vector<ui::Element<QRadioButton>> option;
     panels::FieldElements fields;
     std::array<int, 3> line;  // Line1 to Line3, drawn by the surface
     ui::Element<QLabel> label2;
@@ -33,11 +36,11 @@ struct MainElements {
     std::array<ui::Element<QLabel>, 6> label3;
 
     QRadioButton* sectionOption(int i) const { return option[i].get(); }
+    QRadioButton* operationOption(int i) const { return option[sectionTypes().size() + i].get(); }
     // Fine, Aiuto, Stampa, Azzera: left to right along the bottom.
     std::array<ui::Element<QPushButton>*, 4> commandButtons() {
         return {&cmdFine, &cmdAiuto, &cmdStampa, &cmdAzzera};
     }
-    QRadioButton* operationOption(int i) const { return option[3 + i].get(); }
 };
 
 std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& screen);

@@ -33,7 +33,8 @@ constexpr Fractions kOperationFrame{0.68, 0.02, 0.27, 0.23};
 constexpr Fractions kComputeButton{0.55, 0.82, 0.35, 0.07};
 constexpr Fractions kHelpBox{0.2, 0.2, 0.6, 0.6};
 constexpr Fractions kPrintHeading{0.05, 0.81, 0.9, 0.15};
-constexpr double kOptionTops[3] = {0.3, 0.5, 0.7};
+// The options of a frame stand evenly from 0.3 to 0.7 of its height (three: 0.2 apart).
+constexpr double kFirstOptionTop = 0.3, kLastOptionTop = 0.7;
 constexpr double kOptionPoints = 12, kComputePoints = 14, kHeadingLinePoints = 12;
 constexpr double kCommandButtonLefts[4] = {0.1, 0.2, 0.3, 0.4};  // Fine, Aiuto, Stampa, Azzera
 constexpr double kCommandButtonsTop = 0.85;
@@ -115,10 +116,16 @@ void FrmVerifica::placeChoices() {
     place(e.frame1, kSectionFrame, width_, height_);
     place(e.frame2, kOperationFrame, width_, height_);
     std::vector<ui::Placed*> options;
-    for (int i = 0; i < 6; ++i) {
-        const ui::Element<ui::Frame>& frame = i < 3 ? e.frame1 : e.frame2;
+    const size_t sectionCount = sectionTypes().size();
+    for (size_t i = 0; i < e.option.size(); ++i) {
+        const bool section = i < sectionCount;
+        const ui::Element<ui::Frame>& frame = section ? e.frame1 : e.frame2;
+        const size_t count = section ? sectionCount : operations().size();
+        const double row = static_cast<double>(section ? i : i - sectionCount);
+        const double spacing = count > 1 ? (kLastOptionTop - kFirstOptionTop) / (count - 1) : 0;
         ui::Element<QRadioButton>& option = e.option[i];
-        option.moveTwips(0.1 * frame.widthTwips(), kOptionTops[i % 3] * frame.heightTwips());
+        option.moveTwips(0.1 * frame.widthTwips(),
+                         (kFirstOptionTop + spacing * row) * frame.heightTwips());
         option.setWidthTwips(0.8 * frame.widthTwips());
         option.setBackground(kWindowColour);
         options.push_back(&option);
@@ -249,23 +256,19 @@ void FrmVerifica::reload() {
 
 void FrmVerifica::connectCommands() {
     MainElements& e = *elements_;
-    const auto onSelected = [this](QRadioButton* option, void (FrmVerifica::*procedure)()) {
-        connect(option, &QRadioButton::toggled, this, [this, procedure](bool selected) {
-            if (selected) (this->*procedure)();
+    // An option acts when it becomes selected; unselecting one, by a click or a layout, runs
+    // nothing.
+    const auto onSelected = [this](QRadioButton* option, auto act) {
+        connect(option, &QRadioButton::toggled, this, [act](bool selected) {
+            if (selected) act();
         });
     };
-    onSelected(e.sectionOption(0), &FrmVerifica::geometriaR);
-    onSelected(e.sectionOption(1), &FrmVerifica::geometriaT);
-    onSelected(e.sectionOption(2), &FrmVerifica::geometriaP);
-    connect(e.operationOption(0), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) layOutOperation(Operation::kCheck);
-    });
-    connect(e.operationOption(1), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) layOutOperation(Operation::kDesign);
-    });
-    connect(e.operationOption(2), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) layOutOperation(Operation::kSemiDesign);
-    });
+    for (size_t i = 0; i < sectionTypes().size(); ++i)
+        onSelected(e.sectionOption(i),
+                   [this, type = sectionTypes()[i].type] { showSection(type); });
+    for (size_t i = 0; i < operations().size(); ++i)
+        onSelected(e.operationOption(i),
+                   [this, op = operations()[i].operation] { layOutOperation(op); });
 
     connect(e.cmdelab.get(), &QPushButton::clicked, this, &FrmVerifica::compute);
     // Return in a value field computes, as the compute button would.
@@ -299,26 +302,11 @@ void FrmVerifica::setTabOrder() {
     ui::chainTabOrder(order);
 }
 
-void FrmVerifica::geometriaR() {
-    showSection(SectionType::kRectangular);
-}
-
-void FrmVerifica::geometriaT() {
-    showSection(SectionType::kTee);
-}
-
-void FrmVerifica::geometriaP() {
-    showSection(SectionType::kColumn);
-}
-
 void FrmVerifica::showSection(SectionType section) {
     MainElements& e = *elements_;
-    panels::SchematicElements schematic{
-        e.frame3,
-        e.picture1,
-        e.label2,
-        {e.operationOption(0), e.operationOption(1), e.operationOption(2)},
-        e.fields};
+    panels::SchematicElements schematic{e.frame3, e.picture1, e.label2,
+                                        std::span(e.option).subspan(sectionTypes().size()),
+                                        e.fields};
     panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });
     showResultState();
     schematicDrawing_->showPicture();
@@ -333,11 +321,11 @@ void FrmVerifica::layOutOperation(Operation operation) {
 
 CaseChoice FrmVerifica::currentChoice() const {
     CaseChoice choice;
-    for (int i = 0; i < 3; ++i) {
-        if (elements_->sectionOption(i)->isChecked()) choice.section = static_cast<SectionType>(i);
+    for (size_t i = 0; i < sectionTypes().size(); ++i)
+        if (elements_->sectionOption(i)->isChecked()) choice.section = sectionTypes()[i].type;
+    for (size_t i = 0; i < operations().size(); ++i)
         if (elements_->operationOption(i)->isChecked())
-            choice.operation = static_cast<Operation>(i);
-    }
+            choice.operation = operations()[i].operation;
     return choice;
 }
 
@@ -348,10 +336,10 @@ const CalcCase* FrmVerifica::shownCase() const {
 }
 
 void FrmVerifica::compute() {
-    const int boxes = boxesShown_;
+    written_ = nullptr;
     dispatch(currentChoice(), calculations_, *this);
-    if (boxesShown_ == boxes && shownCase())
-        results_.calculated(*shownCase(), *this);
+    if (written_)
+        results_.calculated(*written_, *this);
     else
         results_.refused();
     showResultState();
@@ -395,9 +383,8 @@ void FrmVerifica::toggleHelp() {
 
 void FrmVerifica::openPrintData() {
     // The report is the window: it prints only results that belong to the data shown.
-    if (!results_.anyCalculation()) return messageBox(kNothingCalculated, MessageStyle::kPlain, {});
-    if (!results_.current(shownCase(), *this))
-        return messageBox(kStaleResults, MessageStyle::kPlain, {});
+    if (!results_.anyCalculation()) return messageBox({kNothingCalculated});
+    if (!results_.current(shownCase(), *this)) return messageBox({kStaleResults});
     const std::int16_t code = calculations_.code();
     printData().showFor(code);
 }
@@ -454,10 +441,12 @@ void FrmVerifica::setFieldText(int index, const std::string& text) {
     field->setCursorPosition(0);  // a long number shows its leading digits
 }
 
-void FrmVerifica::messageBox(const std::string& prompt, MessageStyle style,
-                             const std::string& title) {
-    ++boxesShown_;
-    platform_.messages.show(this, prompt, style, title);
+void FrmVerifica::messageBox(const Message& message) {
+    platform_.messages.show(this, message.prompt, message.style, message.title);
+    if (message.field == kNoField) return;
+    QLineEdit* field = elements_->fields.text1.at(message.field).get();
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 void FrmVerifica::drawNotice(const std::string& text) {
@@ -481,6 +470,7 @@ void FrmVerifica::clearNotice() {
 }
 
 void FrmVerifica::resultsWritten(const CalcCase& calc) {
+    written_ = &calc;
     schematicDrawing_->showDrawing(analyseRun(calc, *this));
 }
 

@@ -1,9 +1,11 @@
 // The main window FrmVerifica and how the program hangs together:
 //
+//   the options              -> one per row of sections/choices (section types, operations)
 //   click on a section type  -> panels/schematic   (picture, fields wiped, operation unselected)
 //   click on an operation    -> panels/field_panel (captions and value fields of the case)
 //   "E l a b o r a"          -> app/dispatcher -> sections/ CalcFrame::run(case, this window)
-//   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class)
+//   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class);
+//                               a refused datum's field takes the focus after its box
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
 //   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport,
 //                               only while the results belong to the data (app/result_state)
@@ -46,8 +48,9 @@ class FrmVerifica : public QWidget, public CalcWindow {
     bool exampleRequested() const override;
     std::string fieldText(int index) const override;
     void setFieldText(int index, const std::string& text) override;
-    void messageBox(const std::string& prompt, MessageStyle style,
-                    const std::string& title) override;
+    // Once the user has closed the box, a refused datum's field takes the keyboard focus with
+    // its text selected, ready to be typed over.
+    void messageBox(const Message& message) override;
     void drawNotice(const std::string& text) override;
     void clearNotice() override;
     void resultsWritten(const CalcCase& calc) override;
@@ -110,9 +113,6 @@ class FrmVerifica : public QWidget, public CalcWindow {
     void connectCommands();
     void setTabOrder();
 
-    void geometriaR();
-    void geometriaT();
-    void geometriaP();
     void showSection(SectionType section);
     void layOutOperation(Operation operation);
     // After any change of a value field: one size for each column, results grey while stale.
@@ -131,8 +131,8 @@ class FrmVerifica : public QWidget, public CalcWindow {
     double width_ = 0, height_ = 0;
     std::unique_ptr<MainElements> elements_;
     ResultState results_;
-    QStringList notices_;  // drawn since the last clear, top to bottom
-    int boxesShown_ = 0;   // message boxes so far: a run that shows one was refused
+    QStringList notices_;                // drawn since the last clear, top to bottom
+    const CalcCase* written_ = nullptr;  // the case whose results the last run wrote
     // The texts of fields 1 to 16 the example box set aside at its last click, with the case
     // they belong to: the user's while it is ticked, the example's after it is unticked.
     struct SetAside {

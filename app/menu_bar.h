@@ -6,8 +6,8 @@
 #include <QList>
 #include <QMenuBar>
 
+#include "report/report_dialogs.h"
 #include "ui/platform.h"
-#include "ui/report_dialogs.h"
 
 class QAction;
 class QMenu;
@@ -48,8 +48,9 @@ class MenuBar : public QMenuBar {
     UlsCommand* uls_ = nullptr;  // a child of the window
     QAction* ulsAction_ = nullptr;
     QList<QAction*> recent_;
-    QAction* recentEnd_ = nullptr;          // the separator below the recent files
-    ui::ModalReportDialogs reportDialogs_;  // materials and PDF file of "Esporta relazione PDF…"
+    QAction* recentEnd_ = nullptr;  // the separator below the recent files
+    report::ModalReportDialogs
+        reportDialogs_;  // materials and PDF file of "Esporta relazione PDF…"
 };
 
 }  // namespace lirvo::app

@@ -17,7 +17,7 @@ bool ProposalCheck::available() const {
 
 bool ProposalCheck::run() {
     if (!available()) {
-        window_.messageBox(kNoDesignToCheck, MessageStyle::kPlain, {});
+        window_.messageBox({kNoDesignToCheck});
         return false;
     }
     const CalcCase& design = *window_.shownCase();

@@ -7,6 +7,7 @@
 #include "app/case_document.h"
 #include "app/main_window.h"
 #include "app/report_command.h"
+#include "casefiles/case_file.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
 
@@ -28,7 +29,7 @@ int start(int argc, char** argv) {
     ui::ModalMessageBoxes messages;
     ui::DefaultPrinter printer;
     ui::ModalSaveDialogs saveDialogs;
-    ui::ModalCaseFileDialogs caseFileDialogs;
+    ui::ModalCaseFileDialogs caseFileDialogs(casefiles::kNameFilter, casefiles::kSuffix);
     CalcFrame calculations;  // holds the calculation code for the whole run
     FrmVerifica window(calculations, {screen, messages, printer, saveDialogs, caseFileDialogs});
     window.show();

@@ -41,9 +41,9 @@ bool UlsCommand::available() const {
 
 void UlsCommand::open() {
     const CalcCase* calc = window_.currentCalculation();
-    if (!calc) return window_.messageBox(kStaleResults, MessageStyle::kPlain, {});
+    if (!calc) return window_.messageBox({kStaleResults});
     const std::optional<CaseAnalysis> section = caseSection(*calc, fieldValues(*calc, window_));
-    if (!section) return window_.messageBox(kNoSection, MessageStyle::kPlain, {});
+    if (!section) return window_.messageBox({kNoSection});
     const std::string calculation = calculationOf(*calc, window_);
     if (!uls_) {
         uls_ = std::make_unique<slu::UlsWindow>(&window_);

@@ -8,12 +8,14 @@
 #include <QJsonValue>
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <vector>
 
 #include "casefiles/safe_save.h"
 #include "casefiles/strict_json.h"
 #include "sections/cases.h"
 #include "sections/quoting.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::casefiles {
 namespace {
@@ -108,24 +110,20 @@ constexpr char kTextNotKept[] =
 // Only a look at the start of a file decides whether it is text.
 constexpr qint64 kFirstBlock = 4096;
 
-QString q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
-QString q(const QString& text) {
-    return text;
-}
-
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
+template <typename Text>
+std::string utf8Of(const Text& text) {
+    if constexpr (std::is_same_v<Text, QString>)
+        return text.toStdString();
+    else
+        return std::string(std::string_view(text));
 }
 
 // A message naming the file and quoting texts from it: cut short, control characters shown
 // as '?', so that no text of a file can forge a line of lirvo-calc's output or a terminal
-// escape.
+// escape. The texts are put in at once: one that holds "%2" stays as it is.
 template <typename... Args>
 std::string message(const char* pattern, const Args&... args) {
-    return QString::fromUtf8(pattern).arg(q(lirvo::quoted(q(args).toStdString()))...).toStdString();
+    return QString::fromUtf8(pattern).arg(toQString(lirvo::quoted(utf8Of(args)))...).toStdString();
 }
 
 struct Refusal {
@@ -149,9 +147,9 @@ class Reader {
 
     // A group of entries; an absent one is empty.
     QJsonObject group(const QJsonObject& parent, const char* key) const {
-        const QJsonValue value = parent.value(q(key));
+        const QJsonValue value = parent.value(toQString(key));
         if (value.isUndefined()) return {};
-        if (!value.isObject()) refuse(kEntryNotGroup, q(key));
+        if (!value.isObject()) refuse(kEntryNotGroup, toQString(key));
         return value.toObject();
     }
 
@@ -164,7 +162,7 @@ class Reader {
         for (auto it = entries.begin(); it != entries.end(); ++it) {
             const std::string symbol = it.key().toStdString();
             if (std::ranges::none_of(fields, [&](const FieldKey& f) { return f.symbol == symbol; }))
-                refuse(notOfCase, q(caseName), it.key());
+                refuse(notOfCase, toQString(caseName), it.key());
             texts[symbol] = text(it.value(), notText, it.key());
         }
         return texts;
@@ -175,7 +173,8 @@ class Reader {
 };
 
 void checkFormatAndVersion(const Reader& reader, const QJsonObject& object) {
-    if (object.value(kFormatKey) != QJsonValue(q(kFormatName))) reader.refuse(kNotACalculation);
+    if (object.value(kFormatKey) != QJsonValue(toQString(kFormatName)))
+        reader.refuse(kNotACalculation);
     const QJsonValue version = object.value(kVersionKey);
     const double v = version.toDouble();
     if (!version.isDouble() || v < 1 || v != std::floor(v)) reader.refuse(kBadVersion);
@@ -186,13 +185,15 @@ Particulars readParticulars(const Reader& reader, const QJsonObject& object) {
     Particulars particulars;
     const QJsonObject group = reader.group(object, kParticularsKey);
     for (const auto& row : kParticularTexts)
-        if (group.contains(q(row.key)))
-            particulars.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, row.key);
+        if (group.contains(toQString(row.key)))
+            particulars.*row.text =
+                reader.text(group.value(toQString(row.key)), kEntryNotText, row.key);
     if (group.contains(kSectionKey)) {
         const std::string place = reader.text(group.value(kSectionKey), kEntryNotText, kSectionKey);
         const std::optional<SectionPlace> named = placeNamed(place);
         if (!named)
-            reader.refuse(kBadSection, kSectionPlaceNames[0], kSectionPlaceNames[1], q(place));
+            reader.refuse(kBadSection, kSectionPlaceNames[0], kSectionPlaceNames[1],
+                          toQString(place));
         particulars.section = *named;
     }
     return particulars;
@@ -203,8 +204,9 @@ std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& 
     Materials materials;
     const QJsonObject group = reader.group(object, kMaterialsKey);
     for (const auto& row : kMaterialTexts)
-        if (group.contains(q(row.key)))
-            materials.*row.text = reader.text(group.value(q(row.key)), kEntryNotText, q(row.key));
+        if (group.contains(toQString(row.key)))
+            materials.*row.text =
+                reader.text(group.value(toQString(row.key)), kEntryNotText, toQString(row.key));
     if (group.contains(kRckKey)) {
         const QJsonValue rck = group.value(kRckKey);
         const double v = rck.toDouble();
@@ -216,7 +218,7 @@ std::optional<Materials> readMaterials(const Reader& reader, const QJsonObject& 
         const std::string key = reader.text(group.value(kLimitsKey), kEntryNotText, kLimitsKey);
         const auto rules = stressLimitRules();
         const auto rule = std::ranges::find(rules, key, &StressLimitsInfo::key);
-        if (rule == rules.end()) reader.refuse(kUnknownLimits, q(key));
+        if (rule == rules.end()) reader.refuse(kUnknownLimits, toQString(key));
         materials.limits = rule->rule;
     }
     return materials;
@@ -240,11 +242,11 @@ void checkStrictly(const Reader& reader, const QByteArray& text) {
         case JsonFault::kNone:
             return;
         case JsonFault::kControl:
-            reader.refuse(kControlInText, q(fault.key));
+            reader.refuse(kControlInText, toQString(fault.key));
         case JsonFault::kByteOrderMark:
-            reader.refuse(kByteOrderMark, q(fault.key));
+            reader.refuse(kByteOrderMark, toQString(fault.key));
         case JsonFault::kDuplicateKey:
-            reader.refuse(kRepeatedKey, q(fault.key));
+            reader.refuse(kRepeatedKey, toQString(fault.key));
     }
 }
 
@@ -266,7 +268,7 @@ CaseFile parse(const Reader& reader, const QByteArray& text) {
     if (!object.contains(kCaseKey)) reader.refuse(kNoCase);
     file.caseName = reader.text(object.value(kCaseKey), kEntryNotText, kCaseKey);
     const CalcCase* calc = caseNamed(file.caseName);
-    if (!calc) reader.refuse(kUnknownCase, q(file.caseName));
+    if (!calc) reader.refuse(kUnknownCase, toQString(file.caseName));
 
     if (object.contains(kExampleKey)) {
         if (!object.value(kExampleKey).isBool()) reader.refuse(kEntryNotBool, kExampleKey);
@@ -285,14 +287,14 @@ CaseFile parse(const Reader& reader, const QByteArray& text) {
 QJsonObject textsObject(const TextsBySymbol& texts) {
     QJsonObject object;
     for (const auto& [symbol, text] : texts)
-        object.insert(q(symbol), q(text));
+        object.insert(toQString(symbol), toQString(text));
     return object;
 }
 
 // The key of the first text that the file's JSON would not keep as it is: not UTF-8 (Qt puts
 // U+FFFD in its place), or opening with U+FEFF (Qt drops it); empty when there is none.
 std::string textNotKept(const CaseFile& file) {
-    auto changes = [](const std::string& text) { return q(text).toStdString() != text; };
+    auto changes = [](const std::string& text) { return toQString(text).toStdString() != text; };
     for (const TextsBySymbol* texts : {&file.inputs, &file.results})
         for (const auto& [symbol, text] : *texts)
             if (changes(symbol) || changes(text)) return symbol;
@@ -349,11 +351,11 @@ FieldTexts inputTexts(const CaseFile& file, const CalcCase& calc) {
 QByteArray toJson(const CaseFile& file) {
     QJsonObject particulars;
     for (const auto& row : kParticularTexts)
-        particulars.insert(q(row.key), q(file.particulars.*row.text));
-    particulars.insert(kSectionKey, q(placeName(file.particulars.section)));
+        particulars.insert(toQString(row.key), toQString(file.particulars.*row.text));
+    particulars.insert(kSectionKey, toQString(placeName(file.particulars.section)));
 
     QJsonObject object;
-    object.insert(kCaseKey, q(file.caseName));
+    object.insert(kCaseKey, toQString(file.caseName));
     object.insert(kExampleKey, file.example);
     object.insert(kInputsKey, textsObject(file.inputs));
     if (!file.results.empty()) object.insert(kResultsKey, textsObject(file.results));
@@ -362,15 +364,15 @@ QByteArray toJson(const CaseFile& file) {
         QJsonObject materials;
         materials.insert(kRckKey, file.materials->rck);
         for (const auto& row : kMaterialTexts)
-            materials.insert(q(row.key), q(*file.materials.*row.text));
+            materials.insert(toQString(row.key), toQString(*file.materials.*row.text));
         if (file.materials->limits != StressLimits::kDm1992)
-            materials.insert(kLimitsKey, q(stressLimitsInfo(file.materials->limits).key));
+            materials.insert(kLimitsKey, toQString(stressLimitsInfo(file.materials->limits).key));
         object.insert(kMaterialsKey, materials);
     }
     if (file.uls) {
         QJsonObject uls;
         for (size_t k = 0; k < kUlsKeys.size(); ++k)
-            if ((*file.uls)[k]) uls.insert(q(kUlsKeys[k]), q(*(*file.uls)[k]));
+            if ((*file.uls)[k]) uls.insert(toQString(kUlsKeys[k]), toQString(*(*file.uls)[k]));
         object.insert(kUlsKey, uls);
     }
     // The format and its version open the file, where a reader looks first; the rest follows
@@ -417,7 +419,7 @@ std::string writeCaseFile(const QString& path, const CaseFile& file) {
     // What is saved is what the reader gives back: nothing it would refuse, no text changed.
     const QString name = shownName(path);
     if (const std::string key = textNotKept(file); !key.empty())
-        return message(kTextNotKept, name, q(key));
+        return message(kTextNotKept, name, toQString(key));
     const QByteArray text = toJson(file);
     if (text.size() > kMaxFileSize)
         return message(kNotSaved, name) + ": " + message(kTooLarge, name);

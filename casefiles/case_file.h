@@ -28,8 +28,9 @@ namespace lirvo::casefiles {
 
 inline constexpr char kFormatName[] = "lirvo-caso";
 inline constexpr int kFormatVersion = 1;
-// For a file dialog; the suffix is ".lirvo".
+// For a file dialog: the files it shows, and the suffix a name typed without one gets.
 inline constexpr char kNameFilter[] = "Calcoli lirvo (*.lirvo)";
+inline constexpr char kSuffix[] = "lirvo";
 // A calculation takes about a kilobyte: a larger file is refused before it is read.
 inline constexpr qint64 kMaxFileSize = qint64(1) << 20;
 

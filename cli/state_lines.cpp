@@ -2,24 +2,11 @@
 
 #include "cli/lines.h"
 #include "sections/case_analysis.h"
+#include "sections/regimes.h"
 #include "sections/verdict.h"
 
 namespace lirvo::cli {
 namespace {
-
-const char* regimeName(Regime regime) {
-    switch (regime) {
-        case Regime::kCracked:
-            return "cracked";
-        case Regime::kWhollyCompressed:
-            return "compressed";
-        case Regime::kWhollyInTension:
-            return "tension";
-        case Regime::kUnloaded:
-            break;
-    }
-    return "unloaded";
-}
 
 const char* failureName(AnalysisStatus status) {
     switch (status) {
@@ -43,7 +30,7 @@ void appendState(const CalcCase& calc, const EventLog& log, std::string_view pre
     Lines lines("STATE", prefix, buffer);
     if (s.status != AnalysisStatus::kSolved)
         return lines.key("analysis").text(failureName(s.status)).end();
-    lines.key("regime").text(regimeName(s.regime)).end();
+    lines.key("regime").text(regimeKey(s.regime)).end();
     lines.key("H").number(a->model.H).end();
     if (s.x) lines.key("x").number(*s.x).end();
     lines.key("sigma_c").number(s.sigmaC).end();

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "sections/bar_notation.h"
+#include "sections/regimes.h"
 #include "sections/verdict.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::drawing {
 namespace {
@@ -37,20 +39,6 @@ Run utilisation(const QString& symbol, const Utilisation& u) {
     return {symbol + " " + figure(u.stress) + "/" + figure(u.allowable) + " (" +
                 QString::number(100 * u.ratio, 'f', 1) + "%)",
             u.exceeded ? kExceeded : kInk};
-}
-
-QString regimeText(Regime regime) {
-    switch (regime) {
-        case Regime::kCracked:
-            return "sezione parzializzata";
-        case Regime::kWhollyCompressed:
-            return "sezione tutta compressa";
-        case Regime::kWhollyInTension:
-            return "sezione tutta tesa";
-        case Regime::kUnloaded:
-            break;
-    }
-    return "sezione scarica";
 }
 
 // A line of runs from `left` on the baseline at y, in a font made smaller until it fits the
@@ -154,7 +142,8 @@ Line heading(const CaseAnalysis& a, bool compact) {
     Line line;
     // The small frame has its title above it; a large drawing says what it shows itself.
     if (!compact) line.push_back({drawingTitle(a.operation) + " — ", kInk});
-    if (!cracked || !compact) line.push_back({regimeText(a.state.regime) + "    ", kFaint});
+    if (!cracked || !compact)
+        line.push_back({toQString(regimeWords(a.state.regime)) + "    ", kFaint});
     line.push_back(
         {compact ? "kg/cm² (N/mm²), compr. +" : "kg/cm² (N/mm²), compressione +", kFaint});
     return line;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "sections/cases.h"
+#include "ui/qt_text.h"
 #include "ui/widgets.h"
 
 namespace lirvo::panels {
@@ -109,8 +110,7 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
     const int resultRowOffset = static_cast<int>(calc->inputs().size());
     std::vector<ui::Placed*> captions;
     for (const Field& field : calc->fields) {
-        fields.label1[field.index]->setText(
-            ui::greekCaptionText(QString::fromUtf8(field.caption.data(), field.caption.size())));
+        fields.label1[field.index]->setText(ui::greekCaptionText(toQString(field.caption)));
         const bool input = field.role == Role::kInput;
         const int row = field.index - 1 - (input ? 0 : resultRowOffset);
         showField(fields, field.index, row, input ? kInputColumn : results,

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QString>
-#include <array>
 #include <functional>
+#include <span>
 
 #include "panels/field_elements.h"
 #include "sections/quantities.h"
@@ -18,7 +18,7 @@ struct SchematicElements {
     ui::Element<ui::Frame>& frame3;
     ui::Element<ui::PictureBox>& picture1;
     ui::Element<QLabel>& label2;
-    std::array<QRadioButton*, 3> operations;  // Option4 to Option6
+    std::span<ui::Element<QRadioButton>> operations;  // the operation options
     FieldElements& fields;
 };
 

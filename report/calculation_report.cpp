@@ -21,13 +21,10 @@
 #include "sections/numbers.h"
 #include "sections/quoting.h"
 #include "sections/si_units.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::report {
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // ---- What a section says -------------------------------------------------------------------
 
@@ -63,21 +60,18 @@ struct SectionContent {
 };
 
 QString caseInWords(const CalcCase& calc) {
-    static const char* const kSections[] = {"Trave rettangolare", "Trave a T o L",
-                                            "Pilastro a pressoflessione"};
-    static const char* const kOperations[] = {"verifica", "progetto", "semiprogetto"};
-    return QString("%1 — %2").arg(kSections[static_cast<int>(calc.section)],
-                                  kOperations[static_cast<int>(calc.operation)]);
+    return QString("%1 — %2").arg(toQString(sectionTypeInfo(calc.section).reportWords),
+                                  toQString(operationInfo(calc.operation).reportWords));
 }
 
 // Symbol, description, the text as the window shows it (bars typed with their area: "4Ø16
 // (8.042 cm²)"), its unit, and the same number in SI.
 Row row(const Field& field, const std::string& text) {
     const std::optional<double> bars = typedBarsArea(field, text);
-    Row r{q(field.symbol),
-          q(description(field.quantity)),
-          shortened(q(text).simplified()),
-          q(unitText(field.unit())),
+    Row r{toQString(field.symbol),
+          toQString(description(field.quantity)),
+          shortened(toQString(text).simplified()),
+          toQString(unitText(field.unit())),
           {},
           {}};
     if (r.value.isEmpty()) {
@@ -89,13 +83,13 @@ Row row(const Field& field, const std::string& text) {
     // Bars typed with their area; a text the calculation refused to read has no number to
     // convert.
     if (bars)
-        r.value += " (" + q(areaText(*bars, 3)) + " cm²)";
+        r.value += " (" + toQString(areaText(*bars, 3)) + " cm²)";
     else if (!datumRefusal(field.symbol, field.quantity, text).empty())
         return r;
     const double value = bars.value_or(readNumber(text));
     const std::optional<SiValue> si = toSi(value, field.unit());
-    r.siValue = q(fourSignificantDigits(si ? si->value : value));
-    if (si) r.siUnit = q(si->unit);
+    r.siValue = toQString(fourSignificantDigits(si ? si->value : value));
+    if (si) r.siUnit = toQString(si->unit);
     return r;
 }
 
@@ -116,9 +110,9 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     s.heading = caseInWords(calc);
     s.operation = calc.operation;
     s.file = shortened(entry.name);
-    const QString structure = shortened(q(file.particulars.structure).simplified());
+    const QString structure = shortened(toQString(file.particulars.structure).simplified());
     s.member = (structure.isEmpty() ? QString() : "Struttura: " + structure + " — ") +
-               "Sezione: " + q(casefiles::placeName(file.particulars.section));
+               "Sezione: " + toQString(casefiles::placeName(file.particulars.section));
     for (const Field& field : calc.inputs()) {
         s.data.push_back(row(field, texts[field.index]));
         if (field.quantity == Quantity::kModularRatio) s.n = s.data.back().value;
@@ -130,25 +124,26 @@ SectionContent sectionContent(const ReportEntry& entry, const casefiles::CaseFil
     if (calc.operation != Operation::kCheck) {
         s.allowablesSource = "dai dati del calcolo";
     } else if (file.materials) {
-        s.materialsRefusal = q(casefiles::materialsRefusal(*file.materials));
+        s.materialsRefusal = toQString(casefiles::materialsRefusal(*file.materials));
         if (s.materialsRefusal.isEmpty())
             s.allowables = {numberIn(file.materials->sigmaCAdm),
                             numberIn(file.materials->sigmaFAdm)};
         s.allowablesSource = QString("calcestruzzo Rck %1 Kg/cmq, acciaio %2; limiti: %3")
                                  .arg(file.materials->rck)
-                                 .arg(shortened(q(file.materials->steel)))
-                                 .arg(q(stressLimitsInfo(file.materials->limits).citation));
+                                 .arg(shortened(toQString(file.materials->steel)))
+                                 .arg(toQString(stressLimitsInfo(file.materials->limits).citation));
     }
     for (const Event& e : window.events()) {
-        if (e.kind == Event::kMessage) s.refusal = q(e.text);
-        if (e.kind == Event::kNotice) s.notices << q(e.text);
+        if (e.kind == Event::kMessage) s.refusal = toQString(e.text);
+        if (e.kind == Event::kNotice) s.notices << toQString(e.text);
     }
     if (!s.refusal.isEmpty()) return s;
     for (const Field& field : calc.results())
         s.results.push_back(row(field, texts[field.index]));
     // The bars proposed for a steel area, beside it.
     for (const SteelProposal& p : proposeForRun(calc, window))
-        s.results[p.field->index - calc.results().front().index].value += " → " + q(p.text());
+        s.results[p.field->index - calc.results().front().index].value +=
+            " → " + toQString(p.text());
     s.figure = sectionFigure(calc, texts, s.allowables);
     if (file.uls) s.uls = ulsReport(calc, texts, *file.uls);
     return s;
@@ -359,9 +354,9 @@ Row analysisRow(const QString& symbol, const QString& description, double value,
     return {symbol,
             description,
             stress(value),
-            q(unitText(unit)),
-            si ? q(fourSignificantDigits(si->value)) : QString(),
-            si ? q(si->unit) : QString()};
+            toQString(unitText(unit)),
+            si ? toQString(fourSignificantDigits(si->value)) : QString(),
+            si ? toQString(si->unit) : QString()};
 }
 
 QString ratio(const Utilisation& u) {
@@ -450,7 +445,7 @@ Block sectionBlock(QPaintDevice& device, double left, double width, int number,
     if (f.paint) c.figure(f.paint, std::clamp(f.aspect * width / mm(1), 26.0, 36.0));
     c.space(2);
     const QFont body = font(9);
-    c.paragraph(q(f.equilibriumLine), body);
+    c.paragraph(toQString(f.equilibriumLine), body);
     if (!s.allowables.sigmaC || !s.allowables.sigmaF) {
         c.paragraph((s.materialsRefusal.isEmpty()
                          ? QString("Tensioni ammissibili non indicate")
@@ -516,7 +511,7 @@ Block ulsBlock(QPaintDevice& device, double left, double width, int number, cons
 }
 
 QString particular(const std::string& text) {
-    const QString shown = shortened(q(text).simplified());
+    const QString shown = shortened(toQString(text).simplified());
     return shown.isEmpty() ? "—" : shown;
 }
 
@@ -543,7 +538,7 @@ Block titleBlock(QPaintDevice& device, double left, double width, std::span<cons
         reported += e.calculation.has_value();
     c.paragraph(QString("Sezioni riportate: %1").arg(reported), font(9.5));
     for (const ReportEntry& e : all)
-        if (!e.calculation) c.paragraph("Non riportato: " + q(e.reason), font(9.5, true));
+        if (!e.calculation) c.paragraph("Non riportato: " + toQString(e.reason), font(9.5, true));
     c.space(4);
     return c.take();
 }

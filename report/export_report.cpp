@@ -32,7 +32,7 @@ std::string keepMaterials(const QString& caseFilePath, const casefiles::Material
 
 std::optional<QString> exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
                                           const QString& caseFilePath, const QString& folder,
-                                          ui::ReportDialogs& dialogs, ui::MessageBoxes& messages) {
+                                          ReportDialogs& dialogs, ui::MessageBoxes& messages) {
     const CalcCase* calc = casefiles::caseNamed(calculation.caseName);
     if (!calc) return std::nullopt;
     // A window's calculation knows no materials: those of its case file are proposed then.
@@ -41,7 +41,7 @@ std::optional<QString> exportReportDialog(QWidget* parent, casefiles::CaseFile& 
             calculation.materials = read.file->materials;
     std::optional<casefiles::Materials> materials = calculation.materials;
     if (calc->operation == Operation::kCheck) {
-        materials = dialogs.materials(parent, materials.value_or(ui::defaultMaterials()));
+        materials = dialogs.materials(parent, materials.value_or(defaultMaterials()));
         if (!materials) return std::nullopt;
         if (const std::string refusal = casefiles::materialsRefusal(*materials); !refusal.empty()) {
             messages.show(parent, refusal, MessageStyle::kPlain, {});

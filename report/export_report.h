@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "casefiles/case_file.h"
+#include "report/report_dialogs.h"
 #include "ui/message_box.h"
-#include "ui/report_dialogs.h"
 
 class QWidget;
 
@@ -22,6 +22,6 @@ namespace lirvo::report {
 // when no report was written.
 std::optional<QString> exportReportDialog(QWidget* parent, casefiles::CaseFile& calculation,
                                           const QString& caseFilePath, const QString& folder,
-                                          ui::ReportDialogs& dialogs, ui::MessageBoxes& messages);
+                                          ReportDialogs& dialogs, ui::MessageBoxes& messages);
 
 }  // namespace lirvo::report

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sections/cases.h"
+#include "ui/qt_text.h"
 #include "ui/widgets.h"
 
 namespace lirvo::report {
@@ -15,12 +16,10 @@ constexpr const char* kRowCaptions[7] = {
 };
 
 // Examples shown grey in an empty field of what goes there, never taken as typed; the
-// structure's follows the section type calculated.
+// structure's follows the section type calculated (sections/choices.h).
 constexpr const char* kPlaceholders[4] = {"Giovanni Bianchi", "Civile abitazione",
                                           "Via dei Mille 12", "Spoleto (PG)"};
 constexpr int kStructureRow = 4;
-constexpr const char* kStructurePlaceholders[3] = {"Trave tra murature", "Trave tra murature",
-                                                   "Pilastro d'angolo"};
 
 constexpr int kCalculationRow = 5;
 constexpr double kCaptionPoints = 12, kTextPoints = 14, kListPoints = 12;
@@ -92,7 +91,7 @@ void FrmStampa::load(std::int16_t calculationCode) {
 
 void FrmStampa::placeSectionList(double W, double H) {
     for (std::string_view place : casefiles::kSectionPlaceNames)
-        e_.cmbsezioni->addItem(QString::fromUtf8(place.data(), qsizetype(place.size())));
+        e_.cmbsezioni->addItem(toQString(place));
     e_.cmbsezioni->setCurrentIndex(0);
     e_.cmbsezioni.setLeftTwips(0.35 * W);
     e_.cmbsezioni.setWidthTwips(0.25 * W);
@@ -151,10 +150,9 @@ void FrmStampa::placeButtons(double W, double H) {
 void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
     const CalcCase* calc = caseOfCode(calculationCode);
     if (!calc) return;
-    const std::string_view caption = sectionTypeInfo(calc->section).reportCaption;
-    e_.label2->setText(QString::fromUtf8(caption.data(), static_cast<int>(caption.size())));
+    e_.label2->setText(toQString(sectionTypeInfo(calc->section).pageCaption));
     e_.text1[kStructureRow]->setPlaceholderText(
-        kStructurePlaceholders[static_cast<int>(calc->section)]);
+        toQString(sectionTypeInfo(calc->section).structureExample));
 }
 
 void FrmStampa::showFor(std::int16_t calculationCode) {

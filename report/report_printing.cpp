@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "ui/colours.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::report {
 namespace {
@@ -86,7 +87,7 @@ std::array<QString, 6> headingTexts(const casefiles::Particulars& particulars,
                 : QString(memberName(section).data()).append(" :").leftJustified(kPrefixLength);
         const std::string_view text = line.particular ? particulars.*line.particular
                                                       : casefiles::placeName(particulars.section);
-        lines[k] += QString::fromUtf8(text.data(), qsizetype(text.size()));
+        lines[k] += toQString(text);
     }
     return lines;
 }

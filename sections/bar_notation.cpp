@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "sections/characters.h"
 #include "sections/numbers.h"
 
 namespace lirvo {
@@ -12,14 +13,6 @@ namespace {
 // The bar symbols in UTF-8: Ø ø Φ φ ⌀.
 constexpr std::array<std::string_view, 5> kSymbols = {"\u00D8", "\u00F8", "\u03A6", "\u03C6",
                                                       "\u2300"};
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool isFi(std::string_view s) {
     return s.size() >= 2 && (s[0] == 'f' || s[0] == 'F') && (s[1] == 'i' || s[1] == 'I');
@@ -56,11 +49,11 @@ class Parts {
     std::string_view number(bool decimals) {
         skipBlanks();
         size_t i = 0;
-        while (i < s_.size() && isDigit(s_[i]))
+        while (i < s_.size() && isAsciiDigit(s_[i]))
             ++i;
         size_t digits = i;
         if (decimals && i < s_.size() && s_[i] == '.')
-            for (++i; i < s_.size() && isDigit(s_[i]); ++i)
+            for (++i; i < s_.size() && isAsciiDigit(s_[i]); ++i)
                 ++digits;
         const std::string_view taken = digits > 0 ? s_.substr(0, i) : std::string_view();
         s_.remove_prefix(taken.size());
@@ -69,7 +62,7 @@ class Parts {
 
   private:
     void skipBlanks() {
-        while (!s_.empty() && isBlank(s_[0]))
+        while (!s_.empty() && isFieldBlank(s_[0]))
             s_.remove_prefix(1);
     }
     std::string_view s_;
@@ -113,13 +106,13 @@ bool looksLikeBars(std::string_view text) {
         const std::string_view rest = text.substr(i);
         for (std::string_view symbol : kSymbols)
             if (rest.starts_with(symbol)) return true;
-        if (isFi(rest) && isDigit(before)) {
+        if (isFi(rest) && isAsciiDigit(before)) {
             size_t j = i + 2;
-            while (j < text.size() && isBlank(text[j]))
+            while (j < text.size() && isFieldBlank(text[j]))
                 ++j;
-            if (j < text.size() && isDigit(text[j])) return true;
+            if (j < text.size() && isAsciiDigit(text[j])) return true;
         }
-        if (!isBlank(text[i])) before = text[i];
+        if (!isFieldBlank(text[i])) before = text[i];
     }
     return false;
 }

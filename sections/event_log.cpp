@@ -22,8 +22,9 @@ void EventLog::setFieldText(int index, const std::string& text) {
     events_.emplace_back(Event::kField, index, spareCopy(text), MessageStyle::kPlain);
 }
 
-void EventLog::messageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
-    events_.push_back({Event::kMessage, 0, spareCopy(prompt), style, title});
+void EventLog::messageBox(const Message& message) {
+    events_.push_back(
+        {Event::kMessage, message.field, spareCopy(message.prompt), message.style, message.title});
 }
 
 void EventLog::drawNotice(const std::string& text) {

@@ -15,7 +15,7 @@ namespace lirvo {
 struct Event {
     enum Kind { kField, kMessage, kNotice, kClearNotice };
     Kind kind;
-    int index = 0;                              // kField
+    int index = 0;                              // kField; kMessage: the field refused or kNoField
     std::string text;                           // field text, message prompt or notice
     MessageStyle style = MessageStyle::kPlain;  // kMessage
     std::string title;                          // kMessage
@@ -27,8 +27,7 @@ class EventLog : public CalcWindow {
     bool exampleRequested() const override { return example_; }
     std::string fieldText(int index) const override { return fields_.at(index); }
     void setFieldText(int index, const std::string& text) override;
-    void messageBox(const std::string& prompt, MessageStyle style,
-                    const std::string& title) override;
+    void messageBox(const Message& message) override;
     void drawNotice(const std::string& text) override;
     void clearNotice() override;
 

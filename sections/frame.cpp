@@ -141,7 +141,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     for (const Field& field : calc.inputs()) {
         texts[field.index] = window.fieldText(field.index);
         const BarsReading bars = readBars(field, texts[field.index]);
-        if (!bars.refusal.empty()) return window.messageBox(bars.refusal, MessageStyle::kPlain, {});
+        if (!bars.refusal.empty())
+            return window.messageBox({bars.refusal, MessageStyle::kPlain, {}, field.index});
         if (bars.area) {
             in[field.index] = *bars.area;
             continue;
@@ -150,7 +151,7 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         const std::string refusal =
             readingRefusal(field.symbol, field.quantity, texts[field.index], reading);
         if (!refusal.empty()) {
-            window.messageBox(refusal, MessageStyle::kPlain, {});
+            window.messageBox({refusal, MessageStyle::kPlain, {}, field.index});
             return;
         }
         const double v = reading.value;
@@ -159,7 +160,8 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
 
     for (const Field& field : calc.inputs()) {
         if (missing(field, in[field.index], texts[field.index])) {
-            window.messageBox(std::string(field.missingMessage), MessageStyle::kPlain, {});
+            window.messageBox(
+                {std::string(field.missingMessage), MessageStyle::kPlain, {}, field.index});
             return;
         }
     }
@@ -168,7 +170,7 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
         const std::string refusal =
             rangeRefusal(field.symbol, field.quantity, in[field.index], texts[field.index]);
         if (!refusal.empty()) {
-            window.messageBox(refusal, MessageStyle::kPlain, {});
+            window.messageBox({refusal, MessageStyle::kPlain, {}, field.index});
             return;
         }
     }
@@ -176,18 +178,18 @@ void CalcFrame::run(const CalcCase& calc, CalcWindow& window) {
     Outcome out;
     calc.compute(in, out);
     if (const auto& refusal = out.refusal()) {
-        window.messageBox(refusal->prompt, refusal->style, refusal->title);
+        window.messageBox(*refusal);
         return;
     }
     if (!resultsShowable(calc, out)) {
-        window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
+        window.messageBox({kImpossibleCalculation});
         return;
     }
     // A check solves the equilibrium of a cracked section in closed form or by bisection;
     // where its arithmetic breaks down (overflow, cancellation, a root of the wrong branch)
     // its figures fail that equilibrium and are not shown.
     if (calc.operation == Operation::kCheck && !checkAgreesWithAnalysis(calc, in, out)) {
-        window.messageBox(kImpossibleCalculation, MessageStyle::kPlain, {});
+        window.messageBox({kImpossibleCalculation});
         return;
     }
 

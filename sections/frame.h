@@ -45,6 +45,16 @@ inline constexpr const char* kAttentionTitle = "ATTENZIONE";
 
 struct CalcCase;
 
+// The field a message is about: none for a refusal of the data as a whole.
+inline constexpr int kNoField = -1;
+
+struct Message {
+    std::string prompt;
+    MessageStyle style = MessageStyle::kPlain;
+    std::string title;
+    int field = kNoField;  // the value field refused, where the refusal is of one datum
+};
+
 // What a calculation needs of its window.
 class CalcWindow {
   public:
@@ -53,8 +63,7 @@ class CalcWindow {
     virtual std::string fieldText(int index) const = 0;
     virtual void setFieldText(int index, const std::string& text) = 0;
     // Modal box with one OK button; an empty title means the application's own.
-    virtual void messageBox(const std::string& prompt, MessageStyle style,
-                            const std::string& title) = 0;
+    virtual void messageBox(const Message& message) = 0;
     // One line of text on the window surface, under the notices drawn since the last clear.
     virtual void drawNotice(const std::string& text) = 0;
     virtual void clearNotice() = 0;
@@ -105,12 +114,6 @@ constexpr Field resultField(int index, std::string_view symbol, Quantity quantit
                             std::string_view caption) {
     return {index, Role::kResult, symbol, quantity, caption};
 }
-
-struct Message {
-    std::string prompt;
-    MessageStyle style = MessageStyle::kPlain;
-    std::string title;
-};
 
 inline const char* const kImpossibleCalculation = "CALCOLO IMPOSSIBILE CON QUESTI DATI";
 

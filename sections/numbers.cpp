@@ -11,23 +11,10 @@
 #include <memory>
 #include <string>
 
+#include "sections/characters.h"
+
 namespace lirvo {
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int digitValue(char c) {
-    if (isDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 99;
-}
 
 // Characters of a text being rebuilt, on the stack for any text a field holds: reading a
 // number allocates nothing.
@@ -56,8 +43,8 @@ class TextBuffer {
 double readPrefixed(std::string_view digits, int base, size_t& taken) {
     double value = 0;
     for (taken = 0; taken < digits.size(); ++taken) {
-        int d = digitValue(digits[taken]);
-        if (d >= base) break;
+        const int d = hexDigitValue(digits[taken]);
+        if (d < 0 || d >= base) break;
         value = value * base + d;
     }
     return value;
@@ -81,7 +68,7 @@ double readDecimal(std::string_view text, size_t& taken) {
         if (firstNonZero >= 0 && ++significant <= 15) mantissa = mantissa * 10 + (c - '0');
     };
     long intDigits = 0;
-    while (i < text.size() && isDigit(text[i])) {
+    while (i < text.size() && isAsciiDigit(text[i])) {
         if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits;
         digit(text[i]);
         ++i;
@@ -90,7 +77,7 @@ double readDecimal(std::string_view text, size_t& taken) {
     long fracDigits = 0;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && isDigit(text[i])) {
+        while (i < text.size() && isAsciiDigit(text[i])) {
             if (text[i] != '0' && firstNonZero < 0) firstNonZero = intDigits + fracDigits;
             digit(text[i]);
             ++i;
@@ -104,9 +91,9 @@ double readDecimal(std::string_view text, size_t& taken) {
         size_t j = i + 1;
         bool expNegative = false;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) expNegative = text[j++] == '-';
-        if (j < text.size() && isDigit(text[j])) {
+        if (j < text.size() && isAsciiDigit(text[j])) {
             letter = i;
-            while (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isAsciiDigit(text[j])) {
                 if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
                 ++j;
             }
@@ -162,16 +149,16 @@ namespace {
 bool blanksSeparateThousands(std::string_view text, std::string_view packed) {
     const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
     size_t end = start;  // of the whole part's digits
-    while (end < packed.size() && isDigit(packed[end]))
+    while (end < packed.size() && isAsciiDigit(packed[end]))
         ++end;
     size_t separators = 0, k = 0;  // k: characters of packed passed
     bool afterBlank = false;
     for (char c : text) {
-        if (isBlank(c)) {
+        if (isFieldBlank(c)) {
             afterBlank = k > 0;
             continue;
         }
-        if (afterBlank && isDigit(c) && isDigit(packed[k - 1])) {
+        if (afterBlank && isAsciiDigit(c) && isAsciiDigit(packed[k - 1])) {
             if (k <= start || k >= end || (end - k) % 3 != 0) return false;
             ++separators;
         }
@@ -185,12 +172,13 @@ bool blanksSeparateThousands(std::string_view text, std::string_view packed) {
 }  // namespace
 
 FieldReading readField(std::string_view text) {
-    const bool blanks = std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
+    const bool blanks =
+        std::any_of(text.begin(), text.end(), [](char c) { return isFieldBlank(c); });
     TextBuffer packed(blanks ? text.size() : 0);
     bool blankInNumber = false;
     if (blanks) {
         for (char c : text)
-            if (!isBlank(c)) packed += c;
+            if (!isFieldBlank(c)) packed += c;
         blankInNumber = !blanksSeparateThousands(text, packed.view());
         text = packed.view();
     }
@@ -208,7 +196,7 @@ FieldReading readField(std::string_view text) {
         taken += 2;
     }
     const bool number = base == 10 ? taken > 0 : taken > 2;
-    return {value, std::any_of(s.begin() + taken, s.end(), isDigit), blankInNumber,
+    return {value, std::any_of(s.begin() + taken, s.end(), isAsciiDigit), blankInNumber,
             number && taken == s.size() && !blankInNumber};
 }
 
@@ -216,7 +204,7 @@ std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) 
     if (text.find('.') == std::string_view::npos) return std::nullopt;  // most texts
     std::string packed;
     for (char c : text)
-        if (!isBlank(c)) packed += c;
+        if (!isFieldBlank(c)) packed += c;
     const size_t start = !packed.empty() && (packed[0] == '+' || packed[0] == '-') ? 1 : 0;
     const size_t point = packed.find('.');
     const size_t whole = point - start;  // digits before the point
@@ -224,7 +212,7 @@ std::optional<ThousandsOrDecimal> thousandsPointReadings(std::string_view text) 
         packed.size() != point + 4)
         return std::nullopt;
     for (size_t i = start; i < packed.size(); ++i)
-        if (i != point && !isDigit(packed[i])) return std::nullopt;
+        if (i != point && !isAsciiDigit(packed[i])) return std::nullopt;
     ThousandsOrDecimal readings{packed.substr(0, point) + packed.substr(point + 1), packed};
     while (readings.decimal.back() == '0')
         readings.decimal.pop_back();
@@ -240,7 +228,7 @@ int scientificDigits(const char* text, const char* end, char* digits, int most, 
     const char* const e = std::find(text, end, 'e');
     int count = 0;
     for (const char* c = text; c != e; ++c)
-        if (isDigit(*c) && count++ < most) digits[count - 1] = *c;
+        if (isAsciiDigit(*c) && count++ < most) digits[count - 1] = *c;
     std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
     return count;
 }

@@ -40,12 +40,6 @@ static_assert(kQuantities.size() == static_cast<size_t>(Quantity::kInertia) + 1)
 constexpr std::array<std::string_view, 7> kUnitTexts = {"",   "cm",   "cmq",   "cm4",
                                                         "Kg", "Kgcm", "Kg/cmq"};
 
-constexpr std::array<SectionTypeInfo, 3> kSectionTypes = {{
-    {"Trave Rettangolare", "ret1_ver.jpg"},
-    {"Trave A T o L", "t1_ver.jpg"},
-    {"PilastrO", "Pil1_ver.jpg"},
-}};
-
 }  // namespace
 
 Unit unitOf(Quantity quantity) {
@@ -58,10 +52,6 @@ std::string_view unitText(Unit unit) {
 
 std::string_view description(Quantity quantity) {
     return kQuantities[static_cast<size_t>(quantity)].description;
-}
-
-const SectionTypeInfo& sectionTypeInfo(SectionType section) {
-    return kSectionTypes[static_cast<size_t>(section)];
 }
 
 }  // namespace lirvo

@@ -1,15 +1,14 @@
 // What the numbers of a calculation mean, independently of the case that holds them: the
-// section types and operations, the physical quantity of each field and its unit. Anything
+// physical quantity of each field and its unit. Anything
 // that must treat every case alike (the equilibrium analysis, the drawing, the files, the
 // report) maps fields through these, never through a table per case.
 #pragma once
 
 #include <string_view>
 
-namespace lirvo {
+#include "sections/choices.h"
 
-enum class SectionType { kRectangular, kTee, kColumn };
-enum class Operation { kCheck, kDesign, kSemiDesign };
+namespace lirvo {
 
 enum class Unit { kNone, kCm, kCm2, kCm4, kKg, kKgCm, kKgPerCm2 };
 
@@ -47,13 +46,5 @@ std::string_view unitText(Unit unit);
 
 // What a quantity is, in words, lower case Italian ("larghezza della costola").
 std::string_view description(Quantity quantity);
-
-// The name of a section type where the report says what was calculated, and the picture of it
-// shown beside the panel (read from the current directory).
-struct SectionTypeInfo {
-    std::string_view reportCaption;
-    std::string_view pictureFile;
-};
-const SectionTypeInfo& sectionTypeInfo(SectionType section);
 
 }  // namespace lirvo

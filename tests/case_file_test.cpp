@@ -16,16 +16,13 @@
 
 #include "sections/cases.h"
 #include "sections/event_log.h"
+#include "ui/qt_text.h"
 
 namespace lirvo::casefiles {
 namespace {
 
 using ::testing::StartsWith;
 using namespace std::string_view_literals;
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 std::string contents(const QString& path) {
     QFile file(path);
@@ -95,7 +92,7 @@ TEST(CaseFile, EveryWorkedExampleReopensAsSavedAndRecomputesItsResults) {
 TEST(CaseFile, EveryCaseHasASampleFileOfItsWorkedExample) {
     for (const CalcCase* calc : allCases()) {
         const std::string name(calc->name);
-        const ReadOutcome read = readCaseFile(LIRVO_EXAMPLES_DIR "/" + q(name) + ".lirvo");
+        const ReadOutcome read = readCaseFile(LIRVO_EXAMPLES_DIR "/" + toQString(name) + ".lirvo");
         ASSERT_TRUE(read.file) << read.message;
         EXPECT_EQ(read.file->caseName, name);
         EXPECT_TRUE(read.file->example) << name;

@@ -3,6 +3,7 @@
 // first, and each case is reached by exactly one pair of options.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -91,6 +92,14 @@ TEST(CaseRecord, EachPairOfOptionsReachesOneCaseAndAColumnIsNeverDesigned) {
     EXPECT_EQ(names.size(), 8u);
     EXPECT_EQ(findCase(SectionType::kColumn, Operation::kDesign), nullptr);
     EXPECT_EQ(caseOfCode(8), nullptr);
+}
+
+// A section type is shown by its picture, which the build copies from the assets.
+TEST(Choices, EverySectionTypeHasItsPictureAmongTheAssets) {
+    for (const SectionTypeInfo& section : sectionTypes())
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(LIRVO_ASSETS_DIR) /
+                                                     section.pictureFile))
+            << section.pictureFile;
 }
 
 }  // namespace

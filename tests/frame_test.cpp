@@ -130,11 +130,13 @@ TEST(Refusal, LeavesTheResultsOfThePreviousRun) {
 }
 
 // Data refused as read, before anything is computed. Each row types the worked example of the
-// case with some fields changed; an empty prompt means the run computes.
+// case with some fields changed; an empty prompt means the run computes. The refusal names the
+// field the window then takes the user to.
 struct DatumRow {
     int code;
     std::vector<std::pair<int, std::string>> typed;  // field, text
     std::string prompt;
+    int refused = kNoField;
 };
 
 TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
@@ -142,54 +144,71 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
     const std::string kTurnOver = "MOMENTO FLETTENTE NEGATIVO: CAPOVOLGERE LA SEZIONE";
     const std::string kComma = " (IL SEPARATORE DECIMALE È IL PUNTO)";
     const DatumRow rows[] = {
-        {1, {{kAf, "8,04"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma},
-        {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma},
-        {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000"},
-        {1, {{kB, "4Ø16"}}, "DATO NON LEGGIBILE: B = 4Ø16"},  // bars only where steel goes
-        {1, {{kM, "2fi12"}}, "DATO NON LEGGIBILE: M = 2fi12"},
+        {1, {{kAf, "8,04"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma, kAf},
+        {1, {{kAfPrime, "  0,5 "}}, "DATO NON LEGGIBILE: Af' = 0,5" + kComma, kAfPrime},
+        {1, {{kM, "1.000.000"}}, "DATO NON LEGGIBILE: M = 1.000.000", kM},
+        {1, {{kB, "4Ø16"}}, "DATO NON LEGGIBILE: B = 4Ø16", kB},  // bars only where steel goes
+        {1, {{kM, "2fi12"}}, "DATO NON LEGGIBILE: M = 2fi12", kM},
         {1, {{kAf, "4Ø16"}, {kAfPrime, "2 fi 8"}}, ""},  // bars read as their area
-        {1, {{kAf, " 4Ø16,5 "}}, "BARRE NON LEGGIBILI: Af = 4Ø16,5 (ESEMPIO: 4Ø16+2Ø12)"},
-        {1, {{kB, "x1"}, {kAfPrime, "Ø"}}, "DATO NON LEGGIBILE: B = x1"},  // field order
-        {1, {{kB, ""}, {kAfPrime, "2fi4"}}, "BARRE NON LEGGIBILI: Af' = 2fi4 (ESEMPIO: 4Ø16+2Ø12)"},
+        {1, {{kAf, " 4Ø16,5 "}}, "BARRE NON LEGGIBILI: Af = 4Ø16,5 (ESEMPIO: 4Ø16+2Ø12)", kAf},
+        {1, {{kB, "x1"}, {kAfPrime, "Ø"}}, "DATO NON LEGGIBILE: B = x1", kB},  // field order
+        {1,
+         {{kB, ""}, {kAfPrime, "2fi4"}},
+         "BARRE NON LEGGIBILI: Af' = 2fi4 (ESEMPIO: 4Ø16+2Ø12)",
+         kAfPrime},
         {7,
          {{column_check::kAf, "4\x01Ø16x"}},
-         "BARRE NON LEGGIBILI: Af = 4?Ø16x (ESEMPIO: 4Ø16+2Ø12)"},
-        {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1"},
-        {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma},  // before missing
-        {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},
-        {1, {{kH, "-77"}}, "DATO NEGATIVO: h = -77"},
-        {1, {{kM, "-1000000"}}, kTurnOver},
-        {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400"},
-        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400"},  // field order
-        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE"},      // missing first
+         "BARRE NON LEGGIBILI: Af = 4?Ø16x (ESEMPIO: 4Ø16+2Ø12)",
+         column_check::kAf},
+        {1, {{kB, "x1"}}, "DATO NON LEGGIBILE: B = x1", kB},
+        {1, {{kB, ""}, {kM, "1,5"}}, "DATO NON LEGGIBILE: M = 1,5" + kComma, kM},  // before missing
+        {1, {{kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},
+        {1, {{kH, "-77"}}, "DATO NEGATIVO: h = -77", kH},
+        {1, {{kM, "-1000000"}}, kTurnOver, kM},
+        {1, {{kB, "-1e400"}, {kC, "-3"}}, "DATO FUORI SCALA: B = -1e400", kB},
+        {1, {{kC, "-3"}, {kB, "1e400"}}, "DATO FUORI SCALA: B = 1e400", kB},  // field order
+        {1, {{kB, "-25"}, {kH, ""}}, "MANCA L'ALTEZZA DELLA TRAVE", kH},      // missing first
         {1, {{kAfPrime, "-0"}}, ""},  // a written zero: no compression steel
         {1, {{kB, "25 "}, {kC, "&H3"}, {kM, "1.5e6"}, {kAf, "8.04 cmq"}}, ""},
         // Blanks between digits only as thousands separators, before the point.
-        {1, {{kAf, "10 16"}}, "DATO NON LEGGIBILE: Af = 10 16"},
-        {1, {{kB, " 2 5"}}, "DATO NON LEGGIBILE: B = 2 5"},
-        {1, {{kM, "1000 000"}}, "DATO NON LEGGIBILE: M = 1000 000"},
-        {1, {{kM, "1 000 00"}}, "DATO NON LEGGIBILE: M = 1 000 00"},
-        {1, {{kAf, "8.0 4"}}, "DATO NON LEGGIBILE: Af = 8.0 4"},
-        {1, {{kAf, "8 ,04"}}, "DATO NON LEGGIBILE: Af = 8 ,04" + kComma},
-        {1, {{kH, ""}, {kAf, "1 0"}}, "DATO NON LEGGIBILE: Af = 1 0"},  // before missing
+        {1, {{kAf, "10 16"}}, "DATO NON LEGGIBILE: Af = 10 16", kAf},
+        {1, {{kB, " 2 5"}}, "DATO NON LEGGIBILE: B = 2 5", kB},
+        {1, {{kM, "1000 000"}}, "DATO NON LEGGIBILE: M = 1000 000", kM},
+        {1, {{kM, "1 000 00"}}, "DATO NON LEGGIBILE: M = 1 000 00", kM},
+        {1, {{kAf, "8.0 4"}}, "DATO NON LEGGIBILE: Af = 8.0 4", kAf},
+        {1, {{kAf, "8 ,04"}}, "DATO NON LEGGIBILE: Af = 8 ,04" + kComma, kAf},
+        {1, {{kH, ""}, {kAf, "1 0"}}, "DATO NON LEGGIBILE: Af = 1 0", kAf},  // before missing
         {1, {{kM, "1 000 000"}, {kB, " 25"}}, ""},
-        {1, {{kM, "-\t1  000 000.0"}}, kTurnOver},
+        {1, {{kM, "-\t1  000 000.0"}}, kTurnOver, kM},
         // A thousands point where a moment or a force is typed: both readings offered.
-        {1, {{kM, "680.000"}}, "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)"},
-        {1, {{kM, " 2.500 "}}, "DATO AMBIGUO: M = 2.500 (SCRIVERE 2500 O 2.5)"},
-        {1, {{kAf, "8,04"}, {kM, "1.500"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma},
+        {1, {{kM, "680.000"}}, "DATO AMBIGUO: M = 680.000 (SCRIVERE 680000 O 680)", kM},
+        {1, {{kM, " 2.500 "}}, "DATO AMBIGUO: M = 2.500 (SCRIVERE 2500 O 2.5)", kM},
+        {1, {{kAf, "8,04"}, {kM, "1.500"}}, "DATO NON LEGGIBILE: Af = 8,04" + kComma, kAf},
         {1, {{kAf, "12.566"}, {kM, "1000.000"}}, ""},  // not 1 to 3 digits, or not a moment
         {1, {{kM, "0.500"}}, ""},                      // a leading 0 groups no thousands
-        {7, {{column_check::kN, "-1.500"}}, "DATO AMBIGUO: N = -1.500 (SCRIVERE -1500 O -1.5)"},
-        {7, {{column_check::kN, "25.000"}}, "DATO AMBIGUO: N = 25.000 (SCRIVERE 25000 O 25)"},
+        {7,
+         {{column_check::kN, "-1.500"}},
+         "DATO AMBIGUO: N = -1.500 (SCRIVERE -1500 O -1.5)",
+         column_check::kN},
+        {7,
+         {{column_check::kN, "25.000"}},
+         "DATO AMBIGUO: N = 25.000 (SCRIVERE 25000 O 25)",
+         column_check::kN},
         {7,
          {{column_check::kN, "25.0001"}, {column_check::kM, "+1.250"}},
-         "DATO AMBIGUO: M = +1.250 (SCRIVERE +1250 O +1.25)"},
-        {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1"},
-        {5, {{tee_design::kM, "-2400000"}}, kTurnOver},                   // beams too
-        {7, {{column_check::kN, "-25000"}}, ""},                          // a pull on a column
-        {7, {{column_check::kN, "1e39"}}, "DATO FUORI SCALA: N = 1e39"},  // N in single
-        {7, {{column_check::kAfPrime, "-3.16"}}, "DATO NEGATIVO: Af' = -3.16"},
+         "DATO AMBIGUO: M = +1.250 (SCRIVERE +1250 O +1.25)",
+         column_check::kM},
+        {2, {{rect_design::kQ, "-0.1"}}, "DATO NEGATIVO: Q = -0.1", rect_design::kQ},
+        {5, {{tee_design::kM, "-2400000"}}, kTurnOver, tee_design::kM},  // beams too
+        {7, {{column_check::kN, "-25000"}}, ""},                         // a pull on a column
+        {7,
+         {{column_check::kN, "1e39"}},
+         "DATO FUORI SCALA: N = 1e39",
+         column_check::kN},  // N in single
+        {7,
+         {{column_check::kAfPrime, "-3.16"}},
+         "DATO NEGATIVO: Af' = -3.16",
+         column_check::kAfPrime},
     };
     for (const DatumRow& row : rows) {
         const CalcCase& calc = *findCase(std::to_string(row.code));
@@ -209,6 +228,7 @@ TEST(DataAsRead, UnreadableOutOfRangeAndNegativeDataAreRefusedInOrder) {
         }
         ASSERT_TRUE(run.message());
         EXPECT_EQ(run.message()->text, row.prompt);
+        EXPECT_EQ(run.message()->index, row.refused);
         EXPECT_EQ(run.message()->style, MessageStyle::kPlain);
         EXPECT_EQ(run.message()->title, "");
         EXPECT_EQ(run.fieldWrites(), 0);

@@ -14,6 +14,7 @@
 
 #include "report/calculation_report.h"
 #include "report/export_report.h"
+#include "tests/fakes/platform_fakes.h"
 
 namespace lirvo::report {
 namespace {
@@ -339,8 +340,8 @@ TEST_F(ReportCommand, ExportAsksForMaterialsAndBeforeReplacingAndKeepsThemInTheC
     const QString caseFile = dir.filePath("trave.lirvo"), out = dir.filePath("scelto.pdf");
     ASSERT_TRUE(QFile::copy(examples()[4], caseFile));
     casefiles::CaseFile calculation = *readReportEntry(caseFile).calculation;
-    ui::FixedReportDialogs dialogs;
-    ui::MessageRecorder messages;
+    test::FixedReportDialogs dialogs;
+    test::MessageRecorder messages;
     dialogs.materialsAsProposed = true;
     dialogs.fileChoice = out;
     ASSERT_TRUE(exportReportDialog(nullptr, calculation, caseFile, dir.path(), dialogs, messages));

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "casefiles/case_file.h"
-
 namespace lirvo::ui {
 
 QString proposedFolder(const QString& caseFilePath, const QString& lastFolder) {
@@ -18,7 +16,7 @@ QString proposedFolder(const QString& caseFilePath, const QString& lastFolder) {
 
 std::optional<QString> ModalCaseFileDialogs::fileToOpen(QWidget* parent, const QString& folder) {
     const QString path =
-        QFileDialog::getOpenFileName(parent, "Apri un calcolo", folder, casefiles::kNameFilter);
+        QFileDialog::getOpenFileName(parent, "Apri un calcolo", folder, nameFilter_);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
@@ -26,25 +24,13 @@ std::optional<QString> ModalCaseFileDialogs::fileToOpen(QWidget* parent, const Q
 std::optional<QString> ModalCaseFileDialogs::fileToSave(QWidget* parent, const QString& proposed) {
     // A dialog of our own rather than the static function: only it adds the suffix before it
     // asks whether to replace an existing file.
-    QFileDialog dialog(parent, "Salva il calcolo", proposed, casefiles::kNameFilter);
+    QFileDialog dialog(parent, "Salva il calcolo", proposed, nameFilter_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix("lirvo");
+    dialog.setDefaultSuffix(suffix_);
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
-}
-
-std::optional<QString> FixedCaseFileChoice::fileToOpen(QWidget*, const QString& folder) {
-    ++opens;
-    lastFolder = folder;
-    return toOpen;
-}
-
-std::optional<QString> FixedCaseFileChoice::fileToSave(QWidget*, const QString& proposed) {
-    ++saves;
-    lastProposed = proposed;
-    return toSave;
 }
 
 }  // namespace lirvo::ui

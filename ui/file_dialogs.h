@@ -1,5 +1,6 @@
 // The dialogs that choose a case file to open or to save. Tests put a fixed choice in their
 // place, as they do for the PDF save dialog (ui/printer.h), so no test waits on a dialog.
+// What a case file is called (its name filter and suffix) is the caller's to say.
 #pragma once
 
 #include <QString>
@@ -20,27 +21,21 @@ class CaseFileDialogs {
     // The file to open, the dialog starting in `folder`; none when the user cancelled.
     virtual std::optional<QString> fileToOpen(QWidget* parent, const QString& folder) = 0;
     // Where to save, starting from the proposed path; a name typed without the suffix gets
-    // ".lirvo". None when the user cancelled.
+    // it. None when the user cancelled.
     virtual std::optional<QString> fileToSave(QWidget* parent, const QString& proposed) = 0;
 };
 
-// The toolkit's dialogs (the desktop's own where the platform offers them), filtered to
-// case files.
+// The toolkit's dialogs (the desktop's own where the platform offers them), showing the files
+// the name filter ("Calcoli (*.ext)") lets through; `suffix` is added without its point.
 class ModalCaseFileDialogs : public CaseFileDialogs {
   public:
-    std::optional<QString> fileToOpen(QWidget* parent, const QString& folder) override;
-    std::optional<QString> fileToSave(QWidget* parent, const QString& proposed) override;
-};
-
-// Answers with fixed choices and counts and remembers what each dialog was offered.
-class FixedCaseFileChoice : public CaseFileDialogs {
-  public:
+    ModalCaseFileDialogs(QString nameFilter, QString suffix)
+        : nameFilter_(std::move(nameFilter)), suffix_(std::move(suffix)) {}
     std::optional<QString> fileToOpen(QWidget* parent, const QString& folder) override;
     std::optional<QString> fileToSave(QWidget* parent, const QString& proposed) override;
 
-    std::optional<QString> toOpen, toSave;  // none: the user cancels
-    int opens = 0, saves = 0;               // dialogs shown
-    QString lastFolder, lastProposed;
+  private:
+    QString nameFilter_, suffix_;
 };
 
 }  // namespace lirvo::ui

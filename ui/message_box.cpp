@@ -22,16 +22,16 @@ QMessageBox::Icon iconOf(MessageStyle style) {
     return QMessageBox::NoIcon;
 }
 
-std::string boxTitle(const std::string& title) {
+}  // namespace
+
+std::string titleBorne(const std::string& title) {
     return title.empty() ? kApplicationTitle : title;
 }
-
-}  // namespace
 
 void ModalMessageBoxes::show(QWidget* parent, const std::string& prompt, MessageStyle style,
                              const std::string& title) {
     QMessageBox box(parent);
-    box.setWindowTitle(QString::fromStdString(boxTitle(title)));
+    box.setWindowTitle(QString::fromStdString(titleBorne(title)));
     box.setText(QString::fromStdString(prompt));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(iconOf(style));
@@ -53,16 +53,6 @@ Answer ModalMessageBoxes::ask(QWidget* parent, const std::string& prompt) {
     if (box.clickedButton() == yes) return Answer::kYes;
     if (box.clickedButton() == no) return Answer::kNo;
     return Answer::kCancel;
-}
-
-void MessageRecorder::show(QWidget*, const std::string& prompt, MessageStyle style,
-                           const std::string& title) {
-    shown_.push_back({prompt, style, boxTitle(title)});
-}
-
-Answer MessageRecorder::ask(QWidget*, const std::string& prompt) {
-    asked_.push_back(prompt);
-    return answer;
 }
 
 }  // namespace lirvo::ui

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "sections/frame.h"
 
@@ -37,29 +36,7 @@ class ModalMessageBoxes : public MessageBoxes {
     Answer ask(QWidget* parent, const std::string& prompt) override;
 };
 
-class MessageRecorder : public MessageBoxes {
-  public:
-    struct Shown {
-        std::string prompt;
-        MessageStyle style;
-        std::string title;  // as the box bears it
-    };
-    void show(QWidget* parent, const std::string& prompt, MessageStyle style,
-              const std::string& title) override;
-    // Records the question and gives `answer`.
-    Answer ask(QWidget* parent, const std::string& prompt) override;
-    const std::vector<Shown>& shown() const { return shown_; }
-    const std::vector<std::string>& asked() const { return asked_; }
-    void forget() {
-        shown_.clear();
-        asked_.clear();
-    }
-
-    Answer answer = Answer::kCancel;
-
-  private:
-    std::vector<Shown> shown_;
-    std::vector<std::string> asked_;
-};
+// The title a box bears: its own, or the program's where it has none.
+std::string titleBorne(const std::string& title);
 
 }  // namespace lirvo::ui

@@ -54,9 +54,4 @@ std::optional<QString> ModalSaveDialogs::pdfFileName(QWidget* parent, const QStr
     return path;
 }
 
-std::optional<QString> FixedSaveChoice::pdfFileName(QWidget*, const QString& proposed) {
-    lastProposed = proposed;
-    return choice;
-}
-
 }  // namespace lirvo::ui

@@ -52,13 +52,4 @@ class ModalSaveDialogs : public SaveDialogs {
     std::optional<QString> pdfFileName(QWidget* parent, const QString& proposed) override;
 };
 
-// Answers every dialog with a fixed choice and remembers what was proposed.
-class FixedSaveChoice : public SaveDialogs {
-  public:
-    std::optional<QString> pdfFileName(QWidget* parent, const QString& proposed) override;
-
-    std::optional<QString> choice;  // none: the user cancels
-    std::optional<QString> lastProposed;
-};
-
 }  // namespace lirvo::ui

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "sections/characters.h"
+
 namespace lirvo::rtf {
 namespace {
 
@@ -47,21 +49,6 @@ constexpr std::string_view kSkippedDestinations[] = {
     "tc",         "template",   "themedata",    "title",
     "txe",        "xe",
 };
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (isDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacementChar;
@@ -155,7 +142,7 @@ class Parser {
     void control() {
         if (pos_ >= in_.size()) return;
         const char c = in_[pos_];
-        if (!isLetter(c)) {
+        if (!isAsciiLetter(c)) {
             ++pos_;
             if (c == '\'')
                 hexEscape();
@@ -164,18 +151,18 @@ class Parser {
             return;
         }
         const std::size_t start = pos_;
-        while (pos_ < in_.size() && isLetter(in_[pos_]))
+        while (pos_ < in_.size() && isAsciiLetter(in_[pos_]))
             ++pos_;
         const std::string_view word = in_.substr(start, pos_ - start);
 
         bool hasParameter = false;
         long parameter = 0;
         bool negative = false;
-        if (pos_ + 1 < in_.size() && in_[pos_] == '-' && isDigit(in_[pos_ + 1])) {
+        if (pos_ + 1 < in_.size() && in_[pos_] == '-' && isAsciiDigit(in_[pos_ + 1])) {
             negative = true;
             ++pos_;
         }
-        while (pos_ < in_.size() && isDigit(in_[pos_])) {
+        while (pos_ < in_.size() && isAsciiDigit(in_[pos_])) {
             hasParameter = true;
             parameter = std::min(kMaxParameter, parameter * 10 + (in_[pos_] - '0'));
             ++pos_;
@@ -189,8 +176,8 @@ class Parser {
     void hexEscape() {
         int value = 0;
         int digits = 0;
-        while (digits < 2 && pos_ < in_.size() && hexValue(in_[pos_]) >= 0) {
-            value = value * 16 + hexValue(in_[pos_]);
+        while (digits < 2 && pos_ < in_.size() && hexDigitValue(in_[pos_]) >= 0) {
+            value = value * 16 + hexDigitValue(in_[pos_]);
             ++pos_;
             ++digits;
         }

@@ -21,17 +21,4 @@ class DesktopScreen : public Screen {
     double twipsPerPixel() const override;
 };
 
-class FixedScreen : public Screen {
-  public:
-    FixedScreen(float width, float height, double twipsPerPixel = 15)
-        : width_(width), height_(height), twipsPerPixel_(twipsPerPixel) {}
-    float widthTwips() const override { return width_; }
-    float heightTwips() const override { return height_; }
-    double twipsPerPixel() const override { return twipsPerPixel_; }
-
-  private:
-    float width_, height_;
-    double twipsPerPixel_;
-};
-
 }  // namespace lirvo::ui

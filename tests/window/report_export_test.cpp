@@ -13,7 +13,7 @@ namespace lirvo::test {
 namespace {
 
 TEST_F(MainWindowTest, ExportReportsTheWindowsCalculationWithItsParticulars) {
-    ui::FixedReportDialogs dialogs;
+    FixedReportDialogs dialogs;
     EXPECT_FALSE(app::windowCalculation(window()));
     EXPECT_FALSE(window().caseDocument().exportReport(dialogs));  // nothing calculated yet
     expectOneMessage("ESEGUIRE PRIMA UN CALCOLO", "lirvo", MessageStyle::kPlain);

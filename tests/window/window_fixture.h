@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "sections/cases.h"
+#include "tests/fakes/platform_fakes.h"
 
 namespace lirvo::test {
 
@@ -52,7 +53,7 @@ class MainWindowTest : public testing::Test {
     // The window loaded anew on a screen of this many pixels, 15 twips to a pixel.
     void reopenOn(int widthPixels, int heightPixels) {
         window_.reset();
-        screen_ = ui::FixedScreen(15.0f * widthPixels, 15.0f * heightPixels);
+        screen_ = FixedScreen(15.0f * widthPixels, 15.0f * heightPixels);
         window_ = std::make_unique<app::FrmVerifica>(
             calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_, caseFiles_});
         window_->show();
@@ -95,11 +96,11 @@ class MainWindowTest : public testing::Test {
         EXPECT_EQ(messages_.shown()[0].style, style);
     }
 
-    ui::FixedScreen screen_;
-    ui::MessageRecorder messages_;
+    FixedScreen screen_;
+    MessageRecorder messages_;
     TestPrinter printer_;
-    ui::FixedSaveChoice saveDialogs_;
-    ui::FixedCaseFileChoice caseFiles_;
+    FixedSaveChoice saveDialogs_;
+    FixedCaseFileChoice caseFiles_;
     CalcFrame calculations_;
     QTimer watchdog_;
     std::unique_ptr<app::FrmVerifica> window_;

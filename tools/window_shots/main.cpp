@@ -14,9 +14,10 @@
 #include "app/menu_bar.h"
 #include "app/proposal_check.h"
 #include "app/uls_command.h"
+#include "report/report_dialogs.h"
 #include "sections/cases.h"
 #include "slu/uls_window.h"
-#include "ui/report_dialogs.h"
+#include "tests/fakes/platform_fakes.h"
 
 using lirvo::app::FrmVerifica;
 
@@ -73,10 +74,10 @@ int main(int argc, char** argv) {
     }
     const QDir out(argv[1]);
     lirvo::ui::DesktopScreen screen;
-    lirvo::ui::MessageRecorder messages;
+    lirvo::test::MessageRecorder messages;
     ShotPrinter printer;
-    lirvo::ui::FixedSaveChoice noSaving;
-    lirvo::ui::FixedCaseFileChoice noFiles;
+    lirvo::test::FixedSaveChoice noSaving;
+    lirvo::test::FixedCaseFileChoice noFiles;
     lirvo::CalcFrame calculations;
     FrmVerifica window(calculations, {screen, messages, printer, noSaving, noFiles});
     window.show();
@@ -167,11 +168,11 @@ int main(int argc, char** argv) {
     boxes.ask(&window, "Salvare le modifiche a trave-101.lirvo?");
     // The materials of the report's export, with the service limits of NTC 2018 chosen.
     pictureBox("materiali.png");
-    lirvo::casefiles::Materials ntc = lirvo::ui::defaultMaterials();
+    lirvo::casefiles::Materials ntc = lirvo::report::defaultMaterials();
     ntc.limits = lirvo::StressLimits::kNtcCharacteristic;
     ntc.sigmaCAdm = "124.5";  // 0.60 · 0.83 · 250
     ntc.sigmaFAdm = "3520";   // 0.80 · 4400
-    lirvo::ui::ModalReportDialogs().materials(&window, ntc);
+    lirvo::report::ModalReportDialogs().materials(&window, ntc);
 
     // The report on a machine without a printer, through the real boxes and save dialog.
     NoPrinter none;

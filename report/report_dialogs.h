@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace lirvo::ui {
+namespace lirvo::report {
 
 class ReportDialogs {
   public:
@@ -34,24 +34,7 @@ class ModalReportDialogs : public ReportDialogs {
     bool confirmReplace(QWidget* parent, const QString& path) override;
 };
 
-// Answers with fixed choices and remembers what was proposed and asked.
-class FixedReportDialogs : public ReportDialogs {
-  public:
-    std::optional<casefiles::Materials> materials(QWidget* parent,
-                                                  const casefiles::Materials& proposed) override;
-    std::optional<QString> reportFileName(QWidget* parent, const QString& proposed) override;
-    bool confirmReplace(QWidget* parent, const QString& path) override;
-
-    bool materialsAsProposed = false;                     // OK on the proposed materials
-    std::optional<casefiles::Materials> materialsChoice;  // otherwise; none: cancel
-    std::optional<QString> fileChoice;                    // none: cancel
-    bool replace = false;
-    std::optional<casefiles::Materials> proposedMaterials;
-    std::optional<QString> proposedFile;
-    int replaceQuestions = 0;
-};
-
 // The materials proposed when a calculation has none: Rck 250 kg/cm² and FeB44k.
 casefiles::Materials defaultMaterials();
 
-}  // namespace lirvo::ui
+}  // namespace lirvo::report

@@ -1,4 +1,4 @@
-#include "ui/report_dialogs.h"
+#include "report/report_dialogs.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -13,13 +13,10 @@
 #include <QSpinBox>
 
 #include "sections/materials.h"
+#include "ui/qt_text.h"
 
-namespace lirvo::ui {
+namespace lirvo::report {
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString shown(const std::optional<double>& stress) {
     return stress ? QString::number(*stress, 'g', 6) : QString();
@@ -44,14 +41,14 @@ std::optional<casefiles::Materials> ModalReportDialogs::materials(
     rck->setValue(proposed.rck);
     auto* steel = new QComboBox(&dialog);
     for (const SteelGrade& grade : steelGrades())
-        steel->addItem(q(grade.name));
-    steel->setCurrentText(q(proposed.steel));
+        steel->addItem(toQString(grade.name));
+    steel->setCurrentText(toQString(proposed.steel));
     auto* limits = new QComboBox(&dialog);
     for (const StressLimitsInfo& rule : stressLimitRules())
-        limits->addItem(q(rule.name));
+        limits->addItem(toQString(rule.name));
     limits->setCurrentIndex(static_cast<int>(proposed.limits));
-    auto* sigmaC = new QLineEdit(q(proposed.sigmaCAdm), &dialog);
-    auto* sigmaF = new QLineEdit(q(proposed.sigmaFAdm), &dialog);
+    auto* sigmaC = new QLineEdit(toQString(proposed.sigmaCAdm), &dialog);
+    auto* sigmaF = new QLineEdit(toQString(proposed.sigmaFAdm), &dialog);
     // A new class, grade or rule proposes its stresses again; the user may still change them.
     const auto values = [=] {
         return stressLimits(static_cast<StressLimits>(limits->currentIndex()), rck->value(),
@@ -113,20 +110,4 @@ bool ModalReportDialogs::confirmReplace(QWidget* parent, const QString& path) {
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<casefiles::Materials> FixedReportDialogs::materials(
-    QWidget*, const casefiles::Materials& proposed) {
-    proposedMaterials = proposed;
-    return materialsAsProposed ? proposed : materialsChoice;
-}
-
-std::optional<QString> FixedReportDialogs::reportFileName(QWidget*, const QString& proposed) {
-    proposedFile = proposed;
-    return fileChoice;
-}
-
-bool FixedReportDialogs::confirmReplace(QWidget*, const QString&) {
-    ++replaceQuestions;
-    return replace;
-}
-
-}  // namespace lirvo::ui
+}  // namespace lirvo::report
