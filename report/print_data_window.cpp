@@ -50,25 +50,30 @@ FrmStampa::~FrmStampa() = default;
 void FrmStampa::createElements() {
     const ui::Screen& s = platform_.screen;
     for (int i = 0; i < 7; ++i) {
-        e_.label1[i] = ui::makeElement(ui::plainLabel(this, kRowCaptions[i]), s);
+        e_.rowCaptions[i] = ui::makeElement(ui::plainLabel(this, kRowCaptions[i]), s);
     }
-    for (auto& text : e_.text1)
+    for (auto& text : e_.particularFields)
         text = ui::makeElement(new QLineEdit(this), s, kTextWidth, kTextHeight);
-    e_.label2 = ui::makeElement(ui::plainLabel(this), s);
-    e_.cmbsezioni = ui::makeElement(new QComboBox(this), s);
-    e_.cmdOk = ui::makeElement(new QPushButton("OK", this), s);
-    e_.cmdFine = ui::makeElement(new QPushButton("Fine", this), s);
+    e_.sectionCaption = ui::makeElement(ui::plainLabel(this), s);
+    e_.sectionPlaceList = ui::makeElement(new QComboBox(this), s);
+    e_.okButton = ui::makeElement(new QPushButton("OK", this), s);
+    e_.closeButton = ui::makeElement(new QPushButton("Fine", this), s);
 
     // Return anywhere prints (after the notice); Escape or closing the window is "Fine".
-    e_.cmdOk->setDefault(true);
-    connect(e_.cmdOk.get(), &QPushButton::clicked, this, &FrmStampa::confirmPrint);
-    connect(e_.cmdFine.get(), &QPushButton::clicked, this, &QDialog::hide);
-    for (auto& text : e_.text1)
+    e_.okButton->setDefault(true);
+    connect(e_.okButton.get(), &QPushButton::clicked, this, &FrmStampa::confirmPrint);
+    connect(e_.closeButton.get(), &QPushButton::clicked, this, &QDialog::hide);
+    for (auto& text : e_.particularFields)
         connect(text.get(), &QLineEdit::textEdited, this, &FrmStampa::particularsEdited);
-    connect(e_.cmbsezioni.get(), &QComboBox::activated, this, &FrmStampa::particularsEdited);
-    QWidget* const order[] = {e_.text1[0].get(), e_.text1[1].get(), e_.text1[2].get(),
-                              e_.text1[3].get(), e_.text1[4].get(), e_.cmbsezioni.get(),
-                              e_.cmdOk.get(),    e_.cmdFine.get()};
+    connect(e_.sectionPlaceList.get(), &QComboBox::activated, this, &FrmStampa::particularsEdited);
+    QWidget* const order[] = {e_.particularFields[0].get(),
+                              e_.particularFields[1].get(),
+                              e_.particularFields[2].get(),
+                              e_.particularFields[3].get(),
+                              e_.particularFields[4].get(),
+                              e_.sectionPlaceList.get(),
+                              e_.okButton.get(),
+                              e_.closeButton.get()};
     ui::chainTabOrder(order);
 }
 
@@ -86,18 +91,19 @@ void FrmStampa::load(std::int16_t calculationCode) {
     placeRows(W, H);
     placeButtons(W, H);
     for (int i = 0; i < kStructureRow; ++i)
-        e_.text1[i]->setPlaceholderText(kPlaceholders[i]);
+        e_.particularFields[i]->setPlaceholderText(kPlaceholders[i]);
 }
 
 void FrmStampa::placeSectionList(double W, double H) {
     for (std::string_view place : casefiles::kSectionPlaceNames)
-        e_.cmbsezioni->addItem(toQString(place));
-    e_.cmbsezioni->setCurrentIndex(0);
-    e_.cmbsezioni.setLeftTwips(0.35 * W);
-    e_.cmbsezioni.setWidthTwips(0.25 * W);
-    e_.cmbsezioni.setPointSize(kListPoints);
-    e_.cmbsezioni.setTopTwips(0.1 * H + 0.56 * H - 70);  // 70 twips above its caption "Sezione"
-    e_.cmbsezioni.setMinimumPixelHeight(e_.cmbsezioni->sizeHint().height());
+        e_.sectionPlaceList->addItem(toQString(place));
+    e_.sectionPlaceList->setCurrentIndex(0);
+    e_.sectionPlaceList.setLeftTwips(0.35 * W);
+    e_.sectionPlaceList.setWidthTwips(0.25 * W);
+    e_.sectionPlaceList.setPointSize(kListPoints);
+    e_.sectionPlaceList.setTopTwips(0.1 * H + 0.56 * H -
+                                    70);  // 70 twips above its caption "Sezione"
+    e_.sectionPlaceList.setMinimumPixelHeight(e_.sectionPlaceList->sizeHint().height());
 }
 
 // A caption on the left of each row, the particular typed beside it; the row of what was
@@ -105,7 +111,7 @@ void FrmStampa::placeSectionList(double W, double H) {
 void FrmStampa::placeRows(double W, double H) {
     std::vector<ui::Placed*> captions;
     for (int i = 0; i < 7; ++i) {
-        ui::Element<QLabel>& caption = e_.label1[i];
+        ui::Element<QLabel>& caption = e_.rowCaptions[i];
         caption.setLeftTwips(0);
         caption.setPointSize(kCaptionPoints);
         caption.setWidthTwips(0.3 * W);
@@ -114,7 +120,7 @@ void FrmStampa::placeRows(double W, double H) {
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         captions.push_back(&caption);
         if (i < 5) {
-            ui::Element<QLineEdit>& text = e_.text1[i];
+            ui::Element<QLineEdit>& text = e_.particularFields[i];
             text.setLeftTwips(0.35 * W);
             text.setWidthTwips(0.55 * W);
             text.setTopTwips(rowTop(i, H) - 50);
@@ -122,26 +128,26 @@ void FrmStampa::placeRows(double W, double H) {
             text.fitTextHeight(8);
             text->clear();
         } else if (i == kCalculationRow) {
-            e_.label2.setLeftTwips(0.35 * W);
-            e_.label2.setWidthTwips(0.5 * W);
-            e_.label2.setHeightTwips(kSectionCaptionHeight);
-            e_.label2.setTopTwips(0.1 * H - 50);
-            e_.label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            e_.sectionCaption.setLeftTwips(0.35 * W);
+            e_.sectionCaption.setWidthTwips(0.5 * W);
+            e_.sectionCaption.setHeightTwips(kSectionCaptionHeight);
+            e_.sectionCaption.setTopTwips(0.1 * H - 50);
+            e_.sectionCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             caption.setTopTwips(0.1 * H);
         }
     }
     // At 12 points the longest caption may not fit 0.3 W of a small screen.
     ui::shrinkToCommonSize(captions, kCaptionPoints);
-    for (auto& caption : e_.label1)
+    for (auto& caption : e_.rowCaptions)
         caption.fitTextHeight(2);
-    e_.label2.setPointSize(kCaptionPoints);
-    e_.label2.fitTextHeight(2);
+    e_.sectionCaption.setPointSize(kCaptionPoints);
+    e_.sectionCaption.fitTextHeight(2);
 }
 
 void FrmStampa::placeButtons(double W, double H) {
-    e_.cmdFine.moveTwips(0.3 * W, 0.8 * H);
-    e_.cmdOk.moveTwips(0.65 * W, 0.8 * H);
-    for (auto* button : {&e_.cmdFine, &e_.cmdOk}) {
+    e_.closeButton.moveTwips(0.3 * W, 0.8 * H);
+    e_.okButton.moveTwips(0.65 * W, 0.8 * H);
+    for (auto* button : {&e_.closeButton, &e_.okButton}) {
         button->setWidthTwips(kButtonWidth);
         button->setHeightTwips(kButtonHeight);
     }
@@ -150,8 +156,8 @@ void FrmStampa::placeButtons(double W, double H) {
 void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
     const CalcCase* calc = caseOfCode(calculationCode);
     if (!calc) return;
-    e_.label2->setText(toQString(sectionTypeInfo(calc->section).pageCaption));
-    e_.text1[kStructureRow]->setPlaceholderText(
+    e_.sectionCaption->setText(toQString(sectionTypeInfo(calc->section).pageCaption));
+    e_.particularFields[kStructureRow]->setPlaceholderText(
         toQString(sectionTypeInfo(calc->section).structureExample));
 }
 
@@ -166,18 +172,18 @@ void FrmStampa::showFor(std::int16_t calculationCode) {
 casefiles::Particulars FrmStampa::particulars() const {
     casefiles::Particulars p;
     for (int i = 0; i < 5; ++i)
-        p.*casefiles::kParticularTexts[i].text = e_.text1[i]->text().toStdString();
-    p.section = static_cast<casefiles::SectionPlace>(e_.cmbsezioni->currentIndex());
+        p.*casefiles::kParticularTexts[i].text = e_.particularFields[i]->text().toStdString();
+    p.section = static_cast<casefiles::SectionPlace>(e_.sectionPlaceList->currentIndex());
     return p;
 }
 
 void FrmStampa::setParticulars(const casefiles::Particulars& particulars) {
     for (int i = 0; i < 5; ++i) {
-        e_.text1[i]->setText(
+        e_.particularFields[i]->setText(
             QString::fromStdString(particulars.*casefiles::kParticularTexts[i].text));
-        e_.text1[i]->setCursorPosition(0);
+        e_.particularFields[i]->setCursorPosition(0);
     }
-    e_.cmbsezioni->setCurrentIndex(static_cast<int>(particulars.section));
+    e_.sectionPlaceList->setCurrentIndex(static_cast<int>(particulars.section));
 }
 
 void FrmStampa::confirmPrint() {

@@ -22,11 +22,11 @@ namespace lirvo::report {
 std::string_view memberName(SectionType section);
 
 struct PrintDataElements {
-    std::array<ui::Element<QLabel>, 7> label1;    // row captions
-    std::array<ui::Element<QLineEdit>, 5> text1;  // the particulars typed
-    ui::Element<QLabel> label2;                   // what was calculated
-    ui::Element<QComboBox> cmbsezioni;            // where the section lies
-    ui::Element<QPushButton> cmdOk, cmdFine;
+    std::array<ui::Element<QLabel>, 7> rowCaptions;          // row captions
+    std::array<ui::Element<QLineEdit>, 5> particularFields;  // the particulars typed
+    ui::Element<QLabel> sectionCaption;                      // what was calculated
+    ui::Element<QComboBox> sectionPlaceList;                 // where the section lies
+    ui::Element<QPushButton> okButton, closeButton;
 };
 
 class FrmStampa : public QDialog {

@@ -211,7 +211,7 @@ TEST_F(CaseDocumentTest, ChangesToWhatTheFileKeepsMarkTheTitle) {
         [&] { type(rect_check::kB, "30"); },
         [&] { clickOption(e().operationOption(2)); },
         [&] { clickOption(e().ckes.get()); },
-        [&] { QTest::keyClicks(window().printData().elements().text1[0].get(), "x"); },
+        [&] { QTest::keyClicks(window().printData().elements().particularFields[0].get(), "x"); },
     };
     messages_.answer = Answer::kNo;  // each round lets the change of the last go
     for (const auto& change : changes) {

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, ExportReportsTheWindowsCalculationWithItsParticulars) {
             << result.symbol << " " << this->text(result.index).toStdString();
     EXPECT_TRUE(text.contains("Proprietario — Edificio —")) << text.left(400).toStdString();
     const report::PrintDataElements& d = window().printDataWindow()->elements();
-    for (const auto& particular : d.text1)
+    for (const auto& particular : d.particularFields)
         EXPECT_FALSE(text.contains(particular->placeholderText()));
     EXPECT_TRUE(text.contains("Esito: SEZIONE VERIFICATA"));
 }

@@ -52,11 +52,11 @@ class ReportTest : public MainWindowTest {
         compute();
     }
     void stampa() { click(e().cmdStampa.get()); }
-    void ok() { click(d().cmdOk.get()); }
-    void fine() { click(d().cmdFine.get()); }
+    void ok() { click(d().okButton.get()); }
+    void fine() { click(d().closeButton.get()); }
     void typeParticular(int i, const QString& s) {
-        d().text1[i]->clear();
-        QTest::keyClicks(d().text1[i].get(), s);
+        d().particularFields[i]->clear();
+        QTest::keyClicks(d().particularFields[i].get(), s);
     }
 
     // The window as before printing: its ground, the heading put away, the example box back.
@@ -172,21 +172,21 @@ TEST_F(ReportTest, AfterACheckOpensModallyWithExamplesOnlyAsPlaceholders) {
         "Proprietario", "Edificio", "Indirizzo", "Comune", "Descrizione della struttura",
         "Calcolo di",   "Sezione"};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(d().label1[i]->text(), captions[i]);
-    EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
-    EXPECT_EQ(d().text1[1]->placeholderText(), "Civile abitazione");
-    EXPECT_EQ(d().text1[4]->placeholderText(), "Trave tra murature");
+        EXPECT_EQ(d().rowCaptions[i]->text(), captions[i]);
+    EXPECT_EQ(d().sectionCaption->text(), "Trave Rettangolare");
+    EXPECT_EQ(d().particularFields[1]->placeholderText(), "Civile abitazione");
+    EXPECT_EQ(d().particularFields[4]->placeholderText(), "Trave tra murature");
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(d().text1[i]->text(), "") << "particular " << i;
-        EXPECT_FALSE(d().text1[i]->placeholderText().isEmpty()) << "particular " << i;
+        EXPECT_EQ(d().particularFields[i]->text(), "") << "particular " << i;
+        EXPECT_FALSE(d().particularFields[i]->placeholderText().isEmpty()) << "particular " << i;
     }
     EXPECT_EQ(printData()->particulars(), casefiles::Particulars{});
-    ASSERT_EQ(d().cmbsezioni->count(), 2);
-    EXPECT_EQ(d().cmbsezioni->itemText(0), "Incastro");
-    EXPECT_EQ(d().cmbsezioni->itemText(1), "Mezzeria");
-    EXPECT_EQ(d().cmbsezioni->currentIndex(), 0);
-    EXPECT_EQ(d().cmdOk->text(), "OK");
-    EXPECT_EQ(d().cmdFine->text(), "Fine");
+    ASSERT_EQ(d().sectionPlaceList->count(), 2);
+    EXPECT_EQ(d().sectionPlaceList->itemText(0), "Incastro");
+    EXPECT_EQ(d().sectionPlaceList->itemText(1), "Mezzeria");
+    EXPECT_EQ(d().sectionPlaceList->currentIndex(), 0);
+    EXPECT_EQ(d().okButton->text(), "OK");
+    EXPECT_EQ(d().closeButton->text(), "Fine");
     EXPECT_TRUE(messages_.shown().empty());
 }
 
@@ -199,28 +199,28 @@ TEST_F(ReportTest, PrintDataGeometryFollowsTheScreenInTwips) {
     EXPECT_EQ(w.heightTwips(), 8064.0f);
     EXPECT_EQ(w.leftTwips(), 2304.0f);
     EXPECT_EQ(w.topTwips(), 1728.0f);
-    EXPECT_FLOAT_EQ(d().label1[0].topTwips(), 1451.52f);  // "Proprietario" at 0.18 H
-    EXPECT_FLOAT_EQ(d().text1[0].topTwips(), 1401.52f);   // its field 50 twips higher
-    EXPECT_FLOAT_EQ(d().label1[4].topTwips(), 4032.0f);   // 0.5 H
-    EXPECT_FLOAT_EQ(d().label1[5].topTwips(), 806.4f);    // "Calcolo di" heads the window
-    EXPECT_FLOAT_EQ(d().label2.topTwips(), 756.4f);
-    EXPECT_FLOAT_EQ(d().label1[6].topTwips(), 5322.24f);   // "Sezione" at 0.66 H
-    EXPECT_FLOAT_EQ(d().cmbsezioni.topTwips(), 5252.24f);  // 70 twips above its caption
-    EXPECT_FLOAT_EQ(d().cmbsezioni.leftTwips(), 3763.2f);
-    EXPECT_FLOAT_EQ(d().cmbsezioni.widthTwips(), 2688.0f);
-    EXPECT_FLOAT_EQ(d().label1[3].widthTwips(), 3225.6f);
-    EXPECT_EQ(d().label1[3].heightTwips(), 300.0f);
-    EXPECT_EQ(d().label1[3]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_FLOAT_EQ(d().text1[3].widthTwips(), 5913.6f);
-    EXPECT_FLOAT_EQ(d().label2.widthTwips(), 5376.0f);
-    EXPECT_EQ(d().label2.heightTwips(), 350.0f);
-    EXPECT_FLOAT_EQ(d().cmdFine.leftTwips(), 3225.6f);
-    EXPECT_FLOAT_EQ(d().cmdOk.leftTwips(), 6988.8f);
-    EXPECT_FLOAT_EQ(d().cmdOk.topTwips(), 6451.2f);
-    EXPECT_EQ(d().cmdOk.widthTwips(), 1000.0f);
-    EXPECT_EQ(d().cmdOk.heightTwips(), 600.0f);
-    EXPECT_EQ(d().text1[2]->font().pointSize(), 14);
-    EXPECT_EQ(d().cmbsezioni->font().pointSize(), 12);
+    EXPECT_FLOAT_EQ(d().rowCaptions[0].topTwips(), 1451.52f);       // "Proprietario" at 0.18 H
+    EXPECT_FLOAT_EQ(d().particularFields[0].topTwips(), 1401.52f);  // its field 50 twips higher
+    EXPECT_FLOAT_EQ(d().rowCaptions[4].topTwips(), 4032.0f);        // 0.5 H
+    EXPECT_FLOAT_EQ(d().rowCaptions[5].topTwips(), 806.4f);         // "Calcolo di" heads the window
+    EXPECT_FLOAT_EQ(d().sectionCaption.topTwips(), 756.4f);
+    EXPECT_FLOAT_EQ(d().rowCaptions[6].topTwips(), 5322.24f);    // "Sezione" at 0.66 H
+    EXPECT_FLOAT_EQ(d().sectionPlaceList.topTwips(), 5252.24f);  // 70 twips above its caption
+    EXPECT_FLOAT_EQ(d().sectionPlaceList.leftTwips(), 3763.2f);
+    EXPECT_FLOAT_EQ(d().sectionPlaceList.widthTwips(), 2688.0f);
+    EXPECT_FLOAT_EQ(d().rowCaptions[3].widthTwips(), 3225.6f);
+    EXPECT_EQ(d().rowCaptions[3].heightTwips(), 300.0f);
+    EXPECT_EQ(d().rowCaptions[3]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_FLOAT_EQ(d().particularFields[3].widthTwips(), 5913.6f);
+    EXPECT_FLOAT_EQ(d().sectionCaption.widthTwips(), 5376.0f);
+    EXPECT_EQ(d().sectionCaption.heightTwips(), 350.0f);
+    EXPECT_FLOAT_EQ(d().closeButton.leftTwips(), 3225.6f);
+    EXPECT_FLOAT_EQ(d().okButton.leftTwips(), 6988.8f);
+    EXPECT_FLOAT_EQ(d().okButton.topTwips(), 6451.2f);
+    EXPECT_EQ(d().okButton.widthTwips(), 1000.0f);
+    EXPECT_EQ(d().okButton.heightTwips(), 600.0f);
+    EXPECT_EQ(d().particularFields[2]->font().pointSize(), 14);
+    EXPECT_EQ(d().sectionPlaceList->font().pointSize(), 12);
 }
 
 TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {
@@ -229,7 +229,7 @@ TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {
     report::FrmStampa* first = printData();
     typeParticular(0, "Ing. Anna Verdi");
     typeParticular(3, "");
-    d().cmbsezioni->setCurrentIndex(1);
+    d().sectionPlaceList->setCurrentIndex(1);
     fine();
     EXPECT_FALSE(printData()->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the main window takes input again";
@@ -238,15 +238,15 @@ TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {
     runRectangularCheckExample();
     stampa();
     EXPECT_EQ(printData(), first);
-    EXPECT_EQ(d().text1[0]->text(), "Ing. Anna Verdi");
-    EXPECT_EQ(d().text1[3]->text(), "");
-    EXPECT_EQ(d().cmbsezioni->currentText(), "Mezzeria");
+    EXPECT_EQ(d().particularFields[0]->text(), "Ing. Anna Verdi");
+    EXPECT_EQ(d().particularFields[3]->text(), "");
+    EXPECT_EQ(d().sectionPlaceList->currentText(), "Mezzeria");
 }
 
 TEST_F(ReportTest, EscapePutsTheWindowAwayAsFineDoes) {
     runRectangularCheckExample();
     stampa();
-    QTest::keyClick(d().text1[2].get(), Qt::Key_Escape);
+    QTest::keyClick(d().particularFields[2].get(), Qt::Key_Escape);
     EXPECT_FALSE(printData()->isVisible());
     EXPECT_EQ(printer_.jobs, 0);
 }
@@ -254,18 +254,18 @@ TEST_F(ReportTest, EscapePutsTheWindowAwayAsFineDoes) {
 TEST_F(ReportTest, SectionCaptionFollowsTheLastCalculationAtEveryOpening) {
     runRectangularCheckExample();
     stampa();
-    EXPECT_EQ(d().label2->text(), "Trave Rettangolare");
+    EXPECT_EQ(d().sectionCaption->text(), "Trave Rettangolare");
     fine();
     choose(kTeeDesign);  // T or L design, example box still ticked
     compute();
     stampa();
-    EXPECT_EQ(d().label2->text(), "Trave A T o L");
+    EXPECT_EQ(d().sectionCaption->text(), "Trave A T o L");
     fine();
     choose(kColumnSemiDesign);  // column semi-design, code 9
     compute();
     ASSERT_EQ(window().calculationCode(), 9);
     stampa();
-    EXPECT_EQ(d().label2->text(), "PilastrO");
+    EXPECT_EQ(d().sectionCaption->text(), "PilastrO");
 }
 
 TEST_F(ReportTest, HeadingLinesAreTheirPrefixesAndTheParticularsAsTyped) {
@@ -290,7 +290,7 @@ TEST_F(ReportTest, HeadingLinesAreTheirPrefixesAndTheParticularsAsTyped) {
 TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
     runRectangularCheckExample();
     stampa();
-    d().cmbsezioni->setCurrentIndex(1);
+    d().sectionPlaceList->setCurrentIndex(1);
     typeParticular(1, "Civile abitazione");
     typeParticular(4, "Trave tra murature");
     // The page as printed: white ground, heading shown, example box hidden.
@@ -320,7 +320,8 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
     for (const char* shown : {"330209", "Momento flettente(Kgcm) M", "RISULTATI:"})
         EXPECT_TRUE(page.contains(shown)) << shown;
     for (const QString& placeholder :
-         {d().text1[0]->placeholderText(), d().text1[2]->placeholderText()})  // owner, address
+         {d().particularFields[0]->placeholderText(),
+          d().particularFields[2]->placeholderText()})  // owner, address
         EXPECT_FALSE(page.contains(placeholder)) << placeholder.toStdString();
     EXPECT_FALSE(page.contains("Esegui l'Esempio"));
 

@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
         lirvo::report::FrmStampa& printData = *window.printDataWindow();
         printData.grab().save(out.filePath("dati-" + file));
         printer.path = out.filePath(QString(file).replace(".png", ".pdf"));
-        QTest::mouseClick(printData.elements().cmdOk.get(), Qt::LeftButton);
-        QTest::mouseClick(printData.elements().cmdFine.get(), Qt::LeftButton);
+        QTest::mouseClick(printData.elements().okButton.get(), Qt::LeftButton);
+        QTest::mouseClick(printData.elements().closeButton.get(), Qt::LeftButton);
         // A design's section with the bars proposed for it, checked; then the design again.
         if (calc->operation != lirvo::Operation::kCheck && window.proposalCheck().run()) {
             QTest::qWait(100);
@@ -186,6 +186,6 @@ int main(int argc, char** argv) {
     QTest::mouseClick(p.cmdelab.get(), Qt::LeftButton);
     QTest::mouseClick(p.cmdStampa.get(), Qt::LeftButton);
     answerModals(out, out.absoluteFilePath("senza-stampante.pdf"), plain.printDataWindow());
-    QTest::mouseClick(plain.printDataWindow()->elements().cmdOk.get(), Qt::LeftButton);
+    QTest::mouseClick(plain.printDataWindow()->elements().okButton.get(), Qt::LeftButton);
     return 0;
 }
