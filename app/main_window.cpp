@@ -389,12 +389,13 @@ void FrmVerifica::openPrintData() {
     printData().showFor(code);
 }
 
-report::FrmStampa& FrmVerifica::printData() {
+report::PrintDataWindow& FrmVerifica::printData() {
     if (!printData_) {
-        printData_ = std::make_unique<report::FrmStampa>(platform_, calculations_.code(), this);
-        connect(printData_.get(), &report::FrmStampa::printRequested, this,
+        printData_ =
+            std::make_unique<report::PrintDataWindow>(platform_, calculations_.code(), this);
+        connect(printData_.get(), &report::PrintDataWindow::printRequested, this,
                 &FrmVerifica::printReport);
-        connect(printData_.get(), &report::FrmStampa::particularsEdited, this,
+        connect(printData_.get(), &report::PrintDataWindow::particularsEdited, this,
                 &FrmVerifica::particularsEdited);
     }
     return *printData_;

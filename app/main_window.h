@@ -7,7 +7,7 @@
 //   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class);
 //                               a refused datum's field takes the focus after its box
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
-//   "Stampa"                 -> report/ FrmStampa (particulars) -> OK -> report/ printReport,
+//   "Stampa"                 -> report/ PrintDataWindow (particulars) -> OK -> report/ printReport,
 //                               only while the results belong to the data (app/result_state)
 //   the menu bar             -> app/menu_bar: the commands above, and the case file's
 //                               commands in app/case_document (open, save, modified mark),
@@ -67,9 +67,9 @@ class FrmVerifica : public QWidget, public CalcWindow {
     std::int16_t calculationCode() const { return calculations_.code(); }
     // The print-data window, once it is loaded: by the first "Stampa" after a calculation, or
     // by a case file opened or saved.
-    report::FrmStampa* printDataWindow() const { return printData_.get(); }
+    report::PrintDataWindow* printDataWindow() const { return printData_.get(); }
     // The print-data window, loaded (hidden) if it was not yet.
-    report::FrmStampa& printData();
+    report::PrintDataWindow& printData();
     CaseDocument& caseDocument() { return *document_; }
     MenuBar& menuBar() { return *menuBar_; }
     ProposalCheck& proposalCheck() { return *proposalCheck_; }
@@ -142,7 +142,7 @@ class FrmVerifica : public QWidget, public CalcWindow {
     std::optional<SetAside> setAside_;
     panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
     // Outlives "Azzera": the particulars typed once stay for the whole run.
-    std::unique_ptr<report::FrmStampa> printData_;
+    std::unique_ptr<report::PrintDataWindow> printData_;
     std::unique_ptr<CaseDocument> document_;
     ProposalCheck* proposalCheck_ = nullptr;  // a child of the window
     MenuBar* menuBar_ = nullptr;              // a child of the window

@@ -8,7 +8,7 @@ std::optional<casefiles::CaseFile> windowCalculation(const FrmVerifica& window) 
     const CalcCase* calc = caseOfCode(window.calculationCode());
     if (!calc) return std::nullopt;
     casefiles::CaseFile file = casefiles::captureCalculation(*calc, window);
-    if (const report::FrmStampa* printData = window.printDataWindow())
+    if (const report::PrintDataWindow* printData = window.printDataWindow())
         file.particulars = printData->particulars();
     return file;
 }

@@ -38,16 +38,17 @@ std::string_view memberName(SectionType section) {
     return section == SectionType::kColumn ? "Pilastro" : "Trave";
 }
 
-FrmStampa::FrmStampa(const ui::Platform& platform, std::int16_t calculationCode, QWidget* parent)
+PrintDataWindow::PrintDataWindow(const ui::Platform& platform, std::int16_t calculationCode,
+                                 QWidget* parent)
     : QDialog(parent), platform_(platform) {
     window_ = ui::Placed(this, platform_.screen, 0, 0);
     createElements();
     load(calculationCode);
 }
 
-FrmStampa::~FrmStampa() = default;
+PrintDataWindow::~PrintDataWindow() = default;
 
-void FrmStampa::createElements() {
+void PrintDataWindow::createElements() {
     const ui::Screen& s = platform_.screen;
     for (int i = 0; i < 7; ++i) {
         e_.rowCaptions[i] = ui::makeElement(ui::plainLabel(this, kRowCaptions[i]), s);
@@ -61,11 +62,12 @@ void FrmStampa::createElements() {
 
     // Return anywhere prints (after the notice); Escape or closing the window is "Fine".
     e_.okButton->setDefault(true);
-    connect(e_.okButton.get(), &QPushButton::clicked, this, &FrmStampa::confirmPrint);
+    connect(e_.okButton.get(), &QPushButton::clicked, this, &PrintDataWindow::confirmPrint);
     connect(e_.closeButton.get(), &QPushButton::clicked, this, &QDialog::hide);
     for (auto& text : e_.particularFields)
-        connect(text.get(), &QLineEdit::textEdited, this, &FrmStampa::particularsEdited);
-    connect(e_.sectionPlaceList.get(), &QComboBox::activated, this, &FrmStampa::particularsEdited);
+        connect(text.get(), &QLineEdit::textEdited, this, &PrintDataWindow::particularsEdited);
+    connect(e_.sectionPlaceList.get(), &QComboBox::activated, this,
+            &PrintDataWindow::particularsEdited);
     QWidget* const order[] = {e_.particularFields[0].get(),
                               e_.particularFields[1].get(),
                               e_.particularFields[2].get(),
@@ -77,7 +79,7 @@ void FrmStampa::createElements() {
     ui::chainTabOrder(order);
 }
 
-void FrmStampa::load(std::int16_t calculationCode) {
+void PrintDataWindow::load(std::int16_t calculationCode) {
     setWindowTitle("INTRODUCI I DATI PER LA STAMPA");
     const ui::Screen& screen = platform_.screen;
     window_.setWidthTwips(0.7 * screen.widthTwips());
@@ -94,7 +96,7 @@ void FrmStampa::load(std::int16_t calculationCode) {
         e_.particularFields[i]->setPlaceholderText(kPlaceholders[i]);
 }
 
-void FrmStampa::placeSectionList(double W, double H) {
+void PrintDataWindow::placeSectionList(double W, double H) {
     for (std::string_view place : casefiles::kSectionPlaceNames)
         e_.sectionPlaceList->addItem(toQString(place));
     e_.sectionPlaceList->setCurrentIndex(0);
@@ -108,7 +110,7 @@ void FrmStampa::placeSectionList(double W, double H) {
 
 // A caption on the left of each row, the particular typed beside it; the row of what was
 // calculated heads the window.
-void FrmStampa::placeRows(double W, double H) {
+void PrintDataWindow::placeRows(double W, double H) {
     std::vector<ui::Placed*> captions;
     for (int i = 0; i < 7; ++i) {
         ui::Element<QLabel>& caption = e_.rowCaptions[i];
@@ -144,7 +146,7 @@ void FrmStampa::placeRows(double W, double H) {
     e_.sectionCaption.fitTextHeight(2);
 }
 
-void FrmStampa::placeButtons(double W, double H) {
+void PrintDataWindow::placeButtons(double W, double H) {
     e_.closeButton.moveTwips(0.3 * W, 0.8 * H);
     e_.okButton.moveTwips(0.65 * W, 0.8 * H);
     for (auto* button : {&e_.closeButton, &e_.okButton}) {
@@ -153,7 +155,7 @@ void FrmStampa::placeButtons(double W, double H) {
     }
 }
 
-void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
+void PrintDataWindow::setSectionCaption(std::int16_t calculationCode) {
     const CalcCase* calc = caseOfCode(calculationCode);
     if (!calc) return;
     e_.sectionCaption->setText(toQString(sectionTypeInfo(calc->section).pageCaption));
@@ -161,7 +163,7 @@ void FrmStampa::setSectionCaption(std::int16_t calculationCode) {
         toQString(sectionTypeInfo(calc->section).structureExample));
 }
 
-void FrmStampa::showFor(std::int16_t calculationCode) {
+void PrintDataWindow::showFor(std::int16_t calculationCode) {
     setSectionCaption(calculationCode);
     setWindowModality(Qt::ApplicationModal);
     show();
@@ -169,7 +171,7 @@ void FrmStampa::showFor(std::int16_t calculationCode) {
     activateWindow();
 }
 
-casefiles::Particulars FrmStampa::particulars() const {
+casefiles::Particulars PrintDataWindow::particulars() const {
     casefiles::Particulars p;
     for (int i = 0; i < 5; ++i)
         p.*casefiles::kParticularTexts[i].text = e_.particularFields[i]->text().toStdString();
@@ -177,7 +179,7 @@ casefiles::Particulars FrmStampa::particulars() const {
     return p;
 }
 
-void FrmStampa::setParticulars(const casefiles::Particulars& particulars) {
+void PrintDataWindow::setParticulars(const casefiles::Particulars& particulars) {
     for (int i = 0; i < 5; ++i) {
         e_.particularFields[i]->setText(
             QString::fromStdString(particulars.*casefiles::kParticularTexts[i].text));
@@ -186,7 +188,7 @@ void FrmStampa::setParticulars(const casefiles::Particulars& particulars) {
     e_.sectionPlaceList->setCurrentIndex(static_cast<int>(particulars.section));
 }
 
-void FrmStampa::confirmPrint() {
+void PrintDataWindow::confirmPrint() {
     platform_.messages.show(this, "VAI ALLA STAMPA", MessageStyle::kPlain, "");
     emit printRequested();
 }

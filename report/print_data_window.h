@@ -29,12 +29,12 @@ struct PrintDataElements {
     ui::Element<QPushButton> okButton, closeButton;
 };
 
-class FrmStampa : public QDialog {
+class PrintDataWindow : public QDialog {
     Q_OBJECT
   public:
     // Creating the window loads it.
-    FrmStampa(const ui::Platform& platform, std::int16_t calculationCode, QWidget* parent);
-    ~FrmStampa() override;
+    PrintDataWindow(const ui::Platform& platform, std::int16_t calculationCode, QWidget* parent);
+    ~PrintDataWindow() override;
 
     // Shows the window modally without waiting for it; the caption of the section type
     // follows the calculation that ran last, so the report never names another section.

@@ -43,7 +43,7 @@ class ReportTest : public MainWindowTest {
   protected:
     ReportTest() { printer_.path = folder_.filePath("pagina.pdf"); }
 
-    report::FrmStampa* printData() { return window().printDataWindow(); }
+    report::PrintDataWindow* printData() { return window().printDataWindow(); }
     const report::PrintDataElements& d() { return printData()->elements(); }
 
     void runRectangularCheckExample() {
@@ -226,7 +226,7 @@ TEST_F(ReportTest, PrintDataGeometryFollowsTheScreenInTwips) {
 TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {
     runRectangularCheckExample();
     stampa();
-    report::FrmStampa* first = printData();
+    report::PrintDataWindow* first = printData();
     typeParticular(0, "Ing. Anna Verdi");
     typeParticular(3, "");
     d().sectionPlaceList->setCurrentIndex(1);

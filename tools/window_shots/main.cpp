@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
         }
         QTest::mouseClick(e.cmdStampa.get(), Qt::LeftButton);
         QTest::qWait(100);
-        lirvo::report::FrmStampa& printData = *window.printDataWindow();
+        lirvo::report::PrintDataWindow& printData = *window.printDataWindow();
         printData.grab().save(out.filePath("dati-" + file));
         printer.path = out.filePath(QString(file).replace(".png", ".pdf"));
         QTest::mouseClick(printData.elements().okButton.get(), Qt::LeftButton);
