@@ -43,14 +43,14 @@ std::optional<QString> draggedCaseFile(const QMimeData* data) {
 
 }  // namespace
 
-CaseDocument::CaseDocument(FrmVerifica& window, const ui::Platform& platform)
+CaseDocument::CaseDocument(MainWindow& window, const ui::Platform& platform)
     : window_(window), platform_(platform), baseTitle_(window.windowTitle()) {
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
     watchWindow();
     // "Azzera", "Nuovo" and every opening load the window anew: a file opened is named again
     // once its calculation stands in the window.
-    connect(&window_, &FrmVerifica::reloaded, this, [this] {
+    connect(&window_, &MainWindow::reloaded, this, [this] {
         watchWindow();
         path_.clear();
         modified_ = false;
@@ -59,7 +59,7 @@ CaseDocument::CaseDocument(FrmVerifica& window, const ui::Platform& platform)
         window_.setToolTip({});
         showTitle();
     });
-    connect(&window_, &FrmVerifica::particularsEdited, this, &CaseDocument::markModified);
+    connect(&window_, &MainWindow::particularsEdited, this, &CaseDocument::markModified);
 }
 
 CaseDocument::~CaseDocument() = default;

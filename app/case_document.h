@@ -24,13 +24,13 @@
 
 namespace lirvo::app {
 
-class FrmVerifica;
+class MainWindow;
 
 class CaseDocument : public QObject {
     Q_OBJECT
   public:
     // Watches the window's elements for changes and takes the drops of case files on it.
-    CaseDocument(FrmVerifica& window, const ui::Platform& platform);
+    CaseDocument(MainWindow& window, const ui::Platform& platform);
     ~CaseDocument() override;
 
     // The file opened or saved last, absolute; empty when there is none.
@@ -88,7 +88,7 @@ class CaseDocument : public QObject {
     void showTitle();
     bool reproducesItsResults(const casefiles::CaseFile& file) const;
 
-    FrmVerifica& window_;
+    MainWindow& window_;
     ui::Platform platform_;
     QString baseTitle_;
     QString path_;

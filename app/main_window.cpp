@@ -64,7 +64,7 @@ void place(ui::Element<W>& element, const Fractions& f, double width, double hei
 
 }  // namespace
 
-FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
+MainWindow::MainWindow(CalcFrame& calculations, const ui::Platform& platform)
     : calculations_(calculations), platform_(platform) {
     window_ = ui::Placed(this, platform_.screen, 0, 0);
     elements_ = createElements(this, platform_.screen);
@@ -75,9 +75,9 @@ FrmVerifica::FrmVerifica(CalcFrame& calculations, const ui::Platform& platform)
     placeMenuBar();
 }
 
-FrmVerifica::~FrmVerifica() = default;
+MainWindow::~MainWindow() = default;
 
-void FrmVerifica::load() {
+void MainWindow::load() {
     calculations_.reset();
     results_ = {};
     notices_.clear();
@@ -97,7 +97,7 @@ void FrmVerifica::load() {
 }
 
 // 0.8 × 0.9 of the screen; every element after this is a fraction of the window as read back.
-void FrmVerifica::placeWindow() {
+void MainWindow::placeWindow() {
     const ui::Screen& screen = platform_.screen;
     window_.setWidthTwips(0.8 * screen.widthTwips());
     window_.setHeightTwips(0.9 * screen.heightTwips());
@@ -111,7 +111,7 @@ void FrmVerifica::placeWindow() {
 
 // The two frames of options; every option caption takes one size, a little smaller where one
 // would be cut.
-void FrmVerifica::placeChoices() {
+void MainWindow::placeChoices() {
     MainElements& e = *elements_;
     place(e.frame1, kSectionFrame, width_, height_);
     place(e.frame2, kOperationFrame, width_, height_);
@@ -139,7 +139,7 @@ void FrmVerifica::placeChoices() {
     e.frame2.setBackground(kWindowColour);
 }
 
-void FrmVerifica::placeCommands() {
+void MainWindow::placeCommands() {
     MainElements& e = *elements_;
     place(e.cmdelab, kComputeButton, width_, height_);
     ui::setPointSize(e.cmdelab.get(), kComputePoints);
@@ -152,7 +152,7 @@ void FrmVerifica::placeCommands() {
 }
 
 // Captions and value fields hidden and numbered in their tooltips until a panel shows them.
-void FrmVerifica::placeFields() {
+void MainWindow::placeFields() {
     MainElements& e = *elements_;
     const QString greekFamily = ui::greekCaptionFamily();
     for (int i = 0; i < panels::kCaptionCount; ++i) {
@@ -173,7 +173,7 @@ void FrmVerifica::placeFields() {
     }
 }
 
-void FrmVerifica::placeLines() {
+void MainWindow::placeLines() {
     MainElements& e = *elements_;
     for (int i = 0; i < 3; ++i)
         e.surface->setLine(e.line[i], kLines[i].left * width_, kLines[i].top * height_,
@@ -181,7 +181,7 @@ void FrmVerifica::placeLines() {
 }
 
 // The help box (hidden, its file read anew), the schematic frame and the unit notice.
-void FrmVerifica::placeHelpAndUnits() {
+void MainWindow::placeHelpAndUnits() {
     MainElements& e = *elements_;
     e.frame3.setVisible(false);
     place(e.rtb1, kHelpBox, width_, height_);
@@ -197,7 +197,7 @@ void FrmVerifica::placeHelpAndUnits() {
 }
 
 // The heading of the printed page: two columns of three lines, shown only while printing.
-void FrmVerifica::placePrintHeading() {
+void MainWindow::placePrintHeading() {
     MainElements& e = *elements_;
     place(e.frame4, kPrintHeading, width_, height_);
     const double FW = e.frame4.widthTwips();
@@ -216,7 +216,7 @@ void FrmVerifica::placePrintHeading() {
 
 // The menu bar stands above the layout: the window grows by the bar's height and the surface,
 // which holds every element, starts below the bar, so every position in twips keeps its place.
-void FrmVerifica::placeMenuBar() {
+void MainWindow::placeMenuBar() {
     const int width = ui::toPixels(window_.widthTwips(), platform_.screen);
     const int height = ui::toPixels(window_.heightTwips(), platform_.screen);
     const int bar = menuBar_->sizeHint().height();
@@ -226,7 +226,7 @@ void FrmVerifica::placeMenuBar() {
     elements_->surface->setGeometry(0, bar, width, height);
 }
 
-void FrmVerifica::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The client area below the menu bar follows the window; the layout keeps the twips of
     // its last load.
@@ -236,14 +236,14 @@ void FrmVerifica::resizeEvent(QResizeEvent* event) {
     elements_->surface->setGeometry(0, bar, width(), height() - bar);
 }
 
-void FrmVerifica::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (document_ && !document_->maySetAside())
         event->ignore();
     else
         event->accept();
 }
 
-void FrmVerifica::reload() {
+void MainWindow::reload() {
     // The old elements go with their surface once the click that got here has returned.
     elements_->surface->hide();
     elements_->surface->deleteLater();
@@ -254,7 +254,7 @@ void FrmVerifica::reload() {
     emit reloaded();
 }
 
-void FrmVerifica::connectCommands() {
+void MainWindow::connectCommands() {
     MainElements& e = *elements_;
     // An option acts when it becomes selected; unselecting one, by a click or a layout, runs
     // nothing.
@@ -270,25 +270,25 @@ void FrmVerifica::connectCommands() {
         onSelected(e.operationOption(i),
                    [this, op = operations()[i].operation] { layOutOperation(op); });
 
-    connect(e.cmdelab.get(), &QPushButton::clicked, this, &FrmVerifica::compute);
+    connect(e.cmdelab.get(), &QPushButton::clicked, this, &MainWindow::compute);
     // Return in a value field computes, as the compute button would.
     for (auto& text : e.fields.text1) {
-        connect(text.get(), &QLineEdit::returnPressed, this, &FrmVerifica::compute);
-        connect(text.get(), &QLineEdit::textChanged, this, &FrmVerifica::fieldsChanged);
+        connect(text.get(), &QLineEdit::returnPressed, this, &MainWindow::compute);
+        connect(text.get(), &QLineEdit::textChanged, this, &MainWindow::fieldsChanged);
     }
-    connect(e.ckes.get(), &QCheckBox::clicked, this, &FrmVerifica::exampleToggled);
+    connect(e.ckes.get(), &QCheckBox::clicked, this, &MainWindow::exampleToggled);
     connect(e.cmdAzzera.get(), &QPushButton::clicked, this,
             [this] { document_->newCalculation(); });
-    connect(e.cmdAiuto.get(), &QPushButton::clicked, this, &FrmVerifica::toggleHelp);
+    connect(e.cmdAiuto.get(), &QPushButton::clicked, this, &MainWindow::toggleHelp);
     connect(e.rtb1.get(), &ui::RichTextBox::doubleClicked, this,
             [this] { elements_->rtb1.setVisible(false); });
     connect(e.frame4.get(), &ui::Frame::doubleClicked, this,
             [this] { elements_->frame4.setVisible(false); });
-    connect(e.cmdStampa.get(), &QPushButton::clicked, this, &FrmVerifica::openPrintData);
-    connect(e.cmdFine.get(), &QPushButton::clicked, this, &FrmVerifica::fine);
+    connect(e.cmdStampa.get(), &QPushButton::clicked, this, &MainWindow::openPrintData);
+    connect(e.cmdFine.get(), &QPushButton::clicked, this, &MainWindow::fine);
 }
 
-void FrmVerifica::setTabOrder() {
+void MainWindow::setTabOrder() {
     MainElements& e = *elements_;
     std::vector<QWidget*> order;
     for (auto& option : e.option)
@@ -302,7 +302,7 @@ void FrmVerifica::setTabOrder() {
     ui::chainTabOrder(order);
 }
 
-void FrmVerifica::showSection(SectionType section) {
+void MainWindow::showSection(SectionType section) {
     MainElements& e = *elements_;
     panels::SchematicElements schematic{e.frame3, e.picture1, e.label2,
                                         std::span(e.option).subspan(sectionTypes().size()),
@@ -312,14 +312,14 @@ void FrmVerifica::showSection(SectionType section) {
     schematicDrawing_->showPicture();
 }
 
-void FrmVerifica::layOutOperation(Operation operation) {
+void MainWindow::layOutOperation(Operation operation) {
     panels::layOutPanel(operation, currentChoice().section, elements_->fields, {width_, height_});
     // Another case: its section is not the one drawn.
     schematicDrawing_->showPicture();
     showResultState();
 }
 
-CaseChoice FrmVerifica::currentChoice() const {
+CaseChoice MainWindow::currentChoice() const {
     CaseChoice choice;
     for (size_t i = 0; i < sectionTypes().size(); ++i)
         if (elements_->sectionOption(i)->isChecked()) choice.section = sectionTypes()[i].type;
@@ -329,13 +329,13 @@ CaseChoice FrmVerifica::currentChoice() const {
     return choice;
 }
 
-const CalcCase* FrmVerifica::shownCase() const {
+const CalcCase* MainWindow::shownCase() const {
     const CaseChoice choice = currentChoice();
     return choice.section && choice.operation ? findCase(*choice.section, *choice.operation)
                                               : nullptr;
 }
 
-void FrmVerifica::compute() {
+void MainWindow::compute() {
     written_ = nullptr;
     dispatch(currentChoice(), calculations_, *this);
     if (written_)
@@ -345,12 +345,12 @@ void FrmVerifica::compute() {
     showResultState();
 }
 
-void FrmVerifica::fieldsChanged() {
+void MainWindow::fieldsChanged() {
     panels::fitValueFields(elements_->fields, {width_, height_});
     showResultState();
 }
 
-void FrmVerifica::showResultState() {
+void MainWindow::showResultState() {
     const bool current = resultsCurrent();
     showResultsStale(elements_->fields, shownCase(), !current);
     schematicDrawing_->setStale(!current);
@@ -358,14 +358,14 @@ void FrmVerifica::showResultState() {
     emit resultStateChanged();
 }
 
-const CalcCase* FrmVerifica::currentCalculation() const {
+const CalcCase* MainWindow::currentCalculation() const {
     return resultsCurrent() ? shownCase() : nullptr;
 }
 
 // Ticking empties the fields for the example, unticking leaves them; neither loses a text:
 // each click sets aside what the fields show and puts back what the last click set aside for
 // the same case (unticking gives the user's texts back, ticking again the example's).
-void FrmVerifica::exampleToggled(bool checked) {
+void MainWindow::exampleToggled(bool checked) {
     auto& fields = elements_->fields.text1;
     SetAside shown{currentChoice(), {}};
     for (int i = 1; i <= panels::kLastPanelField; ++i)
@@ -377,11 +377,11 @@ void FrmVerifica::exampleToggled(bool checked) {
     setAside_ = shown;
 }
 
-void FrmVerifica::toggleHelp() {
+void MainWindow::toggleHelp() {
     elements_->rtb1.setVisible(!elements_->rtb1.visible());
 }
 
-void FrmVerifica::openPrintData() {
+void MainWindow::openPrintData() {
     // The report is the window: it prints only results that belong to the data shown.
     if (!results_.anyCalculation()) return messageBox({kNothingCalculated});
     if (!results_.current(shownCase(), *this)) return messageBox({kStaleResults});
@@ -389,19 +389,19 @@ void FrmVerifica::openPrintData() {
     printData().showFor(code);
 }
 
-report::PrintDataWindow& FrmVerifica::printData() {
+report::PrintDataWindow& MainWindow::printData() {
     if (!printData_) {
         printData_ =
             std::make_unique<report::PrintDataWindow>(platform_, calculations_.code(), this);
         connect(printData_.get(), &report::PrintDataWindow::printRequested, this,
-                &FrmVerifica::printReport);
+                &MainWindow::printReport);
         connect(printData_.get(), &report::PrintDataWindow::particularsEdited, this,
-                &FrmVerifica::particularsEdited);
+                &MainWindow::particularsEdited);
     }
     return *printData_;
 }
 
-void FrmVerifica::printReport() {
+void MainWindow::printReport() {
     MainElements& e = *elements_;
     report::ReportElements page{.window = *e.surface,  // the window below its menu bar
                                 .surface = *e.surface,
@@ -422,27 +422,27 @@ void FrmVerifica::printReport() {
     if (saved) document_->folderUsed(*saved);
 }
 
-void FrmVerifica::fine() {
+void MainWindow::fine() {
     if (!close()) return;  // the question about a changed case file was cancelled
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
 
-bool FrmVerifica::exampleRequested() const {
+bool MainWindow::exampleRequested() const {
     return elements_->ckes->checkState() == Qt::Checked;
 }
 
-std::string FrmVerifica::fieldText(int index) const {
+std::string MainWindow::fieldText(int index) const {
     return elements_->fields.text1.at(index)->text().toStdString();
 }
 
-void FrmVerifica::setFieldText(int index, const std::string& text) {
+void MainWindow::setFieldText(int index, const std::string& text) {
     QLineEdit* field = elements_->fields.text1.at(index).get();
     field->setText(QString::fromStdString(text));
     field->setCursorPosition(0);  // a long number shows its leading digits
 }
 
-void FrmVerifica::messageBox(const Message& message) {
+void MainWindow::messageBox(const Message& message) {
     platform_.messages.show(this, message.prompt, message.style, message.title);
     if (message.field == kNoField) return;
     QLineEdit* field = elements_->fields.text1.at(message.field).get();
@@ -450,7 +450,7 @@ void FrmVerifica::messageBox(const Message& message) {
     field->selectAll();
 }
 
-void FrmVerifica::drawNotice(const std::string& text) {
+void MainWindow::drawNotice(const std::string& text) {
     notices_ << QString::fromStdString(text);
     MainElements& e = *elements_;
     e.surface->clearDrawing();
@@ -465,12 +465,12 @@ void FrmVerifica::drawNotice(const std::string& text) {
         e.surface->drawText(place.left, place.top + i * place.lineStep, notices_[i], place.look);
 }
 
-void FrmVerifica::clearNotice() {
+void MainWindow::clearNotice() {
     notices_.clear();
     elements_->surface->clearDrawing();
 }
 
-void FrmVerifica::resultsWritten(const CalcCase& calc) {
+void MainWindow::resultsWritten(const CalcCase& calc) {
     written_ = &calc;
     schematicDrawing_->showDrawing(analyseRun(calc, *this));
 }

@@ -1,4 +1,4 @@
-// The main window FrmVerifica and how the program hangs together:
+// The main window MainWindow and how the program hangs together:
 //
 //   the options              -> one per row of sections/choices (section types, operations)
 //   click on a section type  -> panels/schematic   (picture, fields wiped, operation unselected)
@@ -38,11 +38,11 @@ class CaseDocument;
 class MenuBar;
 class ProposalCheck;
 
-class FrmVerifica : public QWidget, public CalcWindow {
+class MainWindow : public QWidget, public CalcWindow {
     Q_OBJECT
   public:
-    FrmVerifica(CalcFrame& calculations, const ui::Platform& platform);
-    ~FrmVerifica() override;
+    MainWindow(CalcFrame& calculations, const ui::Platform& platform);
+    ~MainWindow() override;
 
     // CalcWindow: what a calculation sees of the window.
     bool exampleRequested() const override;

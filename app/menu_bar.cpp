@@ -22,7 +22,7 @@ constexpr char kAbout[] =
 
 }  // namespace
 
-MenuBar::MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform)
+MenuBar::MenuBar(MainWindow& window, CaseDocument& document, const ui::Platform& platform)
     : QMenuBar(&window), window_(window), document_(document), platform_(platform) {
     // Always inside the window, where the layout below it expects it, even on a desktop that
     // gathers the menus of programs at the top of the screen.
@@ -89,7 +89,7 @@ void MenuBar::buildCalculationMenu() {
     ulsAction_ = calculation_->addAction("Verifica &SLU…", QKeySequence(Qt::CTRL | Qt::Key_U),
                                          [this] { uls_->open(); });
     ulsAction_->setEnabled(uls_->available());
-    connect(&window_, &FrmVerifica::resultStateChanged, this,
+    connect(&window_, &MainWindow::resultStateChanged, this,
             [this] { ulsAction_->setEnabled(uls_->available()); });
 }
 

@@ -15,13 +15,13 @@ class QMenu;
 namespace lirvo::app {
 
 class CaseDocument;
-class FrmVerifica;
+class MainWindow;
 class UlsCommand;
 
 class MenuBar : public QMenuBar {
     Q_OBJECT
   public:
-    MenuBar(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform);
+    MenuBar(MainWindow& window, CaseDocument& document, const ui::Platform& platform);
 
     QMenu* fileMenu() const { return file_; }
     QMenu* calculationMenu() const { return calculation_; }
@@ -39,7 +39,7 @@ class MenuBar : public QMenuBar {
     void listRecentFiles();
     void showAbout();
 
-    FrmVerifica& window_;
+    MainWindow& window_;
     CaseDocument& document_;
     ui::Platform platform_;
     QMenu* file_ = nullptr;

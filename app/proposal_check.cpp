@@ -5,9 +5,9 @@
 
 namespace lirvo::app {
 
-ProposalCheck::ProposalCheck(FrmVerifica& window) : QObject(&window), window_(window) {
+ProposalCheck::ProposalCheck(MainWindow& window) : QObject(&window), window_(window) {
     // "Azzera", "Nuovo" and opening a file let the window's calculation go, deliberately.
-    connect(&window_, &FrmVerifica::reloaded, this, [this] { setAside_.reset(); });
+    connect(&window_, &MainWindow::reloaded, this, [this] { setAside_.reset(); });
 }
 
 bool ProposalCheck::available() const {

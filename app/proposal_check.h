@@ -14,7 +14,7 @@
 
 namespace lirvo::app {
 
-class FrmVerifica;
+class MainWindow;
 
 // Why the step is not taken: no current design or semi-design on the window.
 inline const char* const kNoDesignToCheck =
@@ -22,7 +22,7 @@ inline const char* const kNoDesignToCheck =
 
 class ProposalCheck : public QObject {
   public:
-    explicit ProposalCheck(FrmVerifica& window);
+    explicit ProposalCheck(MainWindow& window);
 
     // Whether the window shows a design or semi-design whose results belong to its data.
     bool available() const;
@@ -43,7 +43,7 @@ class ProposalCheck : public QObject {
     // "E l a b o r a".
     void show(const Calculation& calculation);
 
-    FrmVerifica& window_;
+    MainWindow& window_;
     std::optional<Calculation> setAside_;
 };
 

@@ -31,13 +31,13 @@ int start(int argc, char** argv) {
     ui::ModalSaveDialogs saveDialogs;
     ui::ModalCaseFileDialogs caseFileDialogs(casefiles::kNameFilter, casefiles::kSuffix);
     CalcFrame calculations;  // holds the calculation code for the whole run
-    FrmVerifica window(calculations, {screen, messages, printer, saveDialogs, caseFileDialogs});
+    MainWindow window(calculations, {screen, messages, printer, saveDialogs, caseFileDialogs});
     window.show();
     openArguments(window, QApplication::arguments());
     return application.exec();
 }
 
-void openArguments(FrmVerifica& window, const QStringList& arguments) {
+void openArguments(MainWindow& window, const QStringList& arguments) {
     if (arguments.size() > 1) window.caseDocument().openFile(arguments[1]);
 }
 

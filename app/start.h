@@ -6,12 +6,12 @@
 
 namespace lirvo::app {
 
-class FrmVerifica;
+class MainWindow;
 
 int start(int argc, char** argv);
 
 // Opens the case file the command line names, if it names one (the program's name first, as
 // in QCoreApplication::arguments()); a file manager gives one file.
-void openArguments(FrmVerifica& window, const QStringList& arguments);
+void openArguments(MainWindow& window, const QStringList& arguments);
 
 }  // namespace lirvo::app

@@ -20,11 +20,11 @@ std::string calculationOf(const CalcCase& calc, const CalcWindow& window) {
 
 }  // namespace
 
-UlsCommand::UlsCommand(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform)
+UlsCommand::UlsCommand(MainWindow& window, CaseDocument& document, const ui::Platform& platform)
     : QObject(&window), window_(window), document_(document), platform_(platform) {
     // A file's actions belong to the first calculation after it was opened (its own).
-    connect(&window_, &FrmVerifica::reloaded, this, [this] { actionsFromFile_ = true; });
-    connect(&window_, &FrmVerifica::resultStateChanged, this, [this] {
+    connect(&window_, &MainWindow::reloaded, this, [this] { actionsFromFile_ = true; });
+    connect(&window_, &MainWindow::resultStateChanged, this, [this] {
         const CalcCase* calc = window_.currentCalculation();
         if (uls_ && !calc) uls_->setCurrent(false);
         if (!actionsFromFile_ || !calc) return;

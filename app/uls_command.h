@@ -17,12 +17,12 @@ class UlsWindow;
 namespace lirvo::app {
 
 class CaseDocument;
-class FrmVerifica;
+class MainWindow;
 
 class UlsCommand : public QObject {
     Q_OBJECT
   public:
-    UlsCommand(FrmVerifica& window, CaseDocument& document, const ui::Platform& platform);
+    UlsCommand(MainWindow& window, CaseDocument& document, const ui::Platform& platform);
     ~UlsCommand() override;
 
     // Whether the window holds current results to check.
@@ -32,7 +32,7 @@ class UlsCommand : public QObject {
     slu::UlsWindow* ulsWindow() const { return uls_.get(); }
 
   private:
-    FrmVerifica& window_;
+    MainWindow& window_;
     CaseDocument& document_;
     ui::Platform platform_;
     std::unique_ptr<slu::UlsWindow> uls_;

@@ -4,7 +4,7 @@
 
 namespace lirvo::app {
 
-std::optional<casefiles::CaseFile> windowCalculation(const FrmVerifica& window) {
+std::optional<casefiles::CaseFile> windowCalculation(const MainWindow& window) {
     const CalcCase* calc = caseOfCode(window.calculationCode());
     if (!calc) return std::nullopt;
     casefiles::CaseFile file = casefiles::captureCalculation(*calc, window);

@@ -11,6 +11,6 @@ namespace lirvo::app {
 // The case that ran last with the window's texts and example box, and the particulars of the
 // print-data window once it has been opened (empty before); none before any calculation. The
 // report computes it afresh from these inputs.
-std::optional<casefiles::CaseFile> windowCalculation(const FrmVerifica& window);
+std::optional<casefiles::CaseFile> windowCalculation(const MainWindow& window);
 
 }  // namespace lirvo::app

@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     click(e().cmdAiuto.get());
 
     bool reloaded = false;
-    QObject::connect(&window(), &app::FrmVerifica::reloaded, [&] { reloaded = true; });
+    QObject::connect(&window(), &app::MainWindow::reloaded, [&] { reloaded = true; });
     click(e().cmdAzzera.get());
     ASSERT_TRUE(reloaded);
     EXPECT_EQ(window().calculationCode(), 0);

@@ -45,7 +45,7 @@ class MainWindowTest : public testing::Test {
             }
         });
         watchdog_.start(50);
-        window_ = std::make_unique<app::FrmVerifica>(
+        window_ = std::make_unique<app::MainWindow>(
             calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_, caseFiles_});
         window_->show();
     }
@@ -54,13 +54,13 @@ class MainWindowTest : public testing::Test {
     void reopenOn(int widthPixels, int heightPixels) {
         window_.reset();
         screen_ = FixedScreen(15.0f * widthPixels, 15.0f * heightPixels);
-        window_ = std::make_unique<app::FrmVerifica>(
+        window_ = std::make_unique<app::MainWindow>(
             calculations_, ui::Platform{screen_, messages_, printer_, saveDialogs_, caseFiles_});
         window_->show();
     }
 
     app::MainElements& e() { return window_->elements(); }
-    app::FrmVerifica& window() { return *window_; }
+    app::MainWindow& window() { return *window_; }
 
     // A click on an option's circle: the blank beyond its caption takes no click.
     static void clickOption(QWidget* option) {
@@ -103,7 +103,7 @@ class MainWindowTest : public testing::Test {
     FixedCaseFileChoice caseFiles_;
     CalcFrame calculations_;
     QTimer watchdog_;
-    std::unique_ptr<app::FrmVerifica> window_;
+    std::unique_ptr<app::MainWindow> window_;
 };
 
 }  // namespace lirvo::test

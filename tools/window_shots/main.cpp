@@ -19,7 +19,7 @@
 #include "slu/uls_window.h"
 #include "tests/fakes/platform_fakes.h"
 
-using lirvo::app::FrmVerifica;
+using lirvo::app::MainWindow;
 
 namespace {
 
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     lirvo::test::FixedSaveChoice noSaving;
     lirvo::test::FixedCaseFileChoice noFiles;
     lirvo::CalcFrame calculations;
-    FrmVerifica window(calculations, {screen, messages, printer, noSaving, noFiles});
+    MainWindow window(calculations, {screen, messages, printer, noSaving, noFiles});
     window.show();
     QTest::qWait(200);
     window.grab().save(out.filePath("start.png"));
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     // The report on a machine without a printer, through the real boxes and save dialog.
     NoPrinter none;
     lirvo::ui::ModalSaveDialogs saveDialogs;
-    FrmVerifica plain(calculations, {screen, boxes, none, saveDialogs, noFiles});
+    MainWindow plain(calculations, {screen, boxes, none, saveDialogs, noFiles});
     plain.show();
     auto& p = plain.elements();
     clickOption(p.sectionOption(0));
