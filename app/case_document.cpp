@@ -76,7 +76,7 @@ void CaseDocument::watchWindow() {
         connect(option.get(), &QAbstractButton::toggled, this, &CaseDocument::markModified);
     connect(e.ckes.get(), &QAbstractButton::toggled, this, &CaseDocument::markModified);
     // Typed by the user; a calculation writing its results changes nothing the file keeps.
-    for (auto& text : e.fields.text1)
+    for (auto& text : e.fields.valueFields)
         connect(text.get(), &QLineEdit::textEdited, this, &CaseDocument::markModified);
     // A value field would take a dropped file's name as text: the file is ours first.
     for (QWidget* widget : e.surface->findChildren<QWidget*>())

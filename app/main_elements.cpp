@@ -44,7 +44,7 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
                             even ? kEvenCaptionHeight : kOddCaptionHeight);
     }
     for (int i = 0; i < panels::kValueFieldCount; ++i)
-        e->fields.text1[i] =
+        e->fields.valueFields[i] =
             ui::makeElement(new QLineEdit(surface), s, kValueFieldWidth, kValueFieldHeight);
     for (int& line : e->line)
         line = surface->addLine();

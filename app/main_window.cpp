@@ -168,8 +168,8 @@ void MainWindow::placeFields() {
         }
     }
     for (int i = 0; i < panels::kValueFieldCount; ++i) {
-        e.fields.text1[i].setVisible(false);
-        e.fields.text1[i]->setToolTip(numberText(i));
+        e.fields.valueFields[i].setVisible(false);
+        e.fields.valueFields[i]->setToolTip(numberText(i));
     }
 }
 
@@ -272,7 +272,7 @@ void MainWindow::connectCommands() {
 
     connect(e.cmdelab.get(), &QPushButton::clicked, this, &MainWindow::compute);
     // Return in a value field computes, as the compute button would.
-    for (auto& text : e.fields.text1) {
+    for (auto& text : e.fields.valueFields) {
         connect(text.get(), &QLineEdit::returnPressed, this, &MainWindow::compute);
         connect(text.get(), &QLineEdit::textChanged, this, &MainWindow::fieldsChanged);
     }
@@ -295,7 +295,7 @@ void MainWindow::setTabOrder() {
         order.push_back(option.get());
     // Inputs come before results in every case, so ascending index is the reading order.
     for (int i = kFirstInputField; i <= panels::kLastPanelField; ++i)
-        order.push_back(e.fields.text1[i].get());
+        order.push_back(e.fields.valueFields[i].get());
     order.insert(order.end(), {e.ckes.get(), e.cmdelab.get()});
     for (auto* button : e.commandButtons())
         order.push_back(button->get());
@@ -366,7 +366,7 @@ const CalcCase* MainWindow::currentCalculation() const {
 // each click sets aside what the fields show and puts back what the last click set aside for
 // the same case (unticking gives the user's texts back, ticking again the example's).
 void MainWindow::exampleToggled(bool checked) {
-    auto& fields = elements_->fields.text1;
+    auto& fields = elements_->fields.valueFields;
     SetAside shown{currentChoice(), {}};
     for (int i = 1; i <= panels::kLastPanelField; ++i)
         shown.texts[i] = fields[i]->text();
@@ -433,11 +433,11 @@ bool MainWindow::exampleRequested() const {
 }
 
 std::string MainWindow::fieldText(int index) const {
-    return elements_->fields.text1.at(index)->text().toStdString();
+    return elements_->fields.valueFields.at(index)->text().toStdString();
 }
 
 void MainWindow::setFieldText(int index, const std::string& text) {
-    QLineEdit* field = elements_->fields.text1.at(index).get();
+    QLineEdit* field = elements_->fields.valueFields.at(index).get();
     field->setText(QString::fromStdString(text));
     field->setCursorPosition(0);  // a long number shows its leading digits
 }
@@ -445,7 +445,7 @@ void MainWindow::setFieldText(int index, const std::string& text) {
 void MainWindow::messageBox(const Message& message) {
     platform_.messages.show(this, message.prompt, message.style, message.title);
     if (message.field == kNoField) return;
-    QLineEdit* field = elements_->fields.text1.at(message.field).get();
+    QLineEdit* field = elements_->fields.valueFields.at(message.field).get();
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
 }

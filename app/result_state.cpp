@@ -30,7 +30,7 @@ void showResultsStale(panels::FieldElements& fields, const CalcCase* shown, bool
     for (int i = kFirstInputField; i <= panels::kLastPanelField; ++i) {
         const Field* field = shown ? shown->field(i) : nullptr;
         const bool grey = stale && field && field->role == Role::kResult;
-        QLineEdit* text = fields.text1[i].get();
+        QLineEdit* text = fields.valueFields[i].get();
         QPalette palette = text->palette();
         palette.setColor(QPalette::Text, grey ? kStaleText : usual);
         text->setPalette(palette);

@@ -23,7 +23,7 @@ void showSteelTooltips(panels::FieldElements& fields, const CalcCase* shown,
     }
     for (int i = 0; i < kFieldCount; ++i) {
         if (tips[i].isEmpty()) tips[i] = QString::fromStdString(writeNumber(i));
-        fields.text1[i]->setToolTip(tips[i]);
+        fields.valueFields[i]->setToolTip(tips[i]);
     }
 }
 

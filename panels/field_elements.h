@@ -17,7 +17,7 @@ constexpr int kLastPanelField = 16;
 
 struct FieldElements {
     std::array<ui::Element<QLabel>, kCaptionCount> label1;
-    std::array<ui::Element<QLineEdit>, kValueFieldCount> text1;
+    std::array<ui::Element<QLineEdit>, kValueFieldCount> valueFields;
 };
 
 // The window's outer size in twips, read when a panel or a schematic is laid out.

@@ -42,8 +42,8 @@ void setFieldColour(QLineEdit* field, const QColor& colour) {
 void hideField(FieldElements& fields, int i) {
     fields.label1[i]->clear();
     fields.label1[i].setVisible(false);
-    fields.text1[i]->clear();
-    fields.text1[i].setVisible(false);
+    fields.valueFields[i]->clear();
+    fields.valueFields[i].setVisible(false);
 }
 
 void showHeading(ui::Element<QLabel>& heading, const char* text, double left, double height,
@@ -69,7 +69,7 @@ void showField(FieldElements& fields, int i, int row, const Column& column, cons
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label.fitTextHeight();
 
-    ui::Element<QLineEdit>& text = fields.text1[i];
+    ui::Element<QLineEdit>& text = fields.valueFields[i];
     setFieldColour(text.get(), colour);
     text.setVisible(true);
     text.setTopTwips(rowTop(row, window) - kValueFieldRaise);
@@ -126,7 +126,7 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
 void fitValueFields(FieldElements& fields, const WindowSize& window) {
     std::vector<ui::Placed*> columns[2];  // inputs, results
     for (int i = kFirstInputField; i <= kLastPanelField; ++i) {
-        ui::Element<QLineEdit>& field = fields.text1[i];
+        ui::Element<QLineEdit>& field = fields.valueFields[i];
         if (!field.visible()) continue;
         field.setMinimumPixelWidth(0);
         columns[field.leftTwips() < kMiddle * window.width ? 0 : 1].push_back(&field);

@@ -9,8 +9,8 @@ void azzeradati(SchematicElements& e) {
     for (auto& option : e.operations)
         ui::unselect(option.get());
     for (int i = 0; i <= kLastPanelField; ++i) {
-        e.fields.text1[i]->clear();
-        e.fields.text1[i].setVisible(false);
+        e.fields.valueFields[i]->clear();
+        e.fields.valueFields[i].setVisible(false);
         e.fields.label1[i]->clear();
     }
 }

@@ -69,7 +69,7 @@ class CaseDocumentTest : public MainWindowTest {
     }
     QStringList fieldTexts() {
         QStringList texts;
-        for (const auto& field : e().fields.text1)
+        for (const auto& field : e().fields.valueFields)
             texts << field->text();
         return texts;
     }
@@ -189,7 +189,7 @@ TEST_F(CaseDocumentTest, FileWithADatumMissingShowsWhatTypingShows) {
         click(e().cmdAzzera.get());
         choose(*calc);
         typeExample(*calc);
-        e().fields.text1[calc->inputs()[0].index]->clear();
+        e().fields.valueFields[calc->inputs()[0].index]->clear();
         const auto prompts = [&] {
             std::vector<std::string> list;
             for (const auto& shown : messages_.shown())
@@ -382,10 +382,10 @@ TEST_F(CaseDocumentTest, DroppedCaseFileOpens) {
     const QString text = folder_.filePath("nota.txt");
     put(text, "25");
     EXPECT_FALSE(drop(&window(), text));
-    EXPECT_FALSE(drop(e().fields.text1[2].get(), text));
+    EXPECT_FALSE(drop(e().fields.valueFields[2].get(), text));
     EXPECT_TRUE(drop(&window(), sample("t-progetto")));
     EXPECT_EQ(window().windowTitle(), kTitle + " — t-progetto.lirvo");
-    EXPECT_TRUE(drop(e().fields.text1[2].get(), sample("pil-verifica")));
+    EXPECT_TRUE(drop(e().fields.valueFields[2].get(), sample("pil-verifica")));
     EXPECT_EQ(window().windowTitle(), kTitle + " — pil-verifica.lirvo");
     EXPECT_TRUE(messages_.shown().empty());
 }

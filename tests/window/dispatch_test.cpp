@@ -42,11 +42,11 @@ TEST_F(MainWindowTest, PicturesAreReadFromTheCurrentDirectory) {
 TEST_F(MainWindowTest, ChangeOfSectionWipesThePanelAndTheOperation) {
     choose(kRectangularCheck);
     type(rect_check::kB, "25");
-    e().fields.text1[17]->setText("untouched");
+    e().fields.valueFields[17]->setText("untouched");
     clickOption(e().sectionOption(2));
     EXPECT_FALSE(e().operationOption(0)->isChecked());
     for (int i = 0; i <= 16; ++i) {
-        EXPECT_FALSE(e().fields.text1[i].visible()) << i;
+        EXPECT_FALSE(e().fields.valueFields[i].visible()) << i;
         EXPECT_EQ(text(i), "") << i;
         EXPECT_EQ(caption(i), "") << i;
     }
@@ -124,12 +124,12 @@ TEST_F(MainWindowTest, RefusedDatumIsBoxedAndTakesTheFocus) {
         const QString result = text(row.calc.results().front().index);
         messages_.forget();
         type(row.field, row.typed);
-        e().fields.text1[m]->setFocus();
-        QTest::keyClick(e().fields.text1[m].get(), Qt::Key_Return);
+        e().fields.valueFields[m]->setFocus();
+        QTest::keyClick(e().fields.valueFields[m].get(), Qt::Key_Return);
         ASSERT_EQ(messages_.shown().size(), 1u);
         EXPECT_EQ(messages_.shown()[0].prompt.substr(0, row.prompt.size()), row.prompt);
         EXPECT_EQ(text(row.calc.results().front().index), result);
-        const QLineEdit* focused = e().fields.text1[row.focused].get();
+        const QLineEdit* focused = e().fields.valueFields[row.focused].get();
         EXPECT_EQ(window().focusWidget(), focused);
         EXPECT_EQ(focused->selectedText(), row.focused == m ? "" : focused->text());
     }

@@ -30,7 +30,7 @@ TEST_P(EveryPanel, LabelsEachFieldWithItsSymbolInReadingOrder) {
     for (const Field& field : calc.fields) {
         SCOPED_TRACE(field.symbol);
         const auto& label = e().fields.label1[field.index];
-        const auto& text = e().fields.text1[field.index];
+        const auto& text = e().fields.valueFields[field.index];
         const bool input = field.role == Role::kInput;
         ASSERT_TRUE(label.visible() && text.visible());
         EXPECT_TRUE(caption(field.index)
@@ -47,7 +47,7 @@ TEST_P(EveryPanel, LabelsEachFieldWithItsSymbolInReadingOrder) {
         previous = &label;
     }
     for (int i = kFirstInputField + static_cast<int>(calc.fields.size()); i <= 16; ++i) {
-        EXPECT_FALSE(e().fields.text1[i].visible()) << i;
+        EXPECT_FALSE(e().fields.valueFields[i].visible()) << i;
         EXPECT_FALSE(e().fields.label1[i].visible()) << i;
     }
 }
@@ -64,7 +64,7 @@ TEST_P(EveryPanel, FitsAboveTheCommandBand) {
         for (const Field& field : GetParam()->fields) {
             for (const QWidget* element :
                  {static_cast<const QWidget*>(e().fields.label1[field.index].get()),
-                  static_cast<const QWidget*>(e().fields.text1[field.index].get())}) {
+                  static_cast<const QWidget*>(e().fields.valueFields[field.index].get())}) {
                 EXPECT_LE(element->geometry().bottom(), band) << field.symbol;
                 EXPECT_FALSE(element->geometry().intersects(exampleBox)) << field.symbol;
             }
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, OperationWithoutSectionShowsTheHeadingsAlone) {
         EXPECT_TRUE(e().fields.label1[0].visible());
         EXPECT_TRUE(e().fields.label1[1].visible());
         for (int i = 2; i <= 16; ++i)
-            EXPECT_FALSE(e().fields.text1[i].visible()) << i;
+            EXPECT_FALSE(e().fields.valueFields[i].visible()) << i;
     }
 }
 
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, ColumnDesignLeavesThePanelAsItWas) {
     clickOption(e().operationOption(1));
     EXPECT_TRUE(e().operationOption(1)->isChecked());
     EXPECT_EQ(text(column_semi_design::kC1), "4");
-    EXPECT_TRUE(e().fields.text1[column_semi_design::kHTotal].visible());
+    EXPECT_TRUE(e().fields.valueFields[column_semi_design::kHTotal].visible());
     EXPECT_EQ(caption(column_semi_design::kN), "Sforzo   Normale(Kg)   N");
 }
 
@@ -102,9 +102,9 @@ TEST_F(MainWindowTest, ColumnDesignLeavesThePanelAsItWas) {
 TEST_F(MainWindowTest, ShorterPanelHidesAndEmptiesLeftOverFields) {
     const int last = tee_design::kHTotal;  // the T check has one field fewer
     choose(kTeeDesign);
-    e().fields.text1[last]->setText("54");
+    e().fields.valueFields[last]->setText("54");
     clickOption(e().operationOption(0));
-    EXPECT_FALSE(e().fields.text1[last].visible());
+    EXPECT_FALSE(e().fields.valueFields[last].visible());
     EXPECT_EQ(text(last), "");
     EXPECT_FALSE(e().fields.label1[last].visible());
     EXPECT_EQ(caption(last), "");

@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
         EXPECT_FALSE(e().option[i]->isChecked()) << "option " << i + 1;
     for (const auto& label : e().fields.label1)
         EXPECT_FALSE(label.visible());
-    for (const auto& text : e().fields.text1)
+    for (const auto& text : e().fields.valueFields)
         EXPECT_FALSE(text.visible());
     EXPECT_FALSE(e().frame3.visible());
     EXPECT_FALSE(e().label2.visible());
@@ -35,8 +35,8 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
 TEST_F(MainWindowTest, TooltipsNumberTheCaptionsAndFields) {
     EXPECT_EQ(e().fields.label1[23]->toolTip(), "label1- 23");
     EXPECT_EQ(e().fields.label1[0]->toolTip(), "label1- 0");
-    EXPECT_EQ(e().fields.text1[0]->toolTip(), " 0");
-    EXPECT_EQ(e().fields.text1[22]->toolTip(), " 22");
+    EXPECT_EQ(e().fields.valueFields[0]->toolTip(), " 0");
+    EXPECT_EQ(e().fields.valueFields[22]->toolTip(), " 22");
 }
 
 // Window 0.8 and 0.9 of the screen; elements as fractions of the window, in single precision.
@@ -112,8 +112,8 @@ TEST_F(MainWindowTest, MissingHelpFileLeavesTheHelpBoxEmpty) {
 
 TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
     for (int i = 0; i <= 16; ++i)
-        e().fields.text1[i]->setText("7");
-    e().fields.text1[17]->setText("kept");
+        e().fields.valueFields[i]->setText("7");
+    e().fields.valueFields[17]->setText("kept");
     clickOption(e().ckes.get());
     EXPECT_TRUE(e().ckes->isChecked());
     EXPECT_EQ(text(0), "7");  // the example starts at field 1
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     EXPECT_EQ(window().calculationCode(), 0);
     for (int i = 0; i < 6; ++i)
         EXPECT_FALSE(e().option[i]->isChecked());
-    for (const auto& text : e().fields.text1) {
+    for (const auto& text : e().fields.valueFields) {
         EXPECT_FALSE(text.visible());
         EXPECT_TRUE(text->text().isEmpty());
     }
@@ -192,7 +192,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].prompt, "TIPO DI TRAVE NON PREVISTA!!!");
     choose(kTeeCheck);
-    EXPECT_TRUE(e().fields.text1[tee_check::kM].visible());
+    EXPECT_TRUE(e().fields.valueFields[tee_check::kM].visible());
 }
 
 TEST_F(MainWindowTest, FineClosesTheWindowAtOnce) {
@@ -212,15 +212,15 @@ TEST_F(MainWindowTest, TabGoesThroughInputsBeforeResults) {
     choose(kTeeCheck);
     const auto fields = kTeeCheck.fields;
     for (size_t i = 1; i < fields.size(); ++i)
-        EXPECT_EQ(e().fields.text1[fields[i - 1].index]->nextInFocusChain(),
-                  e().fields.text1[fields[i].index].get())
+        EXPECT_EQ(e().fields.valueFields[fields[i - 1].index]->nextInFocusChain(),
+                  e().fields.valueFields[fields[i].index].get())
             << fields[i].symbol;
 }
 
 TEST_F(MainWindowTest, ReturnInAValueFieldComputes) {
     choose(kRectangularCheck);
     typeExample(kRectangularCheck);
-    QTest::keyClick(e().fields.text1[rect_check::kM].get(), Qt::Key_Return);
+    QTest::keyClick(e().fields.valueFields[rect_check::kM].get(), Qt::Key_Return);
     EXPECT_EQ(text(rect_check::kJ), " 330209");
 }
 

@@ -129,18 +129,19 @@ TEST_F(ProposalCheckTest, TooltipsSayTheBarsTypedAndProposed) {
     choose(0, 0);
     type(rect_check::kAf, " 4Ø16+2Ø12");
     type(rect_check::kAfPrime, "1.01");
-    EXPECT_EQ(e().fields.text1[rect_check::kAf]->toolTip(), "4Ø16+2Ø12 = 10.30 cm²");
-    EXPECT_EQ(e().fields.text1[rect_check::kAfPrime]->toolTip(), " 6");  // its number
+    EXPECT_EQ(e().fields.valueFields[rect_check::kAf]->toolTip(), "4Ø16+2Ø12 = 10.30 cm²");
+    EXPECT_EQ(e().fields.valueFields[rect_check::kAfPrime]->toolTip(), " 6");  // its number
     type(rect_check::kB, "4Ø16");  // bars only where the steel goes
-    EXPECT_EQ(e().fields.text1[rect_check::kB]->toolTip(), " 2");
+    EXPECT_EQ(e().fields.valueFields[rect_check::kB]->toolTip(), " 2");
 
     choose(0, 1);
     click(e().ckes.get());
     compute();
-    EXPECT_EQ(e().fields.text1[rect_design::kAf]->toolTip(), "Barre proposte: 4Ø16 = 8.04 cm²");
-    EXPECT_EQ(e().fields.text1[rect_design::kAfPrime]->toolTip(), " 15");  // none for 0
+    EXPECT_EQ(e().fields.valueFields[rect_design::kAf]->toolTip(),
+              "Barre proposte: 4Ø16 = 8.04 cm²");
+    EXPECT_EQ(e().fields.valueFields[rect_design::kAfPrime]->toolTip(), " 15");  // none for 0
     type(rect_design::kM, "700000");
-    EXPECT_EQ(e().fields.text1[rect_design::kAf]->toolTip(), " 14");
+    EXPECT_EQ(e().fields.valueFields[rect_design::kAf]->toolTip(), " 14");
 }
 
 }  // namespace

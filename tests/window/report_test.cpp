@@ -106,21 +106,21 @@ TEST_F(ReportTest, StaleResultsAreGreyAndNotPrintedUntilANewRun) {
         SCOPED_TRACE(change);
         typeExample(kRectangularCheck);
         compute();
-        const QColor black = e().fields.text1[kJ]->palette().color(QPalette::Text);
+        const QColor black = e().fields.valueFields[kJ]->palette().color(QPalette::Text);
         make();
         messages_.forget();
         stampa();
         expectOneMessage("I RISULTATI NON CORRISPONDONO AI DATI: RIPETERE IL CALCOLO", "lirvo",
                          MessageStyle::kPlain);
         EXPECT_EQ(printData(), nullptr);
-        EXPECT_NE(e().fields.text1[kX]->palette().color(QPalette::Text), black);
-        EXPECT_EQ(e().fields.text1[kB]->palette().color(QPalette::Text), black);
-        EXPECT_FALSE(e().fields.text1[kX]->isReadOnly());
+        EXPECT_NE(e().fields.valueFields[kX]->palette().color(QPalette::Text), black);
+        EXPECT_EQ(e().fields.valueFields[kB]->palette().color(QPalette::Text), black);
+        EXPECT_FALSE(e().fields.valueFields[kX]->isReadOnly());
     }
     typeExample(kRectangularCheck);
     compute();
-    EXPECT_EQ(e().fields.text1[kX]->palette().color(QPalette::Text),
-              e().fields.text1[kB]->palette().color(QPalette::Text));
+    EXPECT_EQ(e().fields.valueFields[kX]->palette().color(QPalette::Text),
+              e().fields.valueFields[kB]->palette().color(QPalette::Text));
     stampa();
     ok();
     EXPECT_EQ(printer_.jobs, 1);

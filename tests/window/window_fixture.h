@@ -75,11 +75,11 @@ class MainWindowTest : public testing::Test {
         choose(static_cast<int>(calc.section), static_cast<int>(calc.operation));
     }
     void compute() { click(e().cmdelab.get()); }
-    QString text(int i) { return e().fields.text1[i]->text(); }
+    QString text(int i) { return e().fields.valueFields[i]->text(); }
     QString caption(int i) { return e().fields.label1[i]->text(); }
     void type(int i, const QString& s) {
-        e().fields.text1[i]->clear();
-        QTest::keyClicks(e().fields.text1[i].get(), s);
+        e().fields.valueFields[i]->clear();
+        QTest::keyClicks(e().fields.valueFields[i].get(), s);
     }
 
     // A case's worked example, typed by hand into its panel.

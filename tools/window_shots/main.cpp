@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         messages.forget();
     }
     // Data edited after the last calculation: the drawing greyed.
-    e.fields.text1[lirvo::kFirstInputField]->setText("35");
+    e.fields.valueFields[lirvo::kFirstInputField]->setText("35");
     QTest::qWait(50);
     e.frame3->grab().save(out.filePath("disegno-dati-modificati.png"));
 
