@@ -39,7 +39,7 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
 
     for (int i = 0; i < panels::kCaptionCount; ++i) {
         const bool even = i % 2 == 0;
-        e->fields.label1[i] =
+        e->fields.captions[i] =
             ui::makeElement(ui::plainLabel(surface), s, even ? kEvenCaptionWidth : kOddCaptionWidth,
                             even ? kEvenCaptionHeight : kOddCaptionHeight);
     }

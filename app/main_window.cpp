@@ -156,8 +156,8 @@ void MainWindow::placeFields() {
     MainElements& e = *elements_;
     const QString greekFamily = ui::greekCaptionFamily();
     for (int i = 0; i < panels::kCaptionCount; ++i) {
-        ui::Element<QLabel>& label = e.fields.label1[i];
-        label->setToolTip("label1-" + numberText(i));
+        ui::Element<QLabel>& label = e.fields.captions[i];
+        label->setToolTip("captions-" + numberText(i));
         label.setVisible(false);
         label.setBackground(kWindowColour);
         if (i >= kFirstInputField) {
@@ -411,7 +411,7 @@ void MainWindow::printReport() {
                                 .headingLinePoints = kHeadingLinePoints};
     for (auto& option : e.option)
         page.options.push_back(&option);
-    for (auto& caption : e.fields.label1)
+    for (auto& caption : e.fields.captions)
         page.captions.push_back(&caption);
     for (int k = 0; k < 6; ++k)
         page.headingLines[k] = &e.label3[k];

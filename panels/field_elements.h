@@ -16,7 +16,7 @@ constexpr int kValueFieldCount = 23;
 constexpr int kLastPanelField = 16;
 
 struct FieldElements {
-    std::array<ui::Element<QLabel>, kCaptionCount> label1;
+    std::array<ui::Element<QLabel>, kCaptionCount> captions;
     std::array<ui::Element<QLineEdit>, kValueFieldCount> valueFields;
 };
 

@@ -40,8 +40,8 @@ void setFieldColour(QLineEdit* field, const QColor& colour) {
 }
 
 void hideField(FieldElements& fields, int i) {
-    fields.label1[i]->clear();
-    fields.label1[i].setVisible(false);
+    fields.captions[i]->clear();
+    fields.captions[i].setVisible(false);
     fields.valueFields[i]->clear();
     fields.valueFields[i].setVisible(false);
 }
@@ -59,7 +59,7 @@ void showHeading(ui::Element<QLabel>& heading, const char* text, double left, do
 
 void showField(FieldElements& fields, int i, int row, const Column& column, const QColor& colour,
                const WindowSize& window) {
-    ui::Element<QLabel>& label = fields.label1[i];
+    ui::Element<QLabel>& label = fields.captions[i];
     label.setVisible(true);
     label.setTopTwips(rowTop(row, window));
     label.setLeftTwips(column.captionLeft * window.width);
@@ -96,8 +96,8 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
 
     const double headingHeight =
         operation == Operation::kCheck ? kCheckHeadingHeight : kOtherHeadingHeight;
-    showHeading(fields.label1[0], "DATI:", 0.3, headingHeight, window);
-    showHeading(fields.label1[1], "RISULTATI:", 0.75, headingHeight, window);
+    showHeading(fields.captions[0], "DATI:", 0.3, headingHeight, window);
+    showHeading(fields.captions[1], "RISULTATI:", 0.75, headingHeight, window);
 
     // Fields of an earlier panel that this one does not use go, so no stale value stays.
     const int used = kFirstInputField + (calc ? static_cast<int>(calc->fields.size()) : 0);
@@ -110,12 +110,12 @@ void layOutPanel(Operation operation, std::optional<SectionType> section, FieldE
     const int resultRowOffset = static_cast<int>(calc->inputs().size());
     std::vector<ui::Placed*> captions;
     for (const Field& field : calc->fields) {
-        fields.label1[field.index]->setText(ui::greekCaptionText(toQString(field.caption)));
+        fields.captions[field.index]->setText(ui::greekCaptionText(toQString(field.caption)));
         const bool input = field.role == Role::kInput;
         const int row = field.index - 1 - (input ? 0 : resultRowOffset);
         showField(fields, field.index, row, input ? kInputColumn : results,
                   input ? inputColour : kResultColour, window);
-        captions.push_back(&fields.label1[field.index]);
+        captions.push_back(&fields.captions[field.index]);
     }
     // On a screen too small for 16 points every caption of the panel shrinks alike.
     ui::shrinkToCommonSize(captions, kFontPoints);

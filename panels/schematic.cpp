@@ -11,7 +11,7 @@ void azzeradati(SchematicElements& e) {
     for (int i = 0; i <= kLastPanelField; ++i) {
         e.fields.valueFields[i]->clear();
         e.fields.valueFields[i].setVisible(false);
-        e.fields.label1[i]->clear();
+        e.fields.captions[i]->clear();
     }
 }
 

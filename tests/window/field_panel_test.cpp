@@ -29,7 +29,7 @@ TEST_P(EveryPanel, LabelsEachFieldWithItsSymbolInReadingOrder) {
     const ui::Placed* above[2] = {nullptr, nullptr};  // the previous caption of each column
     for (const Field& field : calc.fields) {
         SCOPED_TRACE(field.symbol);
-        const auto& label = e().fields.label1[field.index];
+        const auto& label = e().fields.captions[field.index];
         const auto& text = e().fields.valueFields[field.index];
         const bool input = field.role == Role::kInput;
         ASSERT_TRUE(label.visible() && text.visible());
@@ -48,7 +48,7 @@ TEST_P(EveryPanel, LabelsEachFieldWithItsSymbolInReadingOrder) {
     }
     for (int i = kFirstInputField + static_cast<int>(calc.fields.size()); i <= 16; ++i) {
         EXPECT_FALSE(e().fields.valueFields[i].visible()) << i;
-        EXPECT_FALSE(e().fields.label1[i].visible()) << i;
+        EXPECT_FALSE(e().fields.captions[i].visible()) << i;
     }
 }
 
@@ -63,7 +63,7 @@ TEST_P(EveryPanel, FitsAboveTheCommandBand) {
         const QRect exampleBox = e().ckes->geometry();
         for (const Field& field : GetParam()->fields) {
             for (const QWidget* element :
-                 {static_cast<const QWidget*>(e().fields.label1[field.index].get()),
+                 {static_cast<const QWidget*>(e().fields.captions[field.index].get()),
                   static_cast<const QWidget*>(e().fields.valueFields[field.index].get())}) {
                 EXPECT_LE(element->geometry().bottom(), band) << field.symbol;
                 EXPECT_FALSE(element->geometry().intersects(exampleBox)) << field.symbol;
@@ -81,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EveryPanel, testing::ValuesIn(allCases()), [](co
 TEST_F(MainWindowTest, OperationWithoutSectionShowsTheHeadingsAlone) {
     for (int op = 0; op < 3; ++op) {
         clickOption(e().operationOption(op));
-        EXPECT_TRUE(e().fields.label1[0].visible());
-        EXPECT_TRUE(e().fields.label1[1].visible());
+        EXPECT_TRUE(e().fields.captions[0].visible());
+        EXPECT_TRUE(e().fields.captions[1].visible());
         for (int i = 2; i <= 16; ++i)
             EXPECT_FALSE(e().fields.valueFields[i].visible()) << i;
     }
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, ShorterPanelHidesAndEmptiesLeftOverFields) {
     clickOption(e().operationOption(0));
     EXPECT_FALSE(e().fields.valueFields[last].visible());
     EXPECT_EQ(text(last), "");
-    EXPECT_FALSE(e().fields.label1[last].visible());
+    EXPECT_FALSE(e().fields.captions[last].visible());
     EXPECT_EQ(caption(last), "");
 }
 
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, NewLayoutEmptiesTypedValuesAndResults) {
 // On a screen too small for 16-point captions, the caption shrinks rather than being cut.
 TEST_F(MainWindowTest, LongCaptionsFitTheirWidth) {
     choose(kRectangularCheck);
-    const auto& label = e().fields.label1[rect_check::kJ];  // "Momento di inerzia(cm4)   J"
+    const auto& label = e().fields.captions[rect_check::kJ];  // "Momento di inerzia(cm4)   J"
     const QFontMetrics metrics(label->font());
     EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width());
     EXPECT_LE(label->font().pointSizeF(), 16.0);

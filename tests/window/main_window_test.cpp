@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
     EXPECT_EQ(window().calculationCode(), 0);
     for (int i = 0; i < 6; ++i)
         EXPECT_FALSE(e().option[i]->isChecked()) << "option " << i + 1;
-    for (const auto& label : e().fields.label1)
+    for (const auto& label : e().fields.captions)
         EXPECT_FALSE(label.visible());
     for (const auto& text : e().fields.valueFields)
         EXPECT_FALSE(text.visible());
@@ -33,8 +33,8 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
 }
 
 TEST_F(MainWindowTest, TooltipsNumberTheCaptionsAndFields) {
-    EXPECT_EQ(e().fields.label1[23]->toolTip(), "label1- 23");
-    EXPECT_EQ(e().fields.label1[0]->toolTip(), "label1- 0");
+    EXPECT_EQ(e().fields.captions[23]->toolTip(), "captions- 23");
+    EXPECT_EQ(e().fields.captions[0]->toolTip(), "captions- 0");
     EXPECT_EQ(e().fields.valueFields[0]->toolTip(), " 0");
     EXPECT_EQ(e().fields.valueFields[22]->toolTip(), " 22");
 }
@@ -61,9 +61,9 @@ TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
     // Command buttons keep their size at creation.
     EXPECT_EQ(e().cmdAzzera.widthTwips(), 735.0f);
     EXPECT_EQ(e().cmdAzzera.heightTwips(), 375.0f);
-    EXPECT_EQ(e().fields.label1[2].widthTwips(), 1300.0f);
-    EXPECT_EQ(e().fields.label1[1].widthTwips(), 2055.0f);  // the results heading keeps its own
-    EXPECT_EQ(e().fields.label1[1].heightTwips(), 975.0f);
+    EXPECT_EQ(e().fields.captions[2].widthTwips(), 1300.0f);
+    EXPECT_EQ(e().fields.captions[1].widthTwips(), 2055.0f);  // the results heading keeps its own
+    EXPECT_EQ(e().fields.captions[1].heightTwips(), 975.0f);
 }
 
 // Each choice's option, captioned from its row, inside its frame and below the one before.

@@ -69,7 +69,7 @@ class ReportTest : public MainWindowTest {
             EXPECT_EQ(frame->background(), kWindowColour);
         for (const auto& option : e().option)
             EXPECT_EQ(option.background(), kWindowColour);
-        for (const auto& caption : e().fields.label1)
+        for (const auto& caption : e().fields.captions)
             EXPECT_EQ(caption.background(), kWindowColour);
     }
 
@@ -302,7 +302,7 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
         EXPECT_FALSE(e().ckes.visible());
         EXPECT_EQ(e().frame3.background(), kWhite);
         EXPECT_EQ(e().option[5].background(), kWhite);
-        EXPECT_EQ(e().fields.label1[23].background(), kWhite);
+        EXPECT_EQ(e().fields.captions[23].background(), kWhite);
         EXPECT_EQ(e().label2.background(), kWindowColour) << "keeps its own colour";
         EXPECT_EQ(e().label3[2]->text(), "Proprietario: ");
         EXPECT_EQ(e().label3[5]->text(), "Sezione :     Mezzeria");

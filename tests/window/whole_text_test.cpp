@@ -41,7 +41,7 @@ TEST_P(AtScreen, EveryTextShowsWholeAndNoticesStandClear) {
         }
         window().setFieldText(calc->results().front().index, "-1.23456789012345E-300");
         for (int i = 0; i <= 16; ++i) {
-            const QLabel* caption = e().fields.label1[i].get();
+            const QLabel* caption = e().fields.captions[i].get();
             QLineEdit* field = e().fields.valueFields[i].get();
             if (!caption->isHidden()) {
                 EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()),

@@ -76,7 +76,7 @@ class MainWindowTest : public testing::Test {
     }
     void compute() { click(e().cmdelab.get()); }
     QString text(int i) { return e().fields.valueFields[i]->text(); }
-    QString caption(int i) { return e().fields.label1[i]->text(); }
+    QString caption(int i) { return e().fields.captions[i]->text(); }
     void type(int i, const QString& s) {
         e().fields.valueFields[i]->clear();
         QTest::keyClicks(e().fields.valueFields[i].get(), s);
