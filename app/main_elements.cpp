@@ -23,8 +23,8 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     auto* surface = new ui::Surface(s, window);
     e->surface = surface;
 
-    e->frame3 = ui::makeElement(new ui::Frame(surface), s);
-    e->picture1 = ui::makeElement(new ui::PictureBox(e->frame3.get()), s);
+    e->schematicFrame = ui::makeElement(new ui::Frame(surface), s);
+    e->picture1 = ui::makeElement(new ui::PictureBox(e->schematicFrame.get()), s);
     e->picture1.moveTwips(kPictureLeft, kPictureTop);
     e->frame1 = ui::makeElement(new ui::Frame("SEZIONE", surface), s);
     e->frame2 = ui::makeElement(new ui::Frame("OPERAZIONE", surface), s);

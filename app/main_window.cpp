@@ -91,7 +91,7 @@ void MainWindow::load() {
     placeHelpAndUnits();
     placePrintHeading();
     schematicDrawing_ =
-        new panels::SchematicDrawing(*elements_->frame3.get(), *elements_->picture1.get());
+        new panels::SchematicDrawing(*elements_->schematicFrame.get(), *elements_->picture1.get());
     connectCommands();
     setTabOrder();
 }
@@ -183,7 +183,7 @@ void MainWindow::placeLines() {
 // The help box (hidden, its file read anew), the schematic frame and the unit notice.
 void MainWindow::placeHelpAndUnits() {
     MainElements& e = *elements_;
-    e.frame3.setVisible(false);
+    e.schematicFrame.setVisible(false);
     place(e.rtb1, kHelpBox, width_, height_);
     e.rtb1->loadRtfFile("lirvo.rtf");
     e.rtb1.setVisible(false);
@@ -304,7 +304,7 @@ void MainWindow::setTabOrder() {
 
 void MainWindow::showSection(SectionType section) {
     MainElements& e = *elements_;
-    panels::SchematicElements schematic{e.frame3, e.picture1, e.label2,
+    panels::SchematicElements schematic{e.schematicFrame, e.picture1, e.label2,
                                         std::span(e.option).subspan(sectionTypes().size()),
                                         e.fields};
     panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });
@@ -405,7 +405,7 @@ void MainWindow::printReport() {
     MainElements& e = *elements_;
     report::ReportElements page{.window = *e.surface,  // the window below its menu bar
                                 .surface = *e.surface,
-                                .frames = {&e.frame1, &e.frame2, &e.frame3, &e.frame4},
+                                .frames = {&e.frame1, &e.frame2, &e.schematicFrame, &e.frame4},
                                 .exampleBox = e.ckes,
                                 .heading = e.frame4,
                                 .headingLinePoints = kHeadingLinePoints};

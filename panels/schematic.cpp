@@ -19,18 +19,18 @@ void showSchematic(SectionType section, SchematicElements& e, const WindowSize& 
                    const std::function<void()>& clearDrawing) {
     azzeradati(e);
     e.label2.setVisible(true);
-    e.frame3.setVisible(true);
+    e.schematicFrame.setVisible(true);
     clearDrawing();
 
     const SectionTypeInfo& info = sectionTypeInfo(section);
     const SchematicPlace& p = info.schematic;
-    e.frame3.moveTwips(p.left * window.width, p.top * window.height);
-    e.frame3.setWidthTwips(p.width * window.width);
-    e.frame3.setHeightTwips(p.height * window.height);
-    e.frame3->setTitle("Schema");
+    e.schematicFrame.moveTwips(p.left * window.width, p.top * window.height);
+    e.schematicFrame.setWidthTwips(p.width * window.width);
+    e.schematicFrame.setHeightTwips(p.height * window.height);
+    e.schematicFrame->setTitle("Schema");
 
-    e.picture1.setWidthTwips(0.95 * e.frame3.widthTwips());
-    e.picture1.setHeightTwips(0.9 * e.frame3.heightTwips());
+    e.picture1.setWidthTwips(0.95 * e.schematicFrame.widthTwips());
+    e.picture1.setHeightTwips(0.9 * e.schematicFrame.heightTwips());
     e.picture1->loadPicture(QDir::current().filePath(toQString(info.pictureFile)));
 }
 

@@ -15,7 +15,7 @@
 namespace lirvo::panels {
 
 struct SchematicElements {
-    ui::Element<ui::Frame>& frame3;
+    ui::Element<ui::Frame>& schematicFrame;
     ui::Element<ui::PictureBox>& picture1;
     ui::Element<QLabel>& label2;
     std::span<ui::Element<QRadioButton>> operations;  // the operation options

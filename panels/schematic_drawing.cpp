@@ -25,11 +25,11 @@ bool leftButton(QEvent* event) {
 
 }  // namespace
 
-SchematicDrawing::SchematicDrawing(ui::Frame& frame3, ui::PictureBox& picture1)
-    : QObject(&frame3),
-      frame_(frame3),
+SchematicDrawing::SchematicDrawing(ui::Frame& schematicFrame, ui::PictureBox& picture1)
+    : QObject(&schematicFrame),
+      frame_(schematicFrame),
       picture_(picture1),
-      view_(new drawing::SectionView(&frame3)) {
+      view_(new drawing::SectionView(&schematicFrame)) {
     view_->hide();
     frame_.installEventFilter(this);
 }

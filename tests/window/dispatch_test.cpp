@@ -15,17 +15,17 @@ namespace {
 
 TEST_F(MainWindowTest, SectionTypeShowsItsPictureInTheSchematicFrame) {
     clickOption(e().sectionOption(0));
-    EXPECT_TRUE(e().frame3.visible());
+    EXPECT_TRUE(e().schematicFrame.visible());
     EXPECT_TRUE(e().label2.visible());
-    EXPECT_EQ(e().frame3->title(), "Schema");
+    EXPECT_EQ(e().schematicFrame->title(), "Schema");
     EXPECT_FALSE(e().picture1->picture().isNull()) << "ret1_ver.jpg beside the tests";
     const QImage beam = e().picture1->picture();
-    const ui::TwipRect beamFrame = e().frame3.rect();
+    const ui::TwipRect beamFrame = e().schematicFrame.rect();
 
     clickOption(e().sectionOption(2));  // the column: wider, taller, almost at the top
-    EXPECT_GT(e().frame3.widthTwips(), beamFrame.width);
-    EXPECT_GT(e().frame3.heightTwips(), beamFrame.height);
-    EXPECT_LT(e().frame3.topTwips(), beamFrame.top);
+    EXPECT_GT(e().schematicFrame.widthTwips(), beamFrame.width);
+    EXPECT_GT(e().schematicFrame.heightTwips(), beamFrame.height);
+    EXPECT_LT(e().schematicFrame.topTwips(), beamFrame.top);
     EXPECT_FALSE(e().picture1->picture().isNull());
     EXPECT_NE(e().picture1->picture(), beam);
 }
@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, PicturesAreReadFromTheCurrentDirectory) {
     QDir::setCurrent(QDir::tempPath());  // no pictures there: the box stays empty
     clickOption(e().sectionOption(1));
     QDir::setCurrent(here);
-    EXPECT_TRUE(e().frame3.visible());
+    EXPECT_TRUE(e().schematicFrame.visible());
     EXPECT_TRUE(e().picture1->picture().isNull());
 }
 

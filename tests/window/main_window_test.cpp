@@ -19,7 +19,7 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
         EXPECT_FALSE(label.visible());
     for (const auto& text : e().fields.valueFields)
         EXPECT_FALSE(text.visible());
-    EXPECT_FALSE(e().frame3.visible());
+    EXPECT_FALSE(e().schematicFrame.visible());
     EXPECT_FALSE(e().label2.visible());
     EXPECT_FALSE(e().rtb1.visible());
     EXPECT_FALSE(e().frame4.visible());
@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
         EXPECT_TRUE(text->text().isEmpty());
     }
     EXPECT_FALSE(e().ckes->isChecked());
-    EXPECT_FALSE(e().frame3.visible());
+    EXPECT_FALSE(e().schematicFrame.visible());
     EXPECT_FALSE(e().label2.visible());
     EXPECT_FALSE(e().rtb1.visible());
     EXPECT_FALSE(e().rtb1->document()->isEmpty());  // read again

@@ -65,7 +65,7 @@ class ReportTest : public MainWindowTest {
         EXPECT_FALSE(e().frame4.visible());
         EXPECT_TRUE(e().ckes.visible());
         EXPECT_EQ(e().ckes->isChecked(), exampleTicked);
-        for (const ui::Placed* frame : {&e().frame1, &e().frame2, &e().frame3, &e().frame4})
+        for (const ui::Placed* frame : {&e().frame1, &e().frame2, &e().schematicFrame, &e().frame4})
             EXPECT_EQ(frame->background(), kWindowColour);
         for (const auto& option : e().option)
             EXPECT_EQ(option.background(), kWindowColour);
@@ -300,7 +300,7 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
         EXPECT_EQ(e().surface->background(), kWhite);
         EXPECT_TRUE(e().frame4.visible());
         EXPECT_FALSE(e().ckes.visible());
-        EXPECT_EQ(e().frame3.background(), kWhite);
+        EXPECT_EQ(e().schematicFrame.background(), kWhite);
         EXPECT_EQ(e().option[5].background(), kWhite);
         EXPECT_EQ(e().fields.captions[23].background(), kWhite);
         EXPECT_EQ(e().label2.background(), kWindowColour) << "keeps its own colour";

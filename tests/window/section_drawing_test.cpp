@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, EachExampleIsDrawnWholeBesideTheOptionBoxes) {
             const QRect onSurface(view.mapTo(e().surface, QPoint(0, 0)), view.size());
             EXPECT_FALSE(onSurface.intersects(e().frame1->geometry())) << what;
             EXPECT_FALSE(onSurface.intersects(e().frame2->geometry())) << what;
-            EXPECT_TRUE(e().frame3->rect().contains(view.geometry())) << what;
+            EXPECT_TRUE(e().schematicFrame->rect().contains(view.geometry())) << what;
             expectWholeAndClear(
                 drawing::layOutSection(QRectF(view.rect()), *view.analysis(),
                                        drawing::LinesBelow::kEquilibrium, view.font(), &view),
@@ -132,8 +132,8 @@ TEST_F(MainWindowTest, TheDrawingFollowsTheResults) {
     typeExample(kRectangularCheck);
     compute();
     panels::SchematicDrawing& drawing = window().schematicDrawing();
-    EXPECT_EQ(e().frame3->title(), "Equilibrio della sezione");
-    QTest::mouseDClick(e().frame3.get(), Qt::LeftButton);
+    EXPECT_EQ(e().schematicFrame->title(), "Equilibrio della sezione");
+    QTest::mouseDClick(e().schematicFrame.get(), Qt::LeftButton);
     ASSERT_TRUE(drawing.largeWindow());
     EXPECT_FALSE(drawing.view().stale());
     type(rect_check::kM, "2000000");
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, TheDrawingFollowsTheResults) {
     clickOption(e().operationOption(2));
     EXPECT_FALSE(drawing.drawingShown());
     EXPECT_TRUE(e().picture1->isVisible());
-    EXPECT_EQ(e().frame3->title(), "Schema");
+    EXPECT_EQ(e().schematicFrame->title(), "Schema");
 }
 
 TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePicture) {
@@ -157,17 +157,17 @@ TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePictu
     ASSERT_TRUE(drawing.drawingShown());
     EXPECT_FALSE(e().picture1->isVisible());
     EXPECT_EQ(drawing.view().analysis()->state.regime, Regime::kWhollyCompressed);
-    EXPECT_TRUE(e().frame3->rect().contains(drawing.view().geometry()));
+    EXPECT_TRUE(e().schematicFrame->rect().contains(drawing.view().geometry()));
 
-    click(e().frame3.get());
+    click(e().schematicFrame.get());
     EXPECT_FALSE(drawing.drawingShown());
     EXPECT_TRUE(e().picture1->isVisible());
     click(e().picture1.get());  // a click on the picture reaches the frame
     EXPECT_TRUE(drawing.drawingShown());
 
     // A double click shows the drawing, from the picture too, and opens it in its own window.
-    click(e().frame3.get());
-    QTest::mouseDClick(e().frame3.get(), Qt::LeftButton);
+    click(e().schematicFrame.get());
+    QTest::mouseDClick(e().schematicFrame.get(), Qt::LeftButton);
     EXPECT_TRUE(drawing.drawingShown());
     ASSERT_TRUE(drawing.largeWindow());
     EXPECT_TRUE(drawing.largeWindow()->isVisible());
@@ -182,8 +182,8 @@ TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePictu
     clickOption(e().sectionOption(0));
     EXPECT_FALSE(drawing.drawingShown());
     EXPECT_TRUE(e().picture1->isVisible());
-    EXPECT_EQ(e().frame3->title(), "Schema");
-    click(e().frame3.get());
+    EXPECT_EQ(e().schematicFrame->title(), "Schema");
+    click(e().schematicFrame.get());
     EXPECT_FALSE(drawing.drawingShown());
 }
 

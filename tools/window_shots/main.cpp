@@ -93,9 +93,9 @@ int main(int argc, char** argv) {
         QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
         QTest::qWait(100);
         window.grab().save(out.filePath(file));
-        e.frame3->grab().save(out.filePath("disegno-" + file));
+        e.schematicFrame->grab().save(out.filePath("disegno-" + file));
         // The drawing large, in its own window, at its first size and resized.
-        QTest::mouseDClick(e.frame3.get(), Qt::LeftButton);
+        QTest::mouseDClick(e.schematicFrame.get(), Qt::LeftButton);
         QTest::qWait(100);
         if (auto* large = window.schematicDrawing().largeWindow()) {
             large->grab().save(out.filePath("grande-" + file));  // its first size
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         if (calc->operation != lirvo::Operation::kCheck && window.proposalCheck().run()) {
             QTest::qWait(100);
             window.grab().save(out.filePath("barre-" + file));
-            e.frame3->grab().save(out.filePath("disegno-barre-" + file));
+            e.schematicFrame->grab().save(out.filePath("disegno-barre-" + file));
             window.proposalCheck().undo();
         }
         for (const auto& m : messages.shown())
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     // Data edited after the last calculation: the drawing greyed.
     e.fields.valueFields[lirvo::kFirstInputField]->setText("35");
     QTest::qWait(50);
-    e.frame3->grab().save(out.filePath("disegno-dati-modificati.png"));
+    e.schematicFrame->grab().save(out.filePath("disegno-dati-modificati.png"));
 
     QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
     QTest::qWait(100);
