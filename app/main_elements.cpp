@@ -24,8 +24,8 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     e->surface = surface;
 
     e->schematicFrame = ui::makeElement(new ui::Frame(surface), s);
-    e->picture1 = ui::makeElement(new ui::PictureBox(e->schematicFrame.get()), s);
-    e->picture1.moveTwips(kPictureLeft, kPictureTop);
+    e->sectionPicture = ui::makeElement(new ui::PictureBox(e->schematicFrame.get()), s);
+    e->sectionPicture.moveTwips(kPictureLeft, kPictureTop);
     e->frame1 = ui::makeElement(new ui::Frame("SEZIONE", surface), s);
     e->frame2 = ui::makeElement(new ui::Frame("OPERAZIONE", surface), s);
     const auto addOption = [&](std::string_view caption, QWidget* frame, float height) {

@@ -21,7 +21,7 @@ namespace lirvo::app {
 struct MainElements {
     ui::Surface* surface;  // the window's client area: background, lines, notices
     ui::Element<ui::Frame> schematicFrame;
-    ui::Element<ui::PictureBox> picture1;
+    ui::Element<ui::PictureBox> sectionPicture;
     ui::Element<ui::Frame> frame1, frame2;
     // One per section type, then one per operation, in the order of sections/choices.h.
     std::vector<ui::Element<QRadioButton>> option;

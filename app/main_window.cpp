@@ -90,8 +90,8 @@ void MainWindow::load() {
     placeLines();
     placeHelpAndUnits();
     placePrintHeading();
-    schematicDrawing_ =
-        new panels::SchematicDrawing(*elements_->schematicFrame.get(), *elements_->picture1.get());
+    schematicDrawing_ = new panels::SchematicDrawing(*elements_->schematicFrame.get(),
+                                                     *elements_->sectionPicture.get());
     connectCommands();
     setTabOrder();
 }
@@ -304,7 +304,7 @@ void MainWindow::setTabOrder() {
 
 void MainWindow::showSection(SectionType section) {
     MainElements& e = *elements_;
-    panels::SchematicElements schematic{e.schematicFrame, e.picture1, e.label2,
+    panels::SchematicElements schematic{e.schematicFrame, e.sectionPicture, e.label2,
                                         std::span(e.option).subspan(sectionTypes().size()),
                                         e.fields};
     panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });

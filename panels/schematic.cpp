@@ -29,9 +29,9 @@ void showSchematic(SectionType section, SchematicElements& e, const WindowSize& 
     e.schematicFrame.setHeightTwips(p.height * window.height);
     e.schematicFrame->setTitle("Schema");
 
-    e.picture1.setWidthTwips(0.95 * e.schematicFrame.widthTwips());
-    e.picture1.setHeightTwips(0.9 * e.schematicFrame.heightTwips());
-    e.picture1->loadPicture(QDir::current().filePath(toQString(info.pictureFile)));
+    e.sectionPicture.setWidthTwips(0.95 * e.schematicFrame.widthTwips());
+    e.sectionPicture.setHeightTwips(0.9 * e.schematicFrame.heightTwips());
+    e.sectionPicture->loadPicture(QDir::current().filePath(toQString(info.pictureFile)));
 }
 
 }  // namespace lirvo::panels

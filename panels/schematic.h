@@ -16,7 +16,7 @@ namespace lirvo::panels {
 
 struct SchematicElements {
     ui::Element<ui::Frame>& schematicFrame;
-    ui::Element<ui::PictureBox>& picture1;
+    ui::Element<ui::PictureBox>& sectionPicture;
     ui::Element<QLabel>& label2;
     std::span<ui::Element<QRadioButton>> operations;  // the operation options
     FieldElements& fields;

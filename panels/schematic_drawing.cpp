@@ -25,10 +25,10 @@ bool leftButton(QEvent* event) {
 
 }  // namespace
 
-SchematicDrawing::SchematicDrawing(ui::Frame& schematicFrame, ui::PictureBox& picture1)
+SchematicDrawing::SchematicDrawing(ui::Frame& schematicFrame, ui::PictureBox& sectionPicture)
     : QObject(&schematicFrame),
       frame_(schematicFrame),
-      picture_(picture1),
+      picture_(sectionPicture),
       view_(new drawing::SectionView(&schematicFrame)) {
     view_->hide();
     frame_.installEventFilter(this);

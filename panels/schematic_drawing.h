@@ -19,7 +19,7 @@ namespace lirvo::panels {
 class SchematicDrawing : public QObject {
   public:
     // Lives as long as the frame, which holds the drawing beside the picture.
-    SchematicDrawing(ui::Frame& schematicFrame, ui::PictureBox& picture1);
+    SchematicDrawing(ui::Frame& schematicFrame, ui::PictureBox& sectionPicture);
 
     // After a calculation; nothing changes where the fields describe no section.
     void showDrawing(const std::optional<CaseAnalysis>& analysis);

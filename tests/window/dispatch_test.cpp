@@ -18,16 +18,16 @@ TEST_F(MainWindowTest, SectionTypeShowsItsPictureInTheSchematicFrame) {
     EXPECT_TRUE(e().schematicFrame.visible());
     EXPECT_TRUE(e().label2.visible());
     EXPECT_EQ(e().schematicFrame->title(), "Schema");
-    EXPECT_FALSE(e().picture1->picture().isNull()) << "ret1_ver.jpg beside the tests";
-    const QImage beam = e().picture1->picture();
+    EXPECT_FALSE(e().sectionPicture->picture().isNull()) << "ret1_ver.jpg beside the tests";
+    const QImage beam = e().sectionPicture->picture();
     const ui::TwipRect beamFrame = e().schematicFrame.rect();
 
     clickOption(e().sectionOption(2));  // the column: wider, taller, almost at the top
     EXPECT_GT(e().schematicFrame.widthTwips(), beamFrame.width);
     EXPECT_GT(e().schematicFrame.heightTwips(), beamFrame.height);
     EXPECT_LT(e().schematicFrame.topTwips(), beamFrame.top);
-    EXPECT_FALSE(e().picture1->picture().isNull());
-    EXPECT_NE(e().picture1->picture(), beam);
+    EXPECT_FALSE(e().sectionPicture->picture().isNull());
+    EXPECT_NE(e().sectionPicture->picture(), beam);
 }
 
 TEST_F(MainWindowTest, PicturesAreReadFromTheCurrentDirectory) {
@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, PicturesAreReadFromTheCurrentDirectory) {
     clickOption(e().sectionOption(1));
     QDir::setCurrent(here);
     EXPECT_TRUE(e().schematicFrame.visible());
-    EXPECT_TRUE(e().picture1->picture().isNull());
+    EXPECT_TRUE(e().sectionPicture->picture().isNull());
 }
 
 TEST_F(MainWindowTest, ChangeOfSectionWipesThePanelAndTheOperation) {

@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, TheDrawingFollowsTheResults) {
 
     clickOption(e().operationOption(2));
     EXPECT_FALSE(drawing.drawingShown());
-    EXPECT_TRUE(e().picture1->isVisible());
+    EXPECT_TRUE(e().sectionPicture->isVisible());
     EXPECT_EQ(e().schematicFrame->title(), "Schema");
 }
 
@@ -155,14 +155,14 @@ TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePictu
     compute();
     panels::SchematicDrawing& drawing = window().schematicDrawing();
     ASSERT_TRUE(drawing.drawingShown());
-    EXPECT_FALSE(e().picture1->isVisible());
+    EXPECT_FALSE(e().sectionPicture->isVisible());
     EXPECT_EQ(drawing.view().analysis()->state.regime, Regime::kWhollyCompressed);
     EXPECT_TRUE(e().schematicFrame->rect().contains(drawing.view().geometry()));
 
     click(e().schematicFrame.get());
     EXPECT_FALSE(drawing.drawingShown());
-    EXPECT_TRUE(e().picture1->isVisible());
-    click(e().picture1.get());  // a click on the picture reaches the frame
+    EXPECT_TRUE(e().sectionPicture->isVisible());
+    click(e().sectionPicture.get());  // a click on the picture reaches the frame
     EXPECT_TRUE(drawing.drawingShown());
 
     // A double click shows the drawing, from the picture too, and opens it in its own window.
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, FrameShowsTheCalculatedSectionAndAClickSwitchesToThePictu
     // A section type brings the picture back, and clicks no longer switch.
     clickOption(e().sectionOption(0));
     EXPECT_FALSE(drawing.drawingShown());
-    EXPECT_TRUE(e().picture1->isVisible());
+    EXPECT_TRUE(e().sectionPicture->isVisible());
     EXPECT_EQ(e().schematicFrame->title(), "Schema");
     click(e().schematicFrame.get());
     EXPECT_FALSE(drawing.drawingShown());
