@@ -26,16 +26,16 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     e->schematicFrame = ui::makeElement(new ui::Frame(surface), s);
     e->sectionPicture = ui::makeElement(new ui::PictureBox(e->schematicFrame.get()), s);
     e->sectionPicture.moveTwips(kPictureLeft, kPictureTop);
-    e->frame1 = ui::makeElement(new ui::Frame("SEZIONE", surface), s);
-    e->frame2 = ui::makeElement(new ui::Frame("OPERAZIONE", surface), s);
+    e->sectionTypeFrame = ui::makeElement(new ui::Frame("SEZIONE", surface), s);
+    e->operationFrame = ui::makeElement(new ui::Frame("OPERAZIONE", surface), s);
     const auto addOption = [&](std::string_view caption, QWidget* frame, float height) {
         auto* option = new QRadioButton(toQString(caption), frame);
         e->option.push_back(ui::makeElement(option, s, 0, height));
     };
     for (const SectionTypeInfo& section : sectionTypes())
-        addOption(section.optionCaption, e->frame1.get(), kSectionOptionHeight);
+        addOption(section.optionCaption, e->sectionTypeFrame.get(), kSectionOptionHeight);
     for (const OperationInfo& operation : operations())
-        addOption(operation.optionCaption, e->frame2.get(), kOperationOptionHeight);
+        addOption(operation.optionCaption, e->operationFrame.get(), kOperationOptionHeight);
 
     for (int i = 0; i < panels::kCaptionCount; ++i) {
         const bool even = i % 2 == 0;

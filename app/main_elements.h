@@ -22,7 +22,7 @@ struct MainElements {
     ui::Surface* surface;  // the window's client area: background, lines, notices
     ui::Element<ui::Frame> schematicFrame;
     ui::Element<ui::PictureBox> sectionPicture;
-    ui::Element<ui::Frame> frame1, frame2;
+    ui::Element<ui::Frame> sectionTypeFrame, operationFrame;
     // One per section type, then one per operation, in the order of sections/choices.h.
     std::vector<ui::Element<QRadioButton>> option;
     panels::FieldElements fields;

@@ -113,13 +113,13 @@ void MainWindow::placeWindow() {
 // would be cut.
 void MainWindow::placeChoices() {
     MainElements& e = *elements_;
-    place(e.frame1, kSectionFrame, width_, height_);
-    place(e.frame2, kOperationFrame, width_, height_);
+    place(e.sectionTypeFrame, kSectionFrame, width_, height_);
+    place(e.operationFrame, kOperationFrame, width_, height_);
     std::vector<ui::Placed*> options;
     const size_t sectionCount = sectionTypes().size();
     for (size_t i = 0; i < e.option.size(); ++i) {
         const bool section = i < sectionCount;
-        const ui::Element<ui::Frame>& frame = section ? e.frame1 : e.frame2;
+        const ui::Element<ui::Frame>& frame = section ? e.sectionTypeFrame : e.operationFrame;
         const size_t count = section ? sectionCount : operations().size();
         const double row = static_cast<double>(section ? i : i - sectionCount);
         const double spacing = count > 1 ? (kLastOptionTop - kFirstOptionTop) / (count - 1) : 0;
@@ -135,8 +135,8 @@ void MainWindow::placeChoices() {
         option.fitTextHeight(2);
         ui::unselect(option.get());
     }
-    e.frame1.setBackground(kWindowColour);
-    e.frame2.setBackground(kWindowColour);
+    e.sectionTypeFrame.setBackground(kWindowColour);
+    e.operationFrame.setBackground(kWindowColour);
 }
 
 void MainWindow::placeCommands() {
@@ -403,12 +403,13 @@ report::PrintDataWindow& MainWindow::printData() {
 
 void MainWindow::printReport() {
     MainElements& e = *elements_;
-    report::ReportElements page{.window = *e.surface,  // the window below its menu bar
-                                .surface = *e.surface,
-                                .frames = {&e.frame1, &e.frame2, &e.schematicFrame, &e.frame4},
-                                .exampleBox = e.ckes,
-                                .heading = e.frame4,
-                                .headingLinePoints = kHeadingLinePoints};
+    report::ReportElements page{
+        .window = *e.surface,  // the window below its menu bar
+        .surface = *e.surface,
+        .frames = {&e.sectionTypeFrame, &e.operationFrame, &e.schematicFrame, &e.frame4},
+        .exampleBox = e.ckes,
+        .heading = e.frame4,
+        .headingLinePoints = kHeadingLinePoints};
     for (auto& option : e.option)
         page.options.push_back(&option);
     for (auto& caption : e.fields.captions)

@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
     EXPECT_EQ(e().cmdelab->text(), "E l a b o r a");
     EXPECT_EQ(e().label2->text(), "Unità di misura: CM e Kg");
     EXPECT_EQ(e().surface->background(), QColor(255, 224, 192));
-    EXPECT_EQ(e().frame1.background(), QColor(255, 224, 192));
+    EXPECT_EQ(e().sectionTypeFrame.background(), QColor(255, 224, 192));
     EXPECT_EQ(e().option[4].background(), QColor(255, 224, 192));
 }
 
@@ -46,10 +46,10 @@ TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
     EXPECT_EQ(w.heightTwips(), 10368.0f);
     EXPECT_EQ(w.leftTwips(), 1536.0f);
     EXPECT_EQ(w.topTwips(), 576.0f);
-    EXPECT_EQ(e().frame1.widthTwips(), 3317.76f);
-    EXPECT_EQ(e().frame1.heightTwips(), 2384.64f);
-    EXPECT_EQ(e().frame1.leftTwips(), 614.4f);
-    EXPECT_EQ(e().frame1.topTwips(), 207.36f);
+    EXPECT_EQ(e().sectionTypeFrame.widthTwips(), 3317.76f);
+    EXPECT_EQ(e().sectionTypeFrame.heightTwips(), 2384.64f);
+    EXPECT_EQ(e().sectionTypeFrame.leftTwips(), 614.4f);
+    EXPECT_EQ(e().sectionTypeFrame.topTwips(), 207.36f);
     EXPECT_EQ(e().cmdelab.topTwips(), 8501.76f);
     // 15 twips a pixel: the layout shows at 819 × 691 pixels, below the menu bar, and the
     // window is that much taller.
@@ -81,10 +81,10 @@ TEST_F(MainWindowTest, OptionsFollowTheListOfChoices) {
     };
     checkGroup(
         sectionTypes(), [](const SectionTypeInfo& r) { return r.optionCaption; },
-        [this](int i) { return e().sectionOption(i); }, e().frame1.get());
+        [this](int i) { return e().sectionOption(i); }, e().sectionTypeFrame.get());
     checkGroup(
         operations(), [](const OperationInfo& r) { return r.optionCaption; },
-        [this](int i) { return e().operationOption(i); }, e().frame2.get());
+        [this](int i) { return e().operationOption(i); }, e().operationFrame.get());
 }
 
 TEST_F(MainWindowTest, HelpFileIsLoadedHiddenAndToggledByAiuto) {

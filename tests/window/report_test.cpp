@@ -65,7 +65,8 @@ class ReportTest : public MainWindowTest {
         EXPECT_FALSE(e().frame4.visible());
         EXPECT_TRUE(e().ckes.visible());
         EXPECT_EQ(e().ckes->isChecked(), exampleTicked);
-        for (const ui::Placed* frame : {&e().frame1, &e().frame2, &e().schematicFrame, &e().frame4})
+        for (const ui::Placed* frame :
+             {&e().sectionTypeFrame, &e().operationFrame, &e().schematicFrame, &e().frame4})
             EXPECT_EQ(frame->background(), kWindowColour);
         for (const auto& option : e().option)
             EXPECT_EQ(option.background(), kWindowColour);

@@ -115,8 +115,8 @@ TEST_F(MainWindowTest, EachExampleIsDrawnWholeBesideTheOptionBoxes) {
             drawing::SectionView& view = window().schematicDrawing().view();
             ASSERT_TRUE(view.isVisible() && view.analysis()) << what;
             const QRect onSurface(view.mapTo(e().surface, QPoint(0, 0)), view.size());
-            EXPECT_FALSE(onSurface.intersects(e().frame1->geometry())) << what;
-            EXPECT_FALSE(onSurface.intersects(e().frame2->geometry())) << what;
+            EXPECT_FALSE(onSurface.intersects(e().sectionTypeFrame->geometry())) << what;
+            EXPECT_FALSE(onSurface.intersects(e().operationFrame->geometry())) << what;
             EXPECT_TRUE(e().schematicFrame->rect().contains(view.geometry())) << what;
             expectWholeAndClear(
                 drawing::layOutSection(QRectF(view.rect()), *view.analysis(),
