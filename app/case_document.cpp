@@ -74,7 +74,7 @@ void CaseDocument::watchWindow() {
     MainElements& e = window_.elements();
     for (auto& option : e.option)
         connect(option.get(), &QAbstractButton::toggled, this, &CaseDocument::markModified);
-    connect(e.ckes.get(), &QAbstractButton::toggled, this, &CaseDocument::markModified);
+    connect(e.exampleBox.get(), &QAbstractButton::toggled, this, &CaseDocument::markModified);
     // Typed by the user; a calculation writing its results changes nothing the file keeps.
     for (auto& text : e.fields.valueFields)
         connect(text.get(), &QLineEdit::textEdited, this, &CaseDocument::markModified);
@@ -184,7 +184,7 @@ void CaseDocument::restore(const casefiles::CaseFile& file) {
     MainElements& e = window_.elements();
     e.sectionOption(static_cast<int>(calc.section))->click();
     e.operationOption(static_cast<int>(calc.operation))->click();
-    if (file.example) e.ckes->click();
+    if (file.example) e.exampleBox->click();
     const casefiles::FieldTexts texts = casefiles::inputTexts(file, calc);
     for (const Field& field : calc.inputs())
         window_.setFieldText(field.index, texts[field.index]);

@@ -52,8 +52,8 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     e->label2 = ui::makeElement(ui::plainLabel(surface, "Unità di misura: CM e Kg"), s,
                                 kUnitNoticeWidth, kUnitNoticeHeight);
     e->cmdelab = ui::makeElement(new QPushButton("E l a b o r a", surface), s);
-    e->ckes = ui::makeElement(new QCheckBox("        Esegui l'Esempio", surface), s,
-                              kExampleBoxWidth, kExampleBoxHeight);
+    e->exampleBox = ui::makeElement(new QCheckBox("        Esegui l'Esempio", surface), s,
+                                    kExampleBoxWidth, kExampleBoxHeight);
     e->cmdFine = ui::makeElement(new QPushButton("Fine", surface), s, kButtonWidth, kButtonHeight);
     e->cmdAiuto =
         ui::makeElement(new QPushButton("Aiuto", surface), s, kButtonWidth, kButtonHeight);

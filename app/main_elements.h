@@ -29,7 +29,7 @@ struct MainElements {
     std::array<int, 3> line;  // Line1 to Line3, drawn by the surface
     ui::Element<QLabel> label2;
     ui::Element<QPushButton> cmdelab;
-    ui::Element<QCheckBox> ckes;
+    ui::Element<QCheckBox> exampleBox;
     ui::Element<QPushButton> cmdFine, cmdAiuto, cmdStampa, cmdAzzera;
     ui::Element<ui::RichTextBox> rtb1;
     ui::Element<ui::Frame> frame4;

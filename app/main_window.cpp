@@ -143,9 +143,9 @@ void MainWindow::placeCommands() {
     MainElements& e = *elements_;
     place(e.cmdelab, kComputeButton, width_, height_);
     ui::setPointSize(e.cmdelab.get(), kComputePoints);
-    e.ckes.moveTwips(kExampleBoxLeft * width_, kExampleBoxTop * height_);
-    e.ckes.setBackground(kWindowColour);
-    e.ckes.fitTextHeight(2);
+    e.exampleBox.moveTwips(kExampleBoxLeft * width_, kExampleBoxTop * height_);
+    e.exampleBox.setBackground(kWindowColour);
+    e.exampleBox.fitTextHeight(2);
     const auto buttons = e.commandButtons();
     for (size_t i = 0; i < buttons.size(); ++i)
         buttons[i]->moveTwips(kCommandButtonLefts[i] * width_, kCommandButtonsTop * height_);
@@ -276,7 +276,7 @@ void MainWindow::connectCommands() {
         connect(text.get(), &QLineEdit::returnPressed, this, &MainWindow::compute);
         connect(text.get(), &QLineEdit::textChanged, this, &MainWindow::fieldsChanged);
     }
-    connect(e.ckes.get(), &QCheckBox::clicked, this, &MainWindow::exampleToggled);
+    connect(e.exampleBox.get(), &QCheckBox::clicked, this, &MainWindow::exampleToggled);
     connect(e.cmdAzzera.get(), &QPushButton::clicked, this,
             [this] { document_->newCalculation(); });
     connect(e.cmdAiuto.get(), &QPushButton::clicked, this, &MainWindow::toggleHelp);
@@ -296,7 +296,7 @@ void MainWindow::setTabOrder() {
     // Inputs come before results in every case, so ascending index is the reading order.
     for (int i = kFirstInputField; i <= panels::kLastPanelField; ++i)
         order.push_back(e.fields.valueFields[i].get());
-    order.insert(order.end(), {e.ckes.get(), e.cmdelab.get()});
+    order.insert(order.end(), {e.exampleBox.get(), e.cmdelab.get()});
     for (auto* button : e.commandButtons())
         order.push_back(button->get());
     ui::chainTabOrder(order);
@@ -407,7 +407,7 @@ void MainWindow::printReport() {
         .window = *e.surface,  // the window below its menu bar
         .surface = *e.surface,
         .frames = {&e.sectionTypeFrame, &e.operationFrame, &e.schematicFrame, &e.frame4},
-        .exampleBox = e.ckes,
+        .exampleBox = e.exampleBox,
         .heading = e.frame4,
         .headingLinePoints = kHeadingLinePoints};
     for (auto& option : e.option)
@@ -430,7 +430,7 @@ void MainWindow::fine() {
 }
 
 bool MainWindow::exampleRequested() const {
-    return elements_->ckes->checkState() == Qt::Checked;
+    return elements_->exampleBox->checkState() == Qt::Checked;
 }
 
 std::string MainWindow::fieldText(int index) const {

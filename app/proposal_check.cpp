@@ -42,7 +42,7 @@ void ProposalCheck::show(const Calculation& c) {
     MainElements& e = window_.elements();
     e.sectionOption(static_cast<int>(c.calc->section))->click();
     e.operationOption(static_cast<int>(c.calc->operation))->click();
-    if (e.ckes->isChecked() != c.example) e.ckes->click();
+    if (e.exampleBox->isChecked() != c.example) e.exampleBox->click();
     for (const Field& field : c.calc->inputs())
         window_.setFieldText(field.index, c.texts[field.index]);
     // The drawing of the calculation left is not that of this one, which may be refused.

@@ -133,7 +133,7 @@ TEST_F(CaseDocumentTest, OpensEachSampleAsItsWorkedExampleAndSavesTheSameBytes) 
         open(kExamples + "/" + name);
         EXPECT_TRUE(e().sectionOption(static_cast<int>(calc.section))->isChecked());
         EXPECT_TRUE(e().operationOption(static_cast<int>(calc.operation))->isChecked());
-        EXPECT_TRUE(e().ckes->isChecked());
+        EXPECT_TRUE(e().exampleBox->isChecked());
         EXPECT_TRUE(messages_.shown().empty());
         EXPECT_EQ(window().windowTitle(), kTitle + " — " + name);
         const QString saved = folder_.filePath(name);
@@ -210,7 +210,7 @@ TEST_F(CaseDocumentTest, ChangesToWhatTheFileKeepsMarkTheTitle) {
     const std::function<void()> changes[] = {
         [&] { type(rect_check::kB, "30"); },
         [&] { clickOption(e().operationOption(2)); },
-        [&] { clickOption(e().ckes.get()); },
+        [&] { clickOption(e().exampleBox.get()); },
         [&] { QTest::keyClicks(window().printData().elements().particularFields[0].get(), "x"); },
     };
     messages_.answer = Answer::kNo;  // each round lets the change of the last go

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, ComputeRightAfterAChangeOfSectionAsksForTheOperation) {
 
 TEST_F(MainWindowTest, ColumnDesignMakesNoSenseAndChangesNothing) {
     choose(kColumnCheck);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     compute();
     ASSERT_EQ(window().calculationCode(), 7);
     const QString before = text(column_check::kSigmaF);
@@ -148,7 +148,7 @@ TEST_P(EveryCaseByClicks, ComputesItsWorkedExample) {
     frame.run(calc, alone);
 
     choose(calc);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     compute();
     for (const auto& m : messages_.shown())
         ADD_FAILURE() << m.prompt;
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, EveryCaseByClicks, testing::ValuesIn(allCases())
 // Column notices stand on the surface one at a time, and go with a new section type.
 TEST_F(MainWindowTest, ColumnNoticeIsDrawnOnceAndClearedBySectionChange) {
     choose(kColumnSemiDesign);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     compute();
     compute();
     const auto& drawn = e().surface->drawnTexts();

@@ -60,7 +60,7 @@ TEST_P(EveryPanel, FitsAboveTheCommandBand) {
         reopenOn(screen.width(), screen.height());
         choose(*GetParam());
         const int band = ui::toPixels(e().surface->line(e().line[2]).y1, screen_);
-        const QRect exampleBox = e().ckes->geometry();
+        const QRect exampleBox = e().exampleBox->geometry();
         for (const Field& field : GetParam()->fields) {
             for (const QWidget* element :
                  {static_cast<const QWidget*>(e().fields.captions[field.index].get()),
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, ShorterPanelHidesAndEmptiesLeftOverFields) {
 
 TEST_F(MainWindowTest, NewLayoutEmptiesTypedValuesAndResults) {
     choose(kRectangularCheck);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     compute();
     ASSERT_FALSE(text(rect_check::kJ).isEmpty());
     clickOption(e().operationOption(2));

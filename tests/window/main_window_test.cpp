@@ -23,8 +23,8 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
     EXPECT_FALSE(e().label2.visible());
     EXPECT_FALSE(e().rtb1.visible());
     EXPECT_FALSE(e().frame4.visible());
-    EXPECT_FALSE(e().ckes->isChecked());
-    EXPECT_EQ(e().ckes->text(), "        Esegui l'Esempio");
+    EXPECT_FALSE(e().exampleBox->isChecked());
+    EXPECT_EQ(e().exampleBox->text(), "        Esegui l'Esempio");
     EXPECT_EQ(e().cmdelab->text(), "E l a b o r a");
     EXPECT_EQ(e().label2->text(), "Unità di misura: CM e Kg");
     EXPECT_EQ(e().surface->background(), QColor(255, 224, 192));
@@ -114,8 +114,8 @@ TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
     for (int i = 0; i <= 16; ++i)
         e().fields.valueFields[i]->setText("7");
     e().fields.valueFields[17]->setText("kept");
-    clickOption(e().ckes.get());
-    EXPECT_TRUE(e().ckes->isChecked());
+    clickOption(e().exampleBox.get());
+    EXPECT_TRUE(e().exampleBox->isChecked());
     EXPECT_EQ(text(0), "7");  // the example starts at field 1
     for (int i = 1; i <= 16; ++i)
         EXPECT_EQ(text(i), "") << i;
@@ -129,18 +129,18 @@ TEST_F(MainWindowTest, UntickingGivesTheTypedTextsBackAndTickingTheExamplesAgain
     choose(kRectangularCheck);
     type(kB, "30");
     type(kM, "1 200 000");
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     EXPECT_EQ(text(kB), "");
     compute();
     ASSERT_EQ(text(kX), " 18.9807168027919");  // the worked example
     for (int round = 0; round < 2; ++round) {
-        clickOption(e().ckes.get());
+        clickOption(e().exampleBox.get());
         EXPECT_EQ(text(kB), "30");
         EXPECT_EQ(text(kM), "1 200 000");
         EXPECT_EQ(text(kH), "");
         EXPECT_EQ(text(kX), "");
         EXPECT_FALSE(window().resultsCurrent());
-        clickOption(e().ckes.get());
+        clickOption(e().exampleBox.get());
         EXPECT_EQ(text(kB), "25");
         EXPECT_EQ(text(kX), " 18.9807168027919");
         EXPECT_TRUE(window().resultsCurrent());
@@ -149,14 +149,14 @@ TEST_F(MainWindowTest, UntickingGivesTheTypedTextsBackAndTickingTheExamplesAgain
     clickOption(e().sectionOption(1));
     clickOption(e().operationOption(0));
     type(tee_check::kB, "140");
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     EXPECT_EQ(text(tee_check::kB), "140");
 }
 
 TEST_F(MainWindowTest, ExampleReplacesTypedDataWhileTicked) {
     using namespace rect_check;
     choose(kRectangularCheck);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     type(kB, "99");
     compute();
     EXPECT_EQ(text(kB), "25");
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, ExampleReplacesTypedDataWhileTicked) {
 
 TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     choose(kRectangularCheck);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     compute();
     ASSERT_EQ(window().calculationCode(), 1);
     click(e().cmdAiuto.get());
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
         EXPECT_FALSE(text.visible());
         EXPECT_TRUE(text->text().isEmpty());
     }
-    EXPECT_FALSE(e().ckes->isChecked());
+    EXPECT_FALSE(e().exampleBox->isChecked());
     EXPECT_FALSE(e().schematicFrame.visible());
     EXPECT_FALSE(e().label2.visible());
     EXPECT_FALSE(e().rtb1.visible());

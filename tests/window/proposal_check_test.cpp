@@ -64,7 +64,7 @@ TEST_F(ProposalCheckTest, DesignToProposedBarsToCheckAndBack) {
         SCOPED_TRACE(row.design);
         const CalcCase& design = *findCase(std::to_string(row.design));
         choose(design);
-        if (e().ckes->isChecked() != row.typed.empty()) click(e().ckes.get());
+        if (e().exampleBox->isChecked() != row.typed.empty()) click(e().exampleBox.get());
         for (size_t i = 0; i < row.typed.size(); ++i)
             type(kFirstInputField + static_cast<int>(i), row.typed[i]);
         compute();
@@ -74,7 +74,7 @@ TEST_F(ProposalCheckTest, DesignToProposedBarsToCheckAndBack) {
 
         ASSERT_TRUE(step().run());
         ASSERT_EQ(shown(), findCase(std::to_string(row.check)));
-        EXPECT_FALSE(e().ckes->isChecked());
+        EXPECT_FALSE(e().exampleBox->isChecked());
         for (size_t i = 0; i < row.checkTexts.size(); ++i)
             EXPECT_EQ(text(kFirstInputField + static_cast<int>(i)), row.checkTexts[i]) << i;
         if (row.refusal.empty()) {
@@ -99,7 +99,7 @@ TEST_F(ProposalCheckTest, DesignToProposedBarsToCheckAndBack) {
 
         ASSERT_TRUE(step().undo());
         EXPECT_EQ(shown(), &design);
-        EXPECT_EQ(e().ckes->isChecked(), row.typed.empty());
+        EXPECT_EQ(e().exampleBox->isChecked(), row.typed.empty());
         EXPECT_EQ(texts(), designTexts);
         EXPECT_TRUE(window().resultsCurrent());
         EXPECT_FALSE(step().undoable());
@@ -109,7 +109,7 @@ TEST_F(ProposalCheckTest, DesignToProposedBarsToCheckAndBack) {
 
 TEST_F(ProposalCheckTest, NeedsACurrentDesign) {
     choose(0, 0);
-    click(e().ckes.get());
+    click(e().exampleBox.get());
     compute();
     EXPECT_EQ(offered(), std::make_pair(false, false));
     EXPECT_FALSE(step().run());
@@ -118,7 +118,7 @@ TEST_F(ProposalCheckTest, NeedsACurrentDesign) {
 
     messages_.forget();
     choose(0, 1);
-    click(e().ckes.get());
+    click(e().exampleBox.get());
     compute();
     type(rect_design::kM, "700000");  // the results no longer belong to the data
     EXPECT_FALSE(step().run());
@@ -135,7 +135,7 @@ TEST_F(ProposalCheckTest, TooltipsSayTheBarsTypedAndProposed) {
     EXPECT_EQ(e().fields.valueFields[rect_check::kB]->toolTip(), " 2");
 
     choose(0, 1);
-    click(e().ckes.get());
+    click(e().exampleBox.get());
     compute();
     EXPECT_EQ(e().fields.valueFields[rect_design::kAf]->toolTip(),
               "Barre proposte: 4Ø16 = 8.04 cm²");

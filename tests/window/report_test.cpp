@@ -48,7 +48,7 @@ class ReportTest : public MainWindowTest {
 
     void runRectangularCheckExample() {
         choose(kRectangularCheck);
-        clickOption(e().ckes.get());
+        clickOption(e().exampleBox.get());
         compute();
     }
     void stampa() { click(e().cmdStampa.get()); }
@@ -63,8 +63,8 @@ class ReportTest : public MainWindowTest {
     void expectNormalLook(bool exampleTicked) {
         EXPECT_EQ(e().surface->background(), kWindowColour);
         EXPECT_FALSE(e().frame4.visible());
-        EXPECT_TRUE(e().ckes.visible());
-        EXPECT_EQ(e().ckes->isChecked(), exampleTicked);
+        EXPECT_TRUE(e().exampleBox.visible());
+        EXPECT_EQ(e().exampleBox->isChecked(), exampleTicked);
         for (const ui::Placed* frame :
              {&e().sectionTypeFrame, &e().operationFrame, &e().schematicFrame, &e().frame4})
             EXPECT_EQ(frame->background(), kWindowColour);
@@ -136,7 +136,7 @@ TEST_F(ReportTest, ThePageHoldsEveryTextWhole) {
         for (const CalcCase* calc : allCases()) {
             SCOPED_TRACE(std::string(calc->name) + " at " + std::to_string(size.width()));
             choose(*calc);
-            if (!e().ckes->isChecked()) clickOption(e().ckes.get());
+            if (!e().exampleBox->isChecked()) clickOption(e().exampleBox.get());
             compute();
             stampa();
             typeParticular(1, "Civile abitazione con uffici e autorimessa");
@@ -300,7 +300,7 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
         lookedAtPage = true;
         EXPECT_EQ(e().surface->background(), kWhite);
         EXPECT_TRUE(e().frame4.visible());
-        EXPECT_FALSE(e().ckes.visible());
+        EXPECT_FALSE(e().exampleBox.visible());
         EXPECT_EQ(e().schematicFrame.background(), kWhite);
         EXPECT_EQ(e().option[5].background(), kWhite);
         EXPECT_EQ(e().fields.captions[23].background(), kWhite);
@@ -348,7 +348,7 @@ TEST_F(ReportTest, ASecondReportPrintsTheSamePage) {
 
 TEST_F(ReportTest, AColumnNoticeIsOnThePage) {
     choose(kColumnSemiDesign);
-    clickOption(e().ckes.get());
+    clickOption(e().exampleBox.get());
     compute();
     ASSERT_EQ(e().surface->drawnTexts().size(), 1u);
     stampa();

@@ -58,7 +58,7 @@ class UlsWindowTest : public MainWindowTest {
     }
     void runExample(const CalcCase& calc) {
         choose(calc);
-        if (!e().ckes->isChecked()) clickOption(e().ckes.get());
+        if (!e().exampleBox->isChecked()) clickOption(e().exampleBox.get());
         compute();
     }
     // The window's texts as a SPEC of lirvo-calc --uls.
@@ -190,7 +190,7 @@ TEST_F(UlsWindowTest, CheckIsKeptInTheCaseFileWithItsActions) {
     EXPECT_EQ(reopened.field(kMed)->text(), "210000");
     EXPECT_TRUE(reopened.verify());
 
-    clickOption(e().ckes.get());  // the example's texts typed by hand, M changed
+    clickOption(e().exampleBox.get());  // the example's texts typed by hand, M changed
     typeExample(*findCase("pil-verifica"));
     type(moment(*findCase("pil-verifica")).index, "180000");  // a calculation of its own
     compute();

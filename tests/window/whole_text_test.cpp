@@ -27,7 +27,7 @@ TEST_P(AtScreen, EveryTextShowsWholeAndNoticesStandClear) {
     for (const CalcCase* calc : allCases()) {
         SCOPED_TRACE(std::string(calc->name));
         choose(*calc);
-        if (!e().ckes->isChecked()) clickOption(e().ckes.get());
+        if (!e().exampleBox->isChecked()) clickOption(e().exampleBox.get());
         compute();
         if (calc->drawsNotices) {
             ASSERT_EQ(e().surface->drawnTexts().size(), 1u);

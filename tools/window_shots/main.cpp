@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         const QString file = QString::fromUtf8(calc->name.data(), calc->name.size()) + ".png";
         clickOption(e.sectionOption(static_cast<int>(calc->section)));
         clickOption(e.operationOption(static_cast<int>(calc->operation)));
-        if (!e.ckes->isChecked()) clickOption(e.ckes.get());
+        if (!e.exampleBox->isChecked()) clickOption(e.exampleBox.get());
         QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
         QTest::qWait(100);
         window.grab().save(out.filePath(file));
@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
     auto& p = plain.elements();
     clickOption(p.sectionOption(0));
     clickOption(p.operationOption(0));
-    clickOption(p.ckes.get());
+    clickOption(p.exampleBox.get());
     QTest::mouseClick(p.cmdelab.get(), Qt::LeftButton);
     QTest::mouseClick(p.cmdStampa.get(), Qt::LeftButton);
     answerModals(out, out.absoluteFilePath("senza-stampante.pdf"), plain.printDataWindow());
