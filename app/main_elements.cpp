@@ -61,7 +61,7 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
         ui::makeElement(new QPushButton("Stampa", surface), s, kButtonWidth, kButtonHeight);
     e->cmdAzzera =
         ui::makeElement(new QPushButton("Azzera", surface), s, kButtonWidth, kButtonHeight);
-    e->rtb1 = ui::makeElement(new ui::RichTextBox(surface), s);
+    e->helpBox = ui::makeElement(new ui::RichTextBox(surface), s);
     e->frame4 = ui::makeElement(new ui::Frame(surface), s);
     for (auto& label : e->label3)
         label = ui::makeElement(ui::plainLabel(e->frame4.get()), s, 0, kHeadingLineHeight);

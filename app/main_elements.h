@@ -31,7 +31,7 @@ struct MainElements {
     ui::Element<QPushButton> cmdelab;
     ui::Element<QCheckBox> exampleBox;
     ui::Element<QPushButton> cmdFine, cmdAiuto, cmdStampa, cmdAzzera;
-    ui::Element<ui::RichTextBox> rtb1;
+    ui::Element<ui::RichTextBox> helpBox;
     ui::Element<ui::Frame> frame4;
     std::array<ui::Element<QLabel>, 6> label3;
 

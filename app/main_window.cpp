@@ -184,9 +184,9 @@ void MainWindow::placeLines() {
 void MainWindow::placeHelpAndUnits() {
     MainElements& e = *elements_;
     e.schematicFrame.setVisible(false);
-    place(e.rtb1, kHelpBox, width_, height_);
-    e.rtb1->loadRtfFile("lirvo.rtf");
-    e.rtb1.setVisible(false);
+    place(e.helpBox, kHelpBox, width_, height_);
+    e.helpBox->loadRtfFile("lirvo.rtf");
+    e.helpBox.setVisible(false);
 
     e.label2.moveTwips(kUnitNoticeLeft * width_, kUnitNoticeTop * height_);
     e.label2.setBackground(kWindowColour);
@@ -280,8 +280,8 @@ void MainWindow::connectCommands() {
     connect(e.cmdAzzera.get(), &QPushButton::clicked, this,
             [this] { document_->newCalculation(); });
     connect(e.cmdAiuto.get(), &QPushButton::clicked, this, &MainWindow::toggleHelp);
-    connect(e.rtb1.get(), &ui::RichTextBox::doubleClicked, this,
-            [this] { elements_->rtb1.setVisible(false); });
+    connect(e.helpBox.get(), &ui::RichTextBox::doubleClicked, this,
+            [this] { elements_->helpBox.setVisible(false); });
     connect(e.frame4.get(), &ui::Frame::doubleClicked, this,
             [this] { elements_->frame4.setVisible(false); });
     connect(e.cmdStampa.get(), &QPushButton::clicked, this, &MainWindow::openPrintData);
@@ -378,7 +378,7 @@ void MainWindow::exampleToggled(bool checked) {
 }
 
 void MainWindow::toggleHelp() {
-    elements_->rtb1.setVisible(!elements_->rtb1.visible());
+    elements_->helpBox.setVisible(!elements_->helpBox.visible());
 }
 
 void MainWindow::openPrintData() {
@@ -460,8 +460,9 @@ void MainWindow::drawNotice(const std::string& text) {
         ui::toPixels(kNoticeArea.left * width_, s), ui::toPixels(kNoticeArea.top * height_, s),
         ui::toPixels(kNoticeArea.width * width_, s), ui::toPixels(kNoticeArea.height * height_, s));
     // The help box and the print heading stand over the panel only for a while.
-    const NoticePlace place = placeNotice(
-        notices_, area, *e.surface, {e.rtb1.get(), e.frame4.get()}, kNoticeGap, s.twipsPerPixel());
+    const NoticePlace place =
+        placeNotice(notices_, area, *e.surface, {e.helpBox.get(), e.frame4.get()}, kNoticeGap,
+                    s.twipsPerPixel());
     for (qsizetype i = 0; i < notices_.size(); ++i)
         e.surface->drawText(place.left, place.top + i * place.lineStep, notices_[i], place.look);
 }

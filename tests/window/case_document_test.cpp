@@ -103,7 +103,7 @@ TEST_F(CaseDocumentTest, MenusHoldTheCommandsWithTheirShortcuts) {
     EXPECT_EQ(bar.actions()[2]->text(), "&Aiuto");
 
     entry(bar.helpMenu(), "Guida")->trigger();
-    EXPECT_TRUE(e().rtb1.visible());
+    EXPECT_TRUE(e().helpBox.visible());
     file("Stampa…");  // nothing calculated: nothing to print, as the button says
     EXPECT_EQ(window().printDataWindow(), nullptr);
     expectOneMessage("ESEGUIRE PRIMA UN CALCOLO", "lirvo", MessageStyle::kPlain);
@@ -115,7 +115,7 @@ TEST_F(CaseDocumentTest, MenusHoldTheCommandsWithTheirShortcuts) {
         EXPECT_NE(messages_.shown()[0].prompt.find(part), std::string::npos) << part;
 
     file("Nuovo");  // the window loaded anew keeps its layout below the bar
-    EXPECT_FALSE(e().rtb1.visible());
+    EXPECT_FALSE(e().helpBox.visible());
     EXPECT_EQ(e().surface->geometry(), QRect(0, bar.height(), 819, 691));
     EXPECT_EQ(window().height(), 691 + bar.height());
 }

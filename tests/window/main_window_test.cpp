@@ -21,7 +21,7 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
         EXPECT_FALSE(text.visible());
     EXPECT_FALSE(e().schematicFrame.visible());
     EXPECT_FALSE(e().label2.visible());
-    EXPECT_FALSE(e().rtb1.visible());
+    EXPECT_FALSE(e().helpBox.visible());
     EXPECT_FALSE(e().frame4.visible());
     EXPECT_FALSE(e().exampleBox->isChecked());
     EXPECT_EQ(e().exampleBox->text(), "        Esegui l'Esempio");
@@ -88,15 +88,15 @@ TEST_F(MainWindowTest, OptionsFollowTheListOfChoices) {
 }
 
 TEST_F(MainWindowTest, HelpFileIsLoadedHiddenAndToggledByAiuto) {
-    EXPECT_FALSE(e().rtb1->document()->isEmpty()) << "lirvo.rtf beside the tests";
-    EXPECT_TRUE(e().rtb1->toPlainText().contains("Verifica"));
+    EXPECT_FALSE(e().helpBox->document()->isEmpty()) << "lirvo.rtf beside the tests";
+    EXPECT_TRUE(e().helpBox->toPlainText().contains("Verifica"));
     click(e().cmdAiuto.get());
-    EXPECT_TRUE(e().rtb1.visible());
+    EXPECT_TRUE(e().helpBox.visible());
     click(e().cmdAiuto.get());
-    EXPECT_FALSE(e().rtb1.visible());
+    EXPECT_FALSE(e().helpBox.visible());
     click(e().cmdAiuto.get());
-    QTest::mouseDClick(e().rtb1->viewport(), Qt::LeftButton);
-    EXPECT_FALSE(e().rtb1.visible());
+    QTest::mouseDClick(e().helpBox->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(e().helpBox.visible());
 }
 
 TEST_F(MainWindowTest, MissingHelpFileLeavesTheHelpBoxEmpty) {
@@ -104,10 +104,10 @@ TEST_F(MainWindowTest, MissingHelpFileLeavesTheHelpBoxEmpty) {
     QDir::setCurrent(QDir::tempPath());
     click(e().cmdAzzera.get());  // loads the window anew, reading the help file again
     QDir::setCurrent(here);
-    EXPECT_TRUE(e().rtb1->document()->isEmpty());
+    EXPECT_TRUE(e().helpBox->document()->isEmpty());
     EXPECT_TRUE(messages_.shown().empty());
     click(e().cmdAiuto.get());
-    EXPECT_TRUE(e().rtb1.visible());
+    EXPECT_TRUE(e().helpBox.visible());
 }
 
 TEST_F(MainWindowTest, TickingTheExampleEmptiesEveryFieldEvenWithoutAPanel) {
@@ -184,8 +184,8 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     EXPECT_FALSE(e().exampleBox->isChecked());
     EXPECT_FALSE(e().schematicFrame.visible());
     EXPECT_FALSE(e().label2.visible());
-    EXPECT_FALSE(e().rtb1.visible());
-    EXPECT_FALSE(e().rtb1->document()->isEmpty());  // read again
+    EXPECT_FALSE(e().helpBox.visible());
+    EXPECT_FALSE(e().helpBox->document()->isEmpty());  // read again
 
     // The new window works: the options must be chosen again.
     compute();

@@ -142,11 +142,11 @@ int main(int argc, char** argv) {
     QTest::qWait(100);
     window.grab().save(out.filePath("aiuto.png"));
     // The rest of the help, a box's height at a time.
-    QScrollBar* scroll = e.rtb1->verticalScrollBar();
+    QScrollBar* scroll = e.helpBox->verticalScrollBar();
     for (int page = 2; scroll->value() < scroll->maximum(); ++page) {
         scroll->setValue(scroll->value() + scroll->pageStep());
         QTest::qWait(50);
-        e.rtb1->grab().save(out.filePath(QString("aiuto-%1.png").arg(page, 2, 10, QChar('0'))));
+        e.helpBox->grab().save(out.filePath(QString("aiuto-%1.png").arg(page, 2, 10, QChar('0'))));
     }
 
     // The real message box, in both styles, pictured and closed as soon as it shows.
