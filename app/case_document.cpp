@@ -189,7 +189,7 @@ void CaseDocument::restore(const casefiles::CaseFile& file) {
     for (const Field& field : calc.inputs())
         window_.setFieldText(field.index, texts[field.index]);
     window_.printData().setParticulars(file.particulars);
-    e.cmdelab->click();
+    e.computeButton->click();
 }
 
 std::optional<casefiles::CaseFile> CaseDocument::capture() {

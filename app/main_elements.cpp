@@ -51,15 +51,16 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
 
     e->label2 = ui::makeElement(ui::plainLabel(surface, "Unità di misura: CM e Kg"), s,
                                 kUnitNoticeWidth, kUnitNoticeHeight);
-    e->cmdelab = ui::makeElement(new QPushButton("E l a b o r a", surface), s);
+    e->computeButton = ui::makeElement(new QPushButton("E l a b o r a", surface), s);
     e->exampleBox = ui::makeElement(new QCheckBox("        Esegui l'Esempio", surface), s,
                                     kExampleBoxWidth, kExampleBoxHeight);
-    e->cmdFine = ui::makeElement(new QPushButton("Fine", surface), s, kButtonWidth, kButtonHeight);
-    e->cmdAiuto =
+    e->quitButton =
+        ui::makeElement(new QPushButton("Fine", surface), s, kButtonWidth, kButtonHeight);
+    e->helpButton =
         ui::makeElement(new QPushButton("Aiuto", surface), s, kButtonWidth, kButtonHeight);
-    e->cmdStampa =
+    e->printButton =
         ui::makeElement(new QPushButton("Stampa", surface), s, kButtonWidth, kButtonHeight);
-    e->cmdAzzera =
+    e->clearButton =
         ui::makeElement(new QPushButton("Azzera", surface), s, kButtonWidth, kButtonHeight);
     e->helpBox = ui::makeElement(new ui::RichTextBox(surface), s);
     e->frame4 = ui::makeElement(new ui::Frame(surface), s);

@@ -28,9 +28,9 @@ struct MainElements {
     panels::FieldElements fields;
     std::array<int, 3> line;  // Line1 to Line3, drawn by the surface
     ui::Element<QLabel> label2;
-    ui::Element<QPushButton> cmdelab;
+    ui::Element<QPushButton> computeButton;
     ui::Element<QCheckBox> exampleBox;
-    ui::Element<QPushButton> cmdFine, cmdAiuto, cmdStampa, cmdAzzera;
+    ui::Element<QPushButton> quitButton, helpButton, printButton, clearButton;
     ui::Element<ui::RichTextBox> helpBox;
     ui::Element<ui::Frame> frame4;
     std::array<ui::Element<QLabel>, 6> label3;
@@ -39,7 +39,7 @@ struct MainElements {
     QRadioButton* operationOption(int i) const { return option[sectionTypes().size() + i].get(); }
     // Fine, Aiuto, Stampa, Azzera: left to right along the bottom.
     std::array<ui::Element<QPushButton>*, 4> commandButtons() {
-        return {&cmdFine, &cmdAiuto, &cmdStampa, &cmdAzzera};
+        return {&quitButton, &helpButton, &printButton, &clearButton};
     }
 };
 

@@ -141,8 +141,8 @@ void MainWindow::placeChoices() {
 
 void MainWindow::placeCommands() {
     MainElements& e = *elements_;
-    place(e.cmdelab, kComputeButton, width_, height_);
-    ui::setPointSize(e.cmdelab.get(), kComputePoints);
+    place(e.computeButton, kComputeButton, width_, height_);
+    ui::setPointSize(e.computeButton.get(), kComputePoints);
     e.exampleBox.moveTwips(kExampleBoxLeft * width_, kExampleBoxTop * height_);
     e.exampleBox.setBackground(kWindowColour);
     e.exampleBox.fitTextHeight(2);
@@ -270,22 +270,22 @@ void MainWindow::connectCommands() {
         onSelected(e.operationOption(i),
                    [this, op = operations()[i].operation] { layOutOperation(op); });
 
-    connect(e.cmdelab.get(), &QPushButton::clicked, this, &MainWindow::compute);
+    connect(e.computeButton.get(), &QPushButton::clicked, this, &MainWindow::compute);
     // Return in a value field computes, as the compute button would.
     for (auto& text : e.fields.valueFields) {
         connect(text.get(), &QLineEdit::returnPressed, this, &MainWindow::compute);
         connect(text.get(), &QLineEdit::textChanged, this, &MainWindow::fieldsChanged);
     }
     connect(e.exampleBox.get(), &QCheckBox::clicked, this, &MainWindow::exampleToggled);
-    connect(e.cmdAzzera.get(), &QPushButton::clicked, this,
+    connect(e.clearButton.get(), &QPushButton::clicked, this,
             [this] { document_->newCalculation(); });
-    connect(e.cmdAiuto.get(), &QPushButton::clicked, this, &MainWindow::toggleHelp);
+    connect(e.helpButton.get(), &QPushButton::clicked, this, &MainWindow::toggleHelp);
     connect(e.helpBox.get(), &ui::RichTextBox::doubleClicked, this,
             [this] { elements_->helpBox.setVisible(false); });
     connect(e.frame4.get(), &ui::Frame::doubleClicked, this,
             [this] { elements_->frame4.setVisible(false); });
-    connect(e.cmdStampa.get(), &QPushButton::clicked, this, &MainWindow::openPrintData);
-    connect(e.cmdFine.get(), &QPushButton::clicked, this, &MainWindow::fine);
+    connect(e.printButton.get(), &QPushButton::clicked, this, &MainWindow::openPrintData);
+    connect(e.quitButton.get(), &QPushButton::clicked, this, &MainWindow::fine);
 }
 
 void MainWindow::setTabOrder() {
@@ -296,7 +296,7 @@ void MainWindow::setTabOrder() {
     // Inputs come before results in every case, so ascending index is the reading order.
     for (int i = kFirstInputField; i <= panels::kLastPanelField; ++i)
         order.push_back(e.fields.valueFields[i].get());
-    order.insert(order.end(), {e.exampleBox.get(), e.cmdelab.get()});
+    order.insert(order.end(), {e.exampleBox.get(), e.computeButton.get()});
     for (auto* button : e.commandButtons())
         order.push_back(button->get());
     ui::chainTabOrder(order);

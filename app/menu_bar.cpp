@@ -44,7 +44,7 @@ void MenuBar::buildFileMenu() {
     file_->addSeparator();
     recentEnd_ = file_->addSeparator();
     listRecentFiles();
-    file_->addAction("S&tampa…", [this] { window_.elements().cmdStampa->click(); });
+    file_->addAction("S&tampa…", [this] { window_.elements().printButton->click(); });
     file_->addAction("Esporta &relazione PDF…", QKeySequence(Qt::CTRL | Qt::Key_E),
                      [this] { document_.exportReport(reportDialogs_); });
     file_->addSeparator();
@@ -95,7 +95,7 @@ void MenuBar::buildCalculationMenu() {
 
 void MenuBar::buildHelpMenu() {
     help_ = addMenu("&Aiuto");
-    help_->addAction("&Guida", [this] { window_.elements().cmdAiuto->click(); });
+    help_->addAction("&Guida", [this] { window_.elements().helpButton->click(); });
     help_->addAction(kAboutTitle, [this] { showAbout(); });
 }
 

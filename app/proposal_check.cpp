@@ -47,7 +47,7 @@ void ProposalCheck::show(const Calculation& c) {
         window_.setFieldText(field.index, c.texts[field.index]);
     // The drawing of the calculation left is not that of this one, which may be refused.
     window_.schematicDrawing().showPicture();
-    e.cmdelab->click();
+    e.computeButton->click();
 }
 
 }  // namespace lirvo::app

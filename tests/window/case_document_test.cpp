@@ -186,7 +186,7 @@ TEST_F(CaseDocumentTest, FileWithADatumMissingShowsWhatTypingShows) {
             kept.inputs[std::string(f.symbol)] = f.example;
         const QString path = folder_.filePath("manca.lirvo");
         ASSERT_EQ(casefiles::writeCaseFile(path, kept), "");
-        click(e().cmdAzzera.get());
+        click(e().clearButton.get());
         choose(*calc);
         typeExample(*calc);
         e().fields.valueFields[calc->inputs()[0].index]->clear();
@@ -234,10 +234,10 @@ TEST_F(CaseDocumentTest, LettingAChangedFileGoAsksFirst) {
         std::function<bool()> wentOn;
     } commands[] = {
         {"Nuovo", [&] { file("Nuovo"); }, noFile},
-        {"Azzera", [&] { click(e().cmdAzzera.get()); }, noFile},
+        {"Azzera", [&] { click(e().clearButton.get()); }, noFile},
         {"Apri", [&] { file("Apri…"); }, [&] { return caseFiles_.opens == 2; }},
         {"Esci", [&] { file("Esci"); }, closed},
-        {"Fine", [&] { click(e().cmdFine.get()); }, closed},
+        {"Fine", [&] { click(e().quitButton.get()); }, closed},
         {"close", [&] { window().close(); }, closed},
     };
     for (const auto& command : commands) {
@@ -267,7 +267,7 @@ TEST_F(CaseDocumentTest, LettingAChangedFileGoAsksFirst) {
 TEST_F(CaseDocumentTest, WindowWithoutAFileNeverAsks) {
     choose(kRectangularCheck);
     typeExample(kRectangularCheck);
-    click(e().cmdAzzera.get());
+    click(e().clearButton.get());
     EXPECT_FALSE(e().option[0]->isChecked());
     file("Apri…");
     EXPECT_EQ(caseFiles_.opens, 1);
@@ -296,7 +296,7 @@ TEST_F(CaseDocumentTest, SaveAsksWhereForANewCalculationAndRefusesWithoutOne) {
     EXPECT_TRUE(casefiles::readCaseFile(folder_.filePath("nuova.lirvo")).file);
     EXPECT_EQ(window().windowTitle(), kTitle + " — nuova.lirvo");
     EXPECT_EQ(doc().dialogFolder(), QDir(folder_.path()).absolutePath());
-    click(e().cmdAzzera.get());
+    click(e().clearButton.get());
     caseFiles_.toOpen.reset();
     file("Apri…");
     EXPECT_EQ(caseFiles_.lastFolder, QDir(folder_.path()).absolutePath());

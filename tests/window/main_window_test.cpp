@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
     EXPECT_FALSE(e().frame4.visible());
     EXPECT_FALSE(e().exampleBox->isChecked());
     EXPECT_EQ(e().exampleBox->text(), "        Esegui l'Esempio");
-    EXPECT_EQ(e().cmdelab->text(), "E l a b o r a");
+    EXPECT_EQ(e().computeButton->text(), "E l a b o r a");
     EXPECT_EQ(e().label2->text(), "Unità di misura: CM e Kg");
     EXPECT_EQ(e().surface->background(), QColor(255, 224, 192));
     EXPECT_EQ(e().sectionTypeFrame.background(), QColor(255, 224, 192));
@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
     EXPECT_EQ(e().sectionTypeFrame.heightTwips(), 2384.64f);
     EXPECT_EQ(e().sectionTypeFrame.leftTwips(), 614.4f);
     EXPECT_EQ(e().sectionTypeFrame.topTwips(), 207.36f);
-    EXPECT_EQ(e().cmdelab.topTwips(), 8501.76f);
+    EXPECT_EQ(e().computeButton.topTwips(), 8501.76f);
     // 15 twips a pixel: the layout shows at 819 × 691 pixels, below the menu bar, and the
     // window is that much taller.
     const int bar = window().menuBar().height();
@@ -59,8 +59,8 @@ TEST_F(MainWindowTest, GeometryFollowsTheScreenInTwips) {
     EXPECT_EQ(e().surface->geometry(), QRect(0, bar, 819, 691));
     EXPECT_EQ(window().size(), QSize(819, 691 + bar));
     // Command buttons keep their size at creation.
-    EXPECT_EQ(e().cmdAzzera.widthTwips(), 735.0f);
-    EXPECT_EQ(e().cmdAzzera.heightTwips(), 375.0f);
+    EXPECT_EQ(e().clearButton.widthTwips(), 735.0f);
+    EXPECT_EQ(e().clearButton.heightTwips(), 375.0f);
     EXPECT_EQ(e().fields.captions[2].widthTwips(), 1300.0f);
     EXPECT_EQ(e().fields.captions[1].widthTwips(), 2055.0f);  // the results heading keeps its own
     EXPECT_EQ(e().fields.captions[1].heightTwips(), 975.0f);
@@ -90,11 +90,11 @@ TEST_F(MainWindowTest, OptionsFollowTheListOfChoices) {
 TEST_F(MainWindowTest, HelpFileIsLoadedHiddenAndToggledByAiuto) {
     EXPECT_FALSE(e().helpBox->document()->isEmpty()) << "lirvo.rtf beside the tests";
     EXPECT_TRUE(e().helpBox->toPlainText().contains("Verifica"));
-    click(e().cmdAiuto.get());
+    click(e().helpButton.get());
     EXPECT_TRUE(e().helpBox.visible());
-    click(e().cmdAiuto.get());
+    click(e().helpButton.get());
     EXPECT_FALSE(e().helpBox.visible());
-    click(e().cmdAiuto.get());
+    click(e().helpButton.get());
     QTest::mouseDClick(e().helpBox->viewport(), Qt::LeftButton);
     EXPECT_FALSE(e().helpBox.visible());
 }
@@ -102,11 +102,11 @@ TEST_F(MainWindowTest, HelpFileIsLoadedHiddenAndToggledByAiuto) {
 TEST_F(MainWindowTest, MissingHelpFileLeavesTheHelpBoxEmpty) {
     const QString here = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());
-    click(e().cmdAzzera.get());  // loads the window anew, reading the help file again
+    click(e().clearButton.get());  // loads the window anew, reading the help file again
     QDir::setCurrent(here);
     EXPECT_TRUE(e().helpBox->document()->isEmpty());
     EXPECT_TRUE(messages_.shown().empty());
-    click(e().cmdAiuto.get());
+    click(e().helpButton.get());
     EXPECT_TRUE(e().helpBox.visible());
 }
 
@@ -168,11 +168,11 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     clickOption(e().exampleBox.get());
     compute();
     ASSERT_EQ(window().calculationCode(), 1);
-    click(e().cmdAiuto.get());
+    click(e().helpButton.get());
 
     bool reloaded = false;
     QObject::connect(&window(), &app::MainWindow::reloaded, [&] { reloaded = true; });
-    click(e().cmdAzzera.get());
+    click(e().clearButton.get());
     ASSERT_TRUE(reloaded);
     EXPECT_EQ(window().calculationCode(), 0);
     for (int i = 0; i < 6; ++i)
@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
 
 TEST_F(MainWindowTest, FineClosesTheWindowAtOnce) {
     ASSERT_TRUE(window().isVisible());
-    click(e().cmdFine.get());
+    click(e().quitButton.get());
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(messages_.shown().empty());
 }

@@ -21,7 +21,7 @@ TEST_F(MainWindowTest, ExportReportsTheWindowsCalculationWithItsParticulars) {
     choose(kTeeCheck);
     typeExample(kTeeCheck);
     compute();
-    click(e().cmdStampa.get());  // the print-data window: examples only as placeholders
+    click(e().printButton.get());  // the print-data window: examples only as placeholders
     ASSERT_NE(window().printDataWindow(), nullptr);
     window().printDataWindow()->hide();
     std::optional<casefiles::CaseFile> calculation = app::windowCalculation(window());

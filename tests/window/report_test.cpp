@@ -51,7 +51,7 @@ class ReportTest : public MainWindowTest {
         clickOption(e().exampleBox.get());
         compute();
     }
-    void stampa() { click(e().cmdStampa.get()); }
+    void stampa() { click(e().printButton.get()); }
     void ok() { click(d().okButton.get()); }
     void fine() { click(d().closeButton.get()); }
     void typeParticular(int i, const QString& s) {
@@ -235,7 +235,7 @@ TEST_F(ReportTest, EditedTextsAndSelectionSurviveFineAndANewStampa) {
     EXPECT_FALSE(printData()->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the main window takes input again";
 
-    click(e().cmdAzzera.get());  // does not touch the print-data window
+    click(e().clearButton.get());  // does not touch the print-data window
     runRectangularCheckExample();
     stampa();
     EXPECT_EQ(printData(), first);
@@ -361,7 +361,7 @@ TEST_F(ReportTest, PrintingAfterAzzeraUsesTheNewElements) {
     runRectangularCheckExample();
     stampa();
     fine();
-    click(e().cmdAzzera.get());
+    click(e().clearButton.get());
     QApplication::processEvents();  // the old elements are gone now
     runRectangularCheckExample();
     stampa();

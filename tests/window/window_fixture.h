@@ -74,7 +74,7 @@ class MainWindowTest : public testing::Test {
     void choose(const CalcCase& calc) {
         choose(static_cast<int>(calc.section), static_cast<int>(calc.operation));
     }
-    void compute() { click(e().cmdelab.get()); }
+    void compute() { click(e().computeButton.get()); }
     QString text(int i) { return e().fields.valueFields[i]->text(); }
     QString caption(int i) { return e().fields.captions[i]->text(); }
     void type(int i, const QString& s) {

@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
         clickOption(e.sectionOption(static_cast<int>(calc->section)));
         clickOption(e.operationOption(static_cast<int>(calc->operation)));
         if (!e.exampleBox->isChecked()) clickOption(e.exampleBox.get());
-        QTest::mouseClick(e.cmdelab.get(), Qt::LeftButton);
+        QTest::mouseClick(e.computeButton.get(), Qt::LeftButton);
         QTest::qWait(100);
         window.grab().save(out.filePath(file));
         e.schematicFrame->grab().save(out.filePath("disegno-" + file));
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
             }
             uls->close();
         }
-        QTest::mouseClick(e.cmdStampa.get(), Qt::LeftButton);
+        QTest::mouseClick(e.printButton.get(), Qt::LeftButton);
         QTest::qWait(100);
         lirvo::report::PrintDataWindow& printData = *window.printDataWindow();
         printData.grab().save(out.filePath("dati-" + file));
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     QTest::qWait(50);
     e.schematicFrame->grab().save(out.filePath("disegno-dati-modificati.png"));
 
-    QTest::mouseClick(e.cmdAiuto.get(), Qt::LeftButton);
+    QTest::mouseClick(e.helpButton.get(), Qt::LeftButton);
     QTest::qWait(100);
     window.grab().save(out.filePath("aiuto.png"));
     // The rest of the help, a box's height at a time.
@@ -183,8 +183,8 @@ int main(int argc, char** argv) {
     clickOption(p.sectionOption(0));
     clickOption(p.operationOption(0));
     clickOption(p.exampleBox.get());
-    QTest::mouseClick(p.cmdelab.get(), Qt::LeftButton);
-    QTest::mouseClick(p.cmdStampa.get(), Qt::LeftButton);
+    QTest::mouseClick(p.computeButton.get(), Qt::LeftButton);
+    QTest::mouseClick(p.printButton.get(), Qt::LeftButton);
     answerModals(out, out.absoluteFilePath("senza-stampante.pdf"), plain.printDataWindow());
     QTest::mouseClick(plain.printDataWindow()->elements().okButton.get(), Qt::LeftButton);
     return 0;
