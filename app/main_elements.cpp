@@ -49,8 +49,8 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     for (int& line : e->line)
         line = surface->addLine();
 
-    e->label2 = ui::makeElement(ui::plainLabel(surface, "Unità di misura: CM e Kg"), s,
-                                kUnitNoticeWidth, kUnitNoticeHeight);
+    e->unitsLabel = ui::makeElement(ui::plainLabel(surface, "Unità di misura: CM e Kg"), s,
+                                    kUnitNoticeWidth, kUnitNoticeHeight);
     e->computeButton = ui::makeElement(new QPushButton("E l a b o r a", surface), s);
     e->exampleBox = ui::makeElement(new QCheckBox("        Esegui l'Esempio", surface), s,
                                     kExampleBoxWidth, kExampleBoxHeight);
@@ -63,9 +63,9 @@ std::unique_ptr<MainElements> createElements(QWidget* window, const ui::Screen& 
     e->clearButton =
         ui::makeElement(new QPushButton("Azzera", surface), s, kButtonWidth, kButtonHeight);
     e->helpBox = ui::makeElement(new ui::RichTextBox(surface), s);
-    e->frame4 = ui::makeElement(new ui::Frame(surface), s);
-    for (auto& label : e->label3)
-        label = ui::makeElement(ui::plainLabel(e->frame4.get()), s, 0, kHeadingLineHeight);
+    e->printHeading = ui::makeElement(new ui::Frame(surface), s);
+    for (auto& label : e->headingLines)
+        label = ui::makeElement(ui::plainLabel(e->printHeading.get()), s, 0, kHeadingLineHeight);
     return e;
 }
 

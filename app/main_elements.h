@@ -27,13 +27,13 @@ struct MainElements {
     std::vector<ui::Element<QRadioButton>> option;
     panels::FieldElements fields;
     std::array<int, 3> line;  // Line1 to Line3, drawn by the surface
-    ui::Element<QLabel> label2;
+    ui::Element<QLabel> unitsLabel;
     ui::Element<QPushButton> computeButton;
     ui::Element<QCheckBox> exampleBox;
     ui::Element<QPushButton> quitButton, helpButton, printButton, clearButton;
     ui::Element<ui::RichTextBox> helpBox;
-    ui::Element<ui::Frame> frame4;
-    std::array<ui::Element<QLabel>, 6> label3;
+    ui::Element<ui::Frame> printHeading;
+    std::array<ui::Element<QLabel>, 6> headingLines;
 
     QRadioButton* sectionOption(int i) const { return option[i].get(); }
     QRadioButton* operationOption(int i) const { return option[sectionTypes().size() + i].get(); }

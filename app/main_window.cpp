@@ -188,30 +188,30 @@ void MainWindow::placeHelpAndUnits() {
     e.helpBox->loadRtfFile("lirvo.rtf");
     e.helpBox.setVisible(false);
 
-    e.label2.moveTwips(kUnitNoticeLeft * width_, kUnitNoticeTop * height_);
-    e.label2.setBackground(kWindowColour);
-    e.label2.setPointSize(
-        e.label2.fittingPointSize(e.label2->text(), e.label2->font().pointSizeF()));
-    e.label2.fitTextHeight();
-    e.label2.setVisible(false);
+    e.unitsLabel.moveTwips(kUnitNoticeLeft * width_, kUnitNoticeTop * height_);
+    e.unitsLabel.setBackground(kWindowColour);
+    e.unitsLabel.setPointSize(
+        e.unitsLabel.fittingPointSize(e.unitsLabel->text(), e.unitsLabel->font().pointSizeF()));
+    e.unitsLabel.fitTextHeight();
+    e.unitsLabel.setVisible(false);
 }
 
 // The heading of the printed page: two columns of three lines, shown only while printing.
 void MainWindow::placePrintHeading() {
     MainElements& e = *elements_;
-    place(e.frame4, kPrintHeading, width_, height_);
-    const double FW = e.frame4.widthTwips();
+    place(e.printHeading, kPrintHeading, width_, height_);
+    const double FW = e.printHeading.widthTwips();
     for (int k = 0; k < 6; ++k) {
-        ui::Element<QLabel>& line = e.label3[k];
+        ui::Element<QLabel>& line = e.headingLines[k];
         line.moveTwips(k < 3 ? 500 : FW / 2 + 500, 400 * (k % 3) + 200);
         line.setWidthTwips(0.8 * FW / 2);
         ui::setPointSize(line.get(), kHeadingLinePoints, true);
         line.fitTextHeight();
         // A line shrunk to the frame's bottom shows whole from the top of its box.
         line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        line.setBackground(e.frame4.background());
+        line.setBackground(e.printHeading.background());
     }
-    e.frame4.setVisible(false);
+    e.printHeading.setVisible(false);
 }
 
 // The menu bar stands above the layout: the window grows by the bar's height and the surface,
@@ -282,8 +282,8 @@ void MainWindow::connectCommands() {
     connect(e.helpButton.get(), &QPushButton::clicked, this, &MainWindow::toggleHelp);
     connect(e.helpBox.get(), &ui::RichTextBox::doubleClicked, this,
             [this] { elements_->helpBox.setVisible(false); });
-    connect(e.frame4.get(), &ui::Frame::doubleClicked, this,
-            [this] { elements_->frame4.setVisible(false); });
+    connect(e.printHeading.get(), &ui::Frame::doubleClicked, this,
+            [this] { elements_->printHeading.setVisible(false); });
     connect(e.printButton.get(), &QPushButton::clicked, this, &MainWindow::openPrintData);
     connect(e.quitButton.get(), &QPushButton::clicked, this, &MainWindow::fine);
 }
@@ -304,7 +304,7 @@ void MainWindow::setTabOrder() {
 
 void MainWindow::showSection(SectionType section) {
     MainElements& e = *elements_;
-    panels::SchematicElements schematic{e.schematicFrame, e.sectionPicture, e.label2,
+    panels::SchematicElements schematic{e.schematicFrame, e.sectionPicture, e.unitsLabel,
                                         std::span(e.option).subspan(sectionTypes().size()),
                                         e.fields};
     panels::showSchematic(section, schematic, {width_, height_}, [this] { clearNotice(); });
@@ -406,16 +406,16 @@ void MainWindow::printReport() {
     report::ReportElements page{
         .window = *e.surface,  // the window below its menu bar
         .surface = *e.surface,
-        .frames = {&e.sectionTypeFrame, &e.operationFrame, &e.schematicFrame, &e.frame4},
+        .frames = {&e.sectionTypeFrame, &e.operationFrame, &e.schematicFrame, &e.printHeading},
         .exampleBox = e.exampleBox,
-        .heading = e.frame4,
+        .heading = e.printHeading,
         .headingLinePoints = kHeadingLinePoints};
     for (auto& option : e.option)
         page.options.push_back(&option);
     for (auto& caption : e.fields.captions)
         page.captions.push_back(&caption);
     for (int k = 0; k < 6; ++k)
-        page.headingLines[k] = &e.label3[k];
+        page.headingLines[k] = &e.headingLines[k];
     const CalcCase* calc = caseOfCode(calculations_.code());
     const std::optional<QString> saved = report::printReport(
         page, printData_->particulars(), calc ? calc->section : SectionType::kRectangular,
@@ -461,7 +461,7 @@ void MainWindow::drawNotice(const std::string& text) {
         ui::toPixels(kNoticeArea.width * width_, s), ui::toPixels(kNoticeArea.height * height_, s));
     // The help box and the print heading stand over the panel only for a while.
     const NoticePlace place =
-        placeNotice(notices_, area, *e.surface, {e.helpBox.get(), e.frame4.get()}, kNoticeGap,
+        placeNotice(notices_, area, *e.surface, {e.helpBox.get(), e.printHeading.get()}, kNoticeGap,
                     s.twipsPerPixel());
     for (qsizetype i = 0; i < notices_.size(); ++i)
         e.surface->drawText(place.left, place.top + i * place.lineStep, notices_[i], place.look);

@@ -18,7 +18,7 @@ void azzeradati(SchematicElements& e) {
 void showSchematic(SectionType section, SchematicElements& e, const WindowSize& window,
                    const std::function<void()>& clearDrawing) {
     azzeradati(e);
-    e.label2.setVisible(true);
+    e.unitsLabel.setVisible(true);
     e.schematicFrame.setVisible(true);
     clearDrawing();
 

@@ -17,7 +17,7 @@ namespace lirvo::panels {
 struct SchematicElements {
     ui::Element<ui::Frame>& schematicFrame;
     ui::Element<ui::PictureBox>& sectionPicture;
-    ui::Element<QLabel>& label2;
+    ui::Element<QLabel>& unitsLabel;
     std::span<ui::Element<QRadioButton>> operations;  // the operation options
     FieldElements& fields;
 };

@@ -16,7 +16,7 @@ namespace {
 TEST_F(MainWindowTest, SectionTypeShowsItsPictureInTheSchematicFrame) {
     clickOption(e().sectionOption(0));
     EXPECT_TRUE(e().schematicFrame.visible());
-    EXPECT_TRUE(e().label2.visible());
+    EXPECT_TRUE(e().unitsLabel.visible());
     EXPECT_EQ(e().schematicFrame->title(), "Schema");
     EXPECT_FALSE(e().sectionPicture->picture().isNull()) << "ret1_ver.jpg beside the tests";
     const QImage beam = e().sectionPicture->picture();

@@ -20,13 +20,13 @@ TEST_F(MainWindowTest, StartsWithNothingChosenAndEverythingOptionalHidden) {
     for (const auto& text : e().fields.valueFields)
         EXPECT_FALSE(text.visible());
     EXPECT_FALSE(e().schematicFrame.visible());
-    EXPECT_FALSE(e().label2.visible());
+    EXPECT_FALSE(e().unitsLabel.visible());
     EXPECT_FALSE(e().helpBox.visible());
-    EXPECT_FALSE(e().frame4.visible());
+    EXPECT_FALSE(e().printHeading.visible());
     EXPECT_FALSE(e().exampleBox->isChecked());
     EXPECT_EQ(e().exampleBox->text(), "        Esegui l'Esempio");
     EXPECT_EQ(e().computeButton->text(), "E l a b o r a");
-    EXPECT_EQ(e().label2->text(), "Unità di misura: CM e Kg");
+    EXPECT_EQ(e().unitsLabel->text(), "Unità di misura: CM e Kg");
     EXPECT_EQ(e().surface->background(), QColor(255, 224, 192));
     EXPECT_EQ(e().sectionTypeFrame.background(), QColor(255, 224, 192));
     EXPECT_EQ(e().option[4].background(), QColor(255, 224, 192));
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, AzzeraReloadsTheWindowInItsStartState) {
     }
     EXPECT_FALSE(e().exampleBox->isChecked());
     EXPECT_FALSE(e().schematicFrame.visible());
-    EXPECT_FALSE(e().label2.visible());
+    EXPECT_FALSE(e().unitsLabel.visible());
     EXPECT_FALSE(e().helpBox.visible());
     EXPECT_FALSE(e().helpBox->document()->isEmpty());  // read again
 
@@ -203,9 +203,9 @@ TEST_F(MainWindowTest, FineClosesTheWindowAtOnce) {
 }
 
 TEST_F(MainWindowTest, DoubleClickHidesThePrintHeading) {
-    e().frame4.setVisible(true);
-    QTest::mouseDClick(e().frame4.get(), Qt::LeftButton);
-    EXPECT_FALSE(e().frame4.visible());
+    e().printHeading.setVisible(true);
+    QTest::mouseDClick(e().printHeading.get(), Qt::LeftButton);
+    EXPECT_FALSE(e().printHeading.visible());
 }
 
 TEST_F(MainWindowTest, TabGoesThroughInputsBeforeResults) {

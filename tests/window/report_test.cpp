@@ -62,11 +62,11 @@ class ReportTest : public MainWindowTest {
     // The window as before printing: its ground, the heading put away, the example box back.
     void expectNormalLook(bool exampleTicked) {
         EXPECT_EQ(e().surface->background(), kWindowColour);
-        EXPECT_FALSE(e().frame4.visible());
+        EXPECT_FALSE(e().printHeading.visible());
         EXPECT_TRUE(e().exampleBox.visible());
         EXPECT_EQ(e().exampleBox->isChecked(), exampleTicked);
         for (const ui::Placed* frame :
-             {&e().sectionTypeFrame, &e().operationFrame, &e().schematicFrame, &e().frame4})
+             {&e().sectionTypeFrame, &e().operationFrame, &e().schematicFrame, &e().printHeading})
             EXPECT_EQ(frame->background(), kWindowColour);
         for (const auto& option : e().option)
             EXPECT_EQ(option.background(), kWindowColour);
@@ -141,14 +141,14 @@ TEST_F(ReportTest, ThePageHoldsEveryTextWhole) {
             stampa();
             typeParticular(1, "Civile abitazione con uffici e autorimessa");
             printer_.atPrint = [&] {
-                const int bottom = e().frame4->contentsRect().bottom() + 1;
+                const int bottom = e().printHeading->contentsRect().bottom() + 1;
                 for (int k = 0; k < 6; ++k) {
-                    const QLabel* line = e().label3[k].get();
+                    const QLabel* line = e().headingLines[k].get();
                     EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()),
                               line->contentsRect().width());
                     EXPECT_LE(line->y() + line->fontMetrics().height(), bottom);
                     if (k < 3) {
-                        EXPECT_LT(line->geometry().right(), e().label3[k + 3]->x());
+                        EXPECT_LT(line->geometry().right(), e().headingLines[k + 3]->x());
                     }
                 }
             };
@@ -299,14 +299,14 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
     printer_.atPrint = [&] {
         lookedAtPage = true;
         EXPECT_EQ(e().surface->background(), kWhite);
-        EXPECT_TRUE(e().frame4.visible());
+        EXPECT_TRUE(e().printHeading.visible());
         EXPECT_FALSE(e().exampleBox.visible());
         EXPECT_EQ(e().schematicFrame.background(), kWhite);
         EXPECT_EQ(e().option[5].background(), kWhite);
         EXPECT_EQ(e().fields.captions[23].background(), kWhite);
-        EXPECT_EQ(e().label2.background(), kWindowColour) << "keeps its own colour";
-        EXPECT_EQ(e().label3[2]->text(), "Proprietario: ");
-        EXPECT_EQ(e().label3[5]->text(), "Sezione :     Mezzeria");
+        EXPECT_EQ(e().unitsLabel.background(), kWindowColour) << "keeps its own colour";
+        EXPECT_EQ(e().headingLines[2]->text(), "Proprietario: ");
+        EXPECT_EQ(e().headingLines[5]->text(), "Sezione :     Mezzeria");
     };
     ok();
     EXPECT_TRUE(lookedAtPage);
@@ -327,7 +327,8 @@ TEST_F(ReportTest, OkPrintsOnePageHeadedByTheParticularsThenRestoresTheWindow) {
     EXPECT_FALSE(page.contains("Esegui l'Esempio"));
 
     expectNormalLook(true);
-    EXPECT_EQ(e().label3[0]->text(), "Edificio per: Civile abitazione") << "kept for next time";
+    EXPECT_EQ(e().headingLines[0]->text(), "Edificio per: Civile abitazione")
+        << "kept for next time";
     EXPECT_EQ(text(rect_check::kJ), " 330209");
     EXPECT_EQ(window().calculationCode(), 1);
 }
@@ -367,7 +368,7 @@ TEST_F(ReportTest, PrintingAfterAzzeraUsesTheNewElements) {
     stampa();
     ok();
     EXPECT_EQ(pdfPages(printer_.path), 1);
-    EXPECT_EQ(e().label3[0]->text(), "Edificio per: ");  // nothing typed, nothing printed
+    EXPECT_EQ(e().headingLines[0]->text(), "Edificio per: ");  // nothing typed, nothing printed
     expectNormalLook(true);
 }
 
