@@ -5,7 +5,7 @@
 #include "ui/qt_text.h"
 
 namespace lirvo::panels {
-void azzeradati(SchematicElements& e) {
+void wipeFields(SchematicElements& e) {
     for (auto& option : e.operations)
         ui::unselect(option.get());
     for (int i = 0; i <= kLastPanelField; ++i) {
@@ -17,7 +17,7 @@ void azzeradati(SchematicElements& e) {
 
 void showSchematic(SectionType section, SchematicElements& e, const WindowSize& window,
                    const std::function<void()>& clearDrawing) {
-    azzeradati(e);
+    wipeFields(e);
     e.unitsLabel.setVisible(true);
     e.schematicFrame.setVisible(true);
     clearDrawing();

@@ -23,7 +23,7 @@ struct SchematicElements {
 };
 
 // Unselects the operation and empties fields 0 to 16: value fields hidden, captions emptied.
-void azzeradati(SchematicElements& elements);
+void wipeFields(SchematicElements& elements);
 
 // `clearDrawing` wipes what the calculations drew on the window, before the frame is placed.
 void showSchematic(SectionType section, SchematicElements& elements, const WindowSize& window,
