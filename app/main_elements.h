@@ -26,7 +26,7 @@ struct MainElements {
     // One per section type, then one per operation, in the order of sections/choices.h.
     std::vector<ui::Element<QRadioButton>> option;
     panels::FieldElements fields;
-    std::array<int, 3> line;  // Line1 to Line3, drawn by the surface
+    std::array<int, 3> line;  // the three band lines, drawn by the surface
     ui::Element<QLabel> unitsLabel;
     ui::Element<QPushButton> computeButton;
     ui::Element<QCheckBox> exampleBox;

@@ -40,7 +40,7 @@ constexpr double kCommandButtonLefts[4] = {0.1, 0.2, 0.3, 0.4};  // Fine, Aiuto,
 constexpr double kCommandButtonsTop = 0.85;
 constexpr double kExampleBoxLeft = 0.55, kExampleBoxTop = 0.75;
 constexpr double kUnitNoticeLeft = 0.2, kUnitNoticeTop = 0.81;
-constexpr float kCaptionWidth = 1300;  // captions from Label1(2) on, until a panel sets theirs
+constexpr float kCaptionWidth = 1300;  // field captions from index 2 on, until a panel sets theirs
 constexpr Fractions kLines[3] = {
     {0.05, 0.3, 0.95, 0.3},  // from (left, top) to (width, height): across above the panel
     {0.5, 0.3, 0.5, 0.8},    // between the input and the result column

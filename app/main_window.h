@@ -4,7 +4,8 @@
 //   click on a section type  -> panels/schematic   (picture, fields wiped, operation unselected)
 //   click on an operation    -> panels/field_panel (captions and value fields of the case)
 //   "E l a b o r a"          -> app/dispatcher -> sections/ CalcFrame::run(case, this window)
-//   the calculation          -> reads and writes Text1(i) by index, boxes, notices (this class);
+//   the calculation          -> reads and writes value field i by index, boxes, notices (this
+//   class);
 //                               a refused datum's field takes the focus after its box
 //   "Esegui l'Esempio", "Azzera", "Aiuto", "Fine" -> the commands below
 //   "Stampa"                 -> report/ PrintDataWindow (particulars) -> OK -> report/ printReport,
@@ -58,7 +59,7 @@ class MainWindow : public QWidget, public CalcWindow {
     // The elements as the last load created them; "Azzera" replaces them all.
     MainElements& elements() { return *elements_; }
     const MainElements& elements() const { return *elements_; }
-    // What Frame3 shows after a calculation.
+    // What the schematic frame shows after a calculation.
     panels::SchematicDrawing& schematicDrawing() { return *schematicDrawing_; }
     const ui::Placed& placement() const { return window_; }
     // The outer width and height in whole twips, as read back at load.
@@ -140,7 +141,8 @@ class MainWindow : public QWidget, public CalcWindow {
         std::array<QString, kFieldCount> texts;
     };
     std::optional<SetAside> setAside_;
-    panels::SchematicDrawing* schematicDrawing_ = nullptr;  // made with each load, in Frame3
+    panels::SchematicDrawing* schematicDrawing_ =
+        nullptr;  // made with each load, in the schematic frame
     // Outlives "Azzera": the particulars typed once stay for the whole run.
     std::unique_ptr<report::PrintDataWindow> printData_;
     std::unique_ptr<CaseDocument> document_;

@@ -1,4 +1,4 @@
-// The captions Label1(0..23) and value fields Text1(0..22) of the main window, which the field
+// The captions (0..23) and value fields (0..22) of the main window, which the field
 // panels and the section schematic lay out.
 #pragma once
 

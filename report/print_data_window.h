@@ -1,4 +1,4 @@
-// The print-data window frmstampa: the particulars of the building that head the report, and
+// The print-data window: the particulars of the building that head the report, and
 // the OK that prints it. It is loaded at its first opening and only hidden afterwards, so the
 // particulars typed once serve every later report of the run.
 #pragma once

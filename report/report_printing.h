@@ -17,15 +17,15 @@ namespace lirvo::report {
 
 // What the printing changes on the main window.
 struct ReportElements {
-    QWidget& window;                                        // its client area is the page
-    ui::Surface& surface;                                   // holds the window's ground
-    std::vector<ui::Placed*> frames;                        // Frame1 to Frame4, in this order
-    std::vector<ui::Placed*> options = {};                  // Option1 to Option6
-    std::vector<ui::Placed*> captions = {};                 // Label1(0) to Label1(23)
-    ui::Placed& exampleBox;                                 // CKEs: not on the page
-    ui::Placed& heading;                                    // Frame4
-    double headingLinePoints;                               // their size where every line fits
-    std::array<ui::Element<QLabel>*, 6> headingLines = {};  // Label3(0) to Label3(5)
+    QWidget& window;                         // its client area is the page
+    ui::Surface& surface;                    // holds the window's ground
+    std::vector<ui::Placed*> frames;         // section type, operation, schematic, heading
+    std::vector<ui::Placed*> options = {};   // section types, then operations
+    std::vector<ui::Placed*> captions = {};  // field captions 0 to 23
+    ui::Placed& exampleBox;                  // not on the page
+    ui::Placed& heading;                     // the print heading panel
+    double headingLinePoints;                // their size where every line fits
+    std::array<ui::Element<QLabel>*, 6> headingLines = {};  // its six lines
 };
 
 // The six heading lines: a 14-character prefix and the particular, as typed; the structure

@@ -27,7 +27,7 @@
 
 namespace lirvo {
 
-// Value fields Text1(0) to Text1(16); inputs start at 2.
+// Value fields 0 to 16; inputs start at 2.
 constexpr int kFieldCount = 17;
 constexpr int kFirstInputField = 2;
 
@@ -74,7 +74,7 @@ class CalcWindow {
 enum class Precision { kDouble, kSingle };
 enum class Role { kInput, kResult };
 
-// One value field of a case: Text1(index) with its caption Label1(index).
+// One value field of a case: the field at index with its caption.
 struct Field {
     int index;
     Role role;
@@ -201,8 +201,8 @@ using ComputeFn = void (*)(const Inputs&, Outcome&);
 struct CalcCase {
     std::int16_t code;      // the calculation code a run records
     std::string_view name;  // as given on the command line and in case files
-    SectionType section;    // picked by Option1 to Option3
-    Operation operation;    // picked by Option4 to Option6
+    SectionType section;    // picked by the section type options
+    Operation operation;    // picked by the operation options
     std::span<const Field> fields;
     ComputeFn compute;
     bool drawsNotices = false;  // a run first clears the notice of an earlier run
