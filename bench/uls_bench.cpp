@@ -10,7 +10,7 @@
 
 #include "bench/mixed_batch.h"
 #include "cli/parallel_batch.h"
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 #include "sections/case_analysis.h"
 #include "sections/cases.h"
 #include "sections/event_log.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 #include "sections/event_log.h"
 #include "sections/frame.h"
 

@@ -40,9 +40,9 @@ std::string setWhole(CommandLine& c, std::string_view text) {
 }
 
 std::string setUls(CommandLine& c, std::string_view text) {
-    auto spec = parseUlsSpec(text, &c.ulsTexts);
+    auto spec = parseUlsOption(text, &c.ulsTexts);
     if (auto* refusal = std::get_if<std::string>(&spec)) return *refusal;
-    c.uls = std::get<UlsSpec>(spec);
+    c.uls = std::get<UlsOption>(spec);
     return {};
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 
 namespace lirvo::cli {
 
@@ -29,7 +29,7 @@ struct CommandLine {
     bool withBars = false;                   // --bars
     std::optional<std::string_view> saveTo;  // --save FILE.lirvo
     unsigned jobs = 0;                       // --jobs N; 0: one per core
-    std::optional<UlsSpec> uls;              // --uls SPEC
+    std::optional<UlsOption> uls;            // --uls SPEC
     UlsTexts ulsTexts;                       // its texts by key, for --save
     int domainPoints = 0;                    // --domain K; 0: none
 };

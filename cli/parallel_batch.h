@@ -8,7 +8,7 @@
 #include <iosfwd>
 
 #include "cli/calculator.h"
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 
 namespace lirvo::cli {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 #include "sections/event_log.h"
 
 namespace lirvo::cli {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/calculator.h"
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 #include "tests/cli_command.h"
 
 namespace lirvo::cli {
@@ -15,7 +15,7 @@ namespace {
 
 // fcd and fyd by hand: 0.85 fck / 1.5, fyk / 1.15, fck = 0.83 Rck; B450C is 450 N/mm² =
 // 45000 / 9.80665 kg/cm²; FC 1.35, 1.20, 1.00 for LC1-3.
-TEST(UlsSpec, DerivesTheDesignStrengthsOfEachWay) {
+TEST(UlsOption, DerivesTheDesignStrengthsOfEachWay) {
     const struct {
         const char* spec;
         double fcd, fyd;
@@ -30,11 +30,11 @@ TEST(UlsSpec, DerivesTheDesignStrengthsOfEachWay) {
         {"fcm=200,fym=3000,lc=3", 200, 3000},
     };
     for (const auto& row : rows) {
-        const auto spec = parseUlsSpec(row.spec);
-        ASSERT_TRUE(std::holds_alternative<UlsSpec>(spec))
+        const auto spec = parseUlsOption(row.spec);
+        ASSERT_TRUE(std::holds_alternative<UlsOption>(spec))
             << row.spec << std::get<std::string>(spec);
-        EXPECT_NEAR(std::get<UlsSpec>(spec).strengths.fcd, row.fcd, 1e-12 * row.fcd) << row.spec;
-        EXPECT_NEAR(std::get<UlsSpec>(spec).strengths.fyd, row.fyd, 1e-12 * row.fyd) << row.spec;
+        EXPECT_NEAR(std::get<UlsOption>(spec).strengths.fcd, row.fcd, 1e-12 * row.fcd) << row.spec;
+        EXPECT_NEAR(std::get<UlsOption>(spec).strengths.fyd, row.fyd, 1e-12 * row.fyd) << row.spec;
     }
 }
 
@@ -51,7 +51,7 @@ Result command(std::vector<std::string_view> args, const std::string& input = ""
 }
 
 // Each refusal is a usage error that names its key, and nothing is computed.
-TEST(UlsSpec, RefusalsNameTheKeyAndComputeNothing) {
+TEST(UlsOption, RefusalsNameTheKeyAndComputeNothing) {
     const struct {
         std::vector<std::string_view> args;
         const char* named;

@@ -11,13 +11,14 @@
 
 namespace lirvo::cli {
 
-using UlsSpec = UlsData;
+using UlsOption = UlsData;
 
-// The spec, or why it is refused; `texts`, when given, receives the texts by key.
-std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text, UlsTexts* texts = nullptr);
+// The option read, or why it is refused; `texts`, when given, receives the texts by key.
+std::variant<UlsOption, std::string> parseUlsOption(std::string_view text,
+                                                    UlsTexts* texts = nullptr);
 
 struct UlsRequest {
-    UlsSpec spec;
+    UlsOption spec;
     int domainPoints = 0;  // DOMAIN lines; 0: none
     UlsTexts texts;        // as given: what --save keeps in the case file
 };

@@ -1,4 +1,4 @@
-#include "cli/uls_spec.h"
+#include "cli/uls_option.h"
 
 #include <array>
 #include <cmath>
@@ -21,7 +21,7 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::variant<UlsSpec, std::string> parseUlsSpec(std::string_view text, UlsTexts* texts) {
+std::variant<UlsOption, std::string> parseUlsOption(std::string_view text, UlsTexts* texts) {
     UlsTexts given;
     while (true) {
         const size_t comma = text.find(',');
