@@ -21,6 +21,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "sections/quantities.h"
@@ -49,6 +50,10 @@ struct CalcCase;
 inline constexpr int kNoField = -1;
 
 struct Message {
+    Message(std::string prompt = {}, MessageStyle style = MessageStyle::kPlain,
+            std::string title = {}, int field = kNoField)
+        : prompt(std::move(prompt)), style(style), title(std::move(title)), field(field) {}
+
     std::string prompt;
     MessageStyle style = MessageStyle::kPlain;
     std::string title;

@@ -65,7 +65,9 @@ TEST(MissingData, CompressionSteelWrittenAsZeroIsADatumInTheBeamChecks) {
             else
                 EXPECT_FALSE(run->message());
         }
-        if (!row.missing) EXPECT_EQ(rect.result("X"), " 19.2696989217591");
+        if (!row.missing) {
+            EXPECT_EQ(rect.result("X"), " 19.2696989217591");
+        }
     }
 }
 
