@@ -118,7 +118,8 @@ int runCommand(std::span<const std::string_view> args, std::istream& in, std::os
         case kBatchForm:
             return runBatchCommand(command, uls, in, out, err, errIsTerminal);
         case kFilesForm: {
-            const int status = runFiles(command.operands, out, uls, command.withBars);
+            const int status =
+                runFiles(command.operands, out, uls, command.withBars, command.withState);
             return out.flush() ? status : writeFailed(err);
         }
         case kRunForm:

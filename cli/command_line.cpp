@@ -79,7 +79,7 @@ constexpr Option kOptions[] = {
     {"--save", {}, "FILE.lirvo", false, kRunForm,
      "calcola il caso e salva il calcolo nel file\n(con --uls anche SPEC, sotto \"slu\")",
      keepValue<&CommandLine::saveTo>},
-    {"--state", {}, {}, false, kRunForm | kBatchForm, "dopo i campi, l'equilibrio della sezione",
+    {"--state", {}, {}, false, kRunForm | kBatchForm | kFilesForm, "dopo i campi, l'equilibrio della sezione",
      turnOn<&CommandLine::withState>},
     {"--bars", {}, {}, false, kRunForm | kBatchForm | kFilesForm,
      "dopo i campi, le barre proposte per le armature\ndi un progetto", turnOn<&CommandLine::withBars>},

@@ -20,7 +20,7 @@ QString filePath(std::string_view argument) {
 }  // namespace
 
 int runFiles(std::span<const std::string_view> paths, std::ostream& out, const UlsRequest* uls,
-             bool withBars) {
+             bool withBars, bool withState) {
     CalcFrame frame;
     EventLog log;
     std::string buffer;
@@ -37,7 +37,7 @@ int runFiles(std::span<const std::string_view> paths, std::ostream& out, const U
             status = kStoppedByMessage;
         } else {
             const CalcCase& calc = casefiles::runCaseFile(*read.file, frame, log);
-            appendEvents(calc, log, prefix, false, buffer, uls, withBars);
+            appendEvents(calc, log, prefix, withState, buffer, uls, withBars);
             if (log.stoppedOnMessage()) status = kStoppedByMessage;
         }
         out << buffer;

@@ -18,9 +18,10 @@ namespace lirvo::cli {
 // control characters and broken UTF-8 as '?'), and a TAB. A file that cannot be
 // read gives ERROR and the reason, and the next file goes on. Returns 0
 // when every file ran to its results, 1 otherwise.
-// With uls, each run's ULS lines follow its events; with withBars, each design's BARS lines.
+// With withState, each successful run's STATE lines follow its events; with uls, its ULS lines;
+// with withBars, each design's BARS lines.
 int runFiles(std::span<const std::string_view> paths, std::ostream& out,
-             const UlsRequest* uls = nullptr, bool withBars = false);
+             const UlsRequest* uls = nullptr, bool withBars = false, bool withState = false);
 
 // Keeps the calculation a run left in its log in a case file: the input texts, the example
 // box and the results, and the texts of an SLU check given with --uls. Returns the reason when

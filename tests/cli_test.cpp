@@ -321,6 +321,10 @@ TEST_F(CaseFiles, ASavedRunReopensWithTheSameEvents) {
     const Result reopened = command({"--file", file});
     EXPECT_EQ(reopened.status, kResultsWritten);
     EXPECT_EQ(reopened.out, typed.out);
+
+    std::vector<std::string_view> typedState = {"--state"};
+    typedState.insert(typedState.end(), kTypedCheck.begin(), kTypedCheck.end());
+    EXPECT_EQ(command({"--file", file, "--state"}).out, command(typedState).out);
 }
 
 TEST_F(CaseFiles, EachFilesLinesCarryItsNameAndABadFileGivesItsReason) {
