@@ -15,8 +15,8 @@ Outcome::Outcome() {
     values_.fill(std::numeric_limits<double>::quiet_NaN());
 }
 
-void Outcome::refuse(std::string prompt, MessageStyle style, std::string title) {
-    refusal_ = Message{std::move(prompt), style, std::move(title)};
+void Outcome::refuse(std::string prompt, MessageStyle style, std::string title, int field) {
+    refusal_ = Message{std::move(prompt), style, std::move(title), field};
 }
 
 namespace {

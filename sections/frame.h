@@ -176,8 +176,9 @@ class Outcome {
         rounded_.set(index);
     }
     void blank(int index) { blank_.set(index); }
+    // field: the datum the refusal is about, where one is (the window then takes the user there).
     void refuse(std::string prompt, MessageStyle style = MessageStyle::kPlain,
-                std::string title = {});
+                std::string title = {}, int field = kNoField);
     void refuseImpossible() { refuse(kImpossibleCalculation); }
     // One more line drawn on the window, after those of the run so far.
     void notice(std::string text) { notices_.push_back(std::move(text)); }

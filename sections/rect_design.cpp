@@ -67,7 +67,8 @@ void compute(const Inputs& in, Outcome& out) {
     const double limit = (1 - xi) / (xi - Q);
     if (W >= limit) {
         if (!std::isfinite(limit)) return out.refuseImpossible();
-        return out.refuse("DATI ASSURDI perchè W>" + writeNumber(limit));
+        return out.refuse("DATI ASSURDI perchè W>" + writeNumber(limit), MessageStyle::kPlain, {},
+                          kW);
     }
 
     const double coverRatio = coverRatioWritten(xi, B, Q, W, sigmaC, n, M, out);

@@ -43,7 +43,7 @@ void compute(const Inputs& in, Outcome& out) {
     // allowable stress.
     const double xi = balancedAxisRatio(sigmaC, sigmaF, n);
     if (W >= (1 - xi) / (xi - Q))
-        return out.refuse("DATI DI PROGETTO ASSURDI", MessageStyle::kQuestion, kAttentionTitle);
+        return out.refuse("DATI DI PROGETTO ASSURDI", MessageStyle::kQuestion, kAttentionTitle, kW);
     const RectangleDesign rect = designRectangle(xi, B, Q, W, sigmaC, n, M);
     double h = rect.h;
     if (h < d)

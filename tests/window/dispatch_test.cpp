@@ -8,6 +8,7 @@
 #include "sections/column_check.h"
 #include "sections/event_log.h"
 #include "sections/rect_design.h"
+#include "sections/tee_design.h"
 #include "tests/window/window_fixture.h"
 
 namespace lirvo::test {
@@ -96,8 +97,8 @@ TEST_F(MainWindowTest, TypedRectangularCheckFillsItsResults) {
 
 // A datum refused as read is boxed as the calculation words it, the results stay, and once the
 // box is closed the refused field has the keyboard, its text selected to be typed over. The
-// data are sent with Return from the field of M, which keeps the focus where no datum is at
-// fault (a design whose data contradict each other).
+// data are sent with Return from the field of M, which keeps the focus where no single datum
+// is at fault (a slab deep enough to need no rib); a ratio W too large takes the user to W.
 TEST_F(MainWindowTest, RefusedDatumIsBoxedAndTakesTheFocus) {
     using namespace rect_check;
     struct Row {
@@ -113,7 +114,8 @@ TEST_F(MainWindowTest, RefusedDatumIsBoxedAndTakesTheFocus) {
         {kRectangularCheck, kAf, "-8", "DATO NEGATIVO: Af = -8", kAf},
         {kRectangularCheck, kB, "1e400", "DATO FUORI SCALA: B = 1e400", kB},
         {kRectangularCheck, kH, "0", "MANCA L'ALTEZZA DELLA TRAVE", kH},
-        {kRectangularDesign, rect_design::kW, "5", "DATI ASSURDI perchè W>", rect_design::kM},
+        {kRectangularDesign, rect_design::kW, "5", "DATI ASSURDI perchè W>", rect_design::kW},
+        {kTeeDesign, tee_design::kD, "500", "LA SOLETTA REGGE SENZA COSTOLA", tee_design::kM},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.prompt);
