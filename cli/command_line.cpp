@@ -42,7 +42,7 @@ std::string setWhole(CommandLine& c, std::string_view text) {
 std::string setUls(CommandLine& c, std::string_view text) {
     auto spec = parseUlsOption(text, &c.ulsTexts);
     if (auto* refusal = std::get_if<std::string>(&spec)) return *refusal;
-    c.uls = std::get<UlsOption>(spec);
+    c.uls = std::get<UlsData>(spec);
     return {};
 }
 

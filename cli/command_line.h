@@ -29,7 +29,7 @@ struct CommandLine {
     bool withBars = false;                   // --bars
     std::optional<std::string_view> saveTo;  // --save FILE.lirvo
     unsigned jobs = 0;                       // --jobs N; 0: one per core
-    std::optional<UlsOption> uls;            // --uls SPEC
+    std::optional<UlsData> uls;              // --uls SPEC
     UlsTexts ulsTexts;                       // its texts by key, for --save
     int domainPoints = 0;                    // --domain K; 0: none
 };

@@ -21,7 +21,7 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::variant<UlsOption, std::string> parseUlsOption(std::string_view text, UlsTexts* texts) {
+std::variant<UlsData, std::string> parseUlsOption(std::string_view text, UlsTexts* texts) {
     UlsTexts given;
     while (true) {
         const size_t comma = text.find(',');

@@ -11,14 +11,11 @@
 
 namespace lirvo::cli {
 
-using UlsOption = UlsData;
-
 // The option read, or why it is refused; `texts`, when given, receives the texts by key.
-std::variant<UlsOption, std::string> parseUlsOption(std::string_view text,
-                                                    UlsTexts* texts = nullptr);
+std::variant<UlsData, std::string> parseUlsOption(std::string_view text, UlsTexts* texts = nullptr);
 
 struct UlsRequest {
-    UlsOption spec;
+    UlsData spec;
     int domainPoints = 0;  // DOMAIN lines; 0: none
     UlsTexts texts;        // as given: what --save keeps in the case file
 };

@@ -54,7 +54,9 @@ TEST(UlsAnalysis, DomainEndsAreTheTensionAndUniformCompressionPlanes) {
         // on the way (x > H) and falls back: N_Rd,c there is reached first on a plane nearer
         // x = H than the uniform one, so only the tension end need close.
         EXPECT_NEAR(ends[0].positive, ends[0].negative, 1e-9 * fyd * 147);
-        if (fyd < kElasticAtEc2) EXPECT_NEAR(ends[1].positive, ends[1].negative, 1e-9 * fyd * 147);
+        if (fyd < kElasticAtEc2) {
+            EXPECT_NEAR(ends[1].positive, ends[1].negative, 1e-9 * fyd * 147);
+        }
         const double below = std::nextafter(section.tensionResistance(), -1e9);
         const double above = std::nextafter(section.compressionResistance(), 1e9);
         EXPECT_FALSE(section.resistance(below, true) || section.resistance(above, false));

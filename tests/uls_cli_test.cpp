@@ -31,10 +31,10 @@ TEST(UlsOption, DerivesTheDesignStrengthsOfEachWay) {
     };
     for (const auto& row : rows) {
         const auto spec = parseUlsOption(row.spec);
-        ASSERT_TRUE(std::holds_alternative<UlsOption>(spec))
+        ASSERT_TRUE(std::holds_alternative<UlsData>(spec))
             << row.spec << std::get<std::string>(spec);
-        EXPECT_NEAR(std::get<UlsOption>(spec).strengths.fcd, row.fcd, 1e-12 * row.fcd) << row.spec;
-        EXPECT_NEAR(std::get<UlsOption>(spec).strengths.fyd, row.fyd, 1e-12 * row.fyd) << row.spec;
+        EXPECT_NEAR(std::get<UlsData>(spec).strengths.fcd, row.fcd, 1e-12 * row.fcd) << row.spec;
+        EXPECT_NEAR(std::get<UlsData>(spec).strengths.fyd, row.fyd, 1e-12 * row.fyd) << row.spec;
     }
 }
 
